@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "data/FixedText.h"
+
+// Typed access to little- and big-endian integers and bit fields at an offset
+// of a byte buffer.
+namespace Bytes {
+
+inline quint16 GetLE16(const uchar* p) {
+    return static_cast<quint16>(p[0] | (p[1] << 8));
+}
+inline void PutLE16(uchar* p, quint16 v) {
+    p[0] = static_cast<uchar>(v & 0xFF);
+    p[1] = static_cast<uchar>(v >> 8);
+}
+inline quint16 GetBE16(const uchar* p) {
+    return static_cast<quint16>((p[0] << 8) | p[1]);
+}
+inline void PutBE16(uchar* p, quint16 v) {
+    p[0] = static_cast<uchar>(v >> 8);
+    p[1] = static_cast<uchar>(v & 0xFF);
+}
+
+// Bits hi..lo (7..0) of a byte as a number.
+inline int GetBits(quint8 byte, int hi, int lo) {
+    const int mask = (1 << (hi - lo + 1)) - 1;
+    return (byte >> lo) & mask;
+}
+// The byte with bits hi..lo replaced by value (cut to the field's width).
+inline quint8 SetBits(quint8 byte, int hi, int lo, int value) {
+    const int mask = ((1 << (hi - lo + 1)) - 1) << lo;
+    return static_cast<quint8>((byte & ~mask) | ((value << lo) & mask));
+}
+
+} // namespace Bytes
+
+// A fixed binary record layout: each field of R at its offset and width, as
+// the format's own table lists them. Integers are 16-bit little-endian, texts
+// their exact bytes. Reading a buffer that is shorter than the layout leaves
+// the fields it does not cover as they were.
+template <class R> class RecordMap {
+public:
+    explicit RecordMap(int size) : size_(size) {}
+
+    int Size() const { return size_; }
+
+    RecordMap& Int16(int offset, qint16 R::*m) {
+        return Add(
+            offset, 2, [m](const uchar* p, R& r) { r.*m = static_cast<qint16>(Bytes::GetLE16(p)); },
+            [m](const R& r, uchar* p) { Bytes::PutLE16(p, static_cast<quint16>(r.*m)); });
+    }
+
+    template <std::size_t N> RecordMap& Int16s(int offset, std::array<qint16, N> R::*m) {
+        for (std::size_t i = 0; i < N; ++i)
+            Add(
+                offset + 2 * static_cast<int>(i), 2,
+                [m, i](const uchar* p, R& r) {
+                    (r.*m)[i] = static_cast<qint16>(Bytes::GetLE16(p));
+                },
+                [m, i](const R& r, uchar* p) {
+                    Bytes::PutLE16(p, static_cast<quint16>((r.*m)[i]));
+                });
+        return *this;
+    }
+
+    RecordMap& Byte(int offset, quint8 R::*m) {
+        return Add(
+            offset, 1, [m](const uchar* p, R& r) { r.*m = p[0]; },
+            [m](const R& r, uchar* p) { p[0] = r.*m; });
+    }
+
+    template <std::size_t N> RecordMap& ByteArray(int offset, std::array<quint8, N> R::*m) {
+        return Add(
+            offset, static_cast<int>(N),
+            [m](const uchar* p, R& r) { std::copy(p, p + N, (r.*m).begin()); },
+            [m](const R& r, uchar* p) { std::copy((r.*m).begin(), (r.*m).end(), p); });
+    }
+
+    template <std::size_t N> RecordMap& Text(int offset, FixedText<N> R::*m) {
+        return Add(
+            offset, static_cast<int>(N),
+            [m](const uchar* p, R& r) { std::copy(p, p + N, (r.*m).bytes.begin()); },
+            [m](const R& r, uchar* p) { std::copy((r.*m).bytes.begin(), (r.*m).bytes.end(), p); });
+    }
+
+    template <std::size_t N, std::size_t K>
+    RecordMap& Texts(int offset, std::array<FixedText<N>, K> R::*m) {
+        for (std::size_t i = 0; i < K; ++i)
+            Add(
+                offset + static_cast<int>(N * i), static_cast<int>(N),
+                [m, i](const uchar* p, R& r) { std::copy(p, p + N, (r.*m)[i].bytes.begin()); },
+                [m, i](const R& r, uchar* p) {
+                    std::copy((r.*m)[i].bytes.begin(), (r.*m)[i].bytes.end(), p);
+                });
+        return *this;
+    }
+
+    // A sub-record laid out by its own map.
+    template <class S> RecordMap& Record(int offset, S R::*m, const RecordMap<S>& sub) {
+        return Add(
+            offset, sub.Size(), [m, sub](const uchar* p, R& r) { sub.ReadFull(p, r.*m); },
+            [m, sub](const R& r, uchar* p) { sub.WriteTo(r.*m, p); });
+    }
+
+    // An array of sub-records, one after the other.
+    template <class S, std::size_t N>
+    RecordMap& Records(int offset, std::array<S, N> R::*m, const RecordMap<S>& sub) {
+        for (std::size_t i = 0; i < N; ++i)
+            Add(
+                offset + sub.Size() * static_cast<int>(i), sub.Size(),
+                [m, sub, i](const uchar* p, R& r) { sub.ReadFull(p, (r.*m)[i]); },
+                [m, sub, i](const R& r, uchar* p) { sub.WriteTo((r.*m)[i], p); });
+        return *this;
+    }
+
+    // Reads every field that lies wholly inside the buffer.
+    void Read(QByteArrayView in, R& r) const {
+        const auto* p = reinterpret_cast<const uchar*>(in.data());
+        for (const Field& f : fields_)
+            if (f.offset + f.width <= in.size()) f.read(p + f.offset, r);
+    }
+
+    QByteArray Write(const R& r) const {
+        QByteArray out(size_, '\0');
+        WriteTo(r, reinterpret_cast<uchar*>(out.data()));
+        return out;
+    }
+
+    void ReadFull(const uchar* p, R& r) const {
+        for (const Field& f : fields_)
+            f.read(p + f.offset, r);
+    }
+    void WriteTo(const R& r, uchar* p) const {
+        for (const Field& f : fields_)
+            f.write(r, p + f.offset);
+    }
+
+    // Sum of the field widths; equal to Size() when the fields cover the
+    // record without gaps.
+    int CoveredBytes() const {
+        int n = 0;
+        for (const Field& f : fields_)
+            n += f.width;
+        return n;
+    }
+
+private:
+    struct Field {
+        int offset;
+        int width;
+        std::function<void(const uchar*, R&)> read;
+        std::function<void(const R&, uchar*)> write;
+    };
+
+    RecordMap& Add(int offset, int width, std::function<void(const uchar*, R&)> read,
+                   std::function<void(const R&, uchar*)> write) {
+        Q_ASSERT(offset >= 0 && offset + width <= size_);
+        fields_.push_back({offset, width, std::move(read), std::move(write)});
+        return *this;
+    }
+
+    int size_;
+    std::vector<Field> fields_;
+};

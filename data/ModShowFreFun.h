@@ -1,0 +1,71 @@
+#pragma once
+
+#include "data/RadioData.h"
+
+#include <QString>
+#include <QStringList>
+
+// Frequencies, offsets and tones between their stored codes and shown texts,
+// and the channel table of gEditData with the one entry point for channel edits.
+namespace ModShowFreFun {
+
+// ---- value encodings ----
+
+// "435.1" -> "43510000"; "" stays ""; a text that is not numeric counts as the
+// band's low limit.
+QString FreqTextToCode(const QString& text);
+// "43510000" -> "435.10000"; "" for an empty code or "FFFFFFFF". A code that is
+// not numeric shows "Not IsNumeric" and gives the low limit.
+QString FreqCodeToText(const QString& code);
+// Signed offset text: "-5.00000", "+0.50000", "0.00000".
+QString OffsetToText(const QString& code, int direction);
+// The offset code for a transmit text (a frequency, or a signed offset when
+// signedInput is set); direction is updated.
+QString TxToOffset(const QString& rxCode, const QString& txText, bool signedInput,
+                   const QString& oldOffsetCode, int& direction);
+// What the transmit column shows.
+QString TxFreqText(const QString& rxCode, const QString& offsetCode, int direction,
+                   bool showOffset);
+// What the transmit field shows; "" when the channel has no receive frequency.
+QString TxFreqDisplay(const QString& rxCode, const QString& offsetCode, int direction,
+                      bool showOffset);
+// The frequency held inside the band; text 9021 when it was moved and warn is set.
+double ClampToBand(double mhz, bool warn);
+double BandLowWithWarning(bool warn);
+// A typed frequency as it may be stored: clamped into the band, five decimals.
+QString ValidateFreqText(const QString& value, bool warn);
+// Snaps both frequencies of a channel onto its raster and records the classes.
+void ClassifySteps(TChannel& channel);
+
+// Tone index 0..282 as shown; index 0 (no tone) is "" and labelled by the pages.
+inline constexpr int kToneCount = 283;
+const QStringList& ToneList();
+
+// ---- channel table ----
+
+int FindChannelIndex(int number);
+// Appends a channel; false when the table is full or the number is not 1..128.
+bool AddChannel(int number, const QString& rxText);
+void DeleteChannelAt(int index);
+void DeleteChannelByNo(int number);
+
+// The one entry point for channel edits from the pages: group 0..7,
+// position 1..16, field id 1..22, the value as text.
+void SetChannelCell(int group, int position, int fieldId, const QString& value);
+void SetChannelField(TChannel& channel, int fieldId, const QString& value);
+
+// Keeps the busy-lockout choice consistent with the channel's tone. While the
+// detail editor ("FrmCHInfoEdit") is open it also refills the editor's chooser
+// through the editor's public methods:
+//   QStringList BusyLockMasterList()   the full list of busy-lockout choices
+//   void ShowBusyLockChoices(QStringList items, QString shown)
+// and its public property WandToSave, which is cleared first.
+void UpdateChannelOptionList(int number);
+
+// The channel a reference (group 1..8, position 1..16) resolves to, or 0.
+int FindChannelRef(int group, int position);
+// Re-resolves the emergency and the two priority references, then asks the
+// open alert and scan pages to rebuild their channel lists.
+void FixChannelRefs();
+
+} // namespace ModShowFreFun

@@ -1,0 +1,87 @@
+#include "tests/support/TestSupport.h"
+
+#include "data/ModFun.h"
+#include "data/ModFunLang.h"
+#include "data/ModInitV.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "platform/App.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace TestSupport {
+
+RecordingMessages::RecordingMessages() {
+    Platform::SetMessageService(this);
+}
+
+RecordingMessages::~RecordingMessages() {
+    Platform::SetMessageService(nullptr);
+}
+
+int RecordingMessages::Show(const QString& text, int style, const QString& title) {
+    shown.append({text, style, title});
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+int RecordingMessages::CountOf(const QString& text) const {
+    int n = 0;
+    for (const Shown& s : shown)
+        n += s.text == text ? 1 : 0;
+    return n;
+}
+
+QString SourcePath(const QString& relativePath) {
+    return QStringLiteral(CORVAN_SOURCE_DIR) + u'/' + relativePath;
+}
+
+TempProgram::TempProgram() {
+    QDir(dir_.path()).mkpath(QStringLiteral("V200/language"));
+    QDir(dir_.path()).mkpath(QStringLiteral("language"));
+    for (const char* name : {"english.ini", "chinese.ini"}) {
+        QFile::copy(SourcePath(QStringLiteral("language/") + QLatin1String(name)),
+                    ProgramDir() + QStringLiteral("/language/") + QLatin1String(name));
+    }
+    Platform::SetAppPath(ProgramDir());
+}
+
+TempProgram::~TempProgram() {
+    Platform::SetAppPath(QString());
+}
+
+QString TempProgram::Root() const {
+    return dir_.path();
+}
+
+QString TempProgram::ProgramDir() const {
+    return dir_.path() + QStringLiteral("/V200");
+}
+
+void TempProgram::WriteFile(const QString& relativePath, const QByteArray& bytes) const {
+    const QString path = ProgramDir() + u'/' + relativePath;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}
+
+QByteArray TempProgram::ReadFile(const QString& relativePath) const {
+    QFile f(ProgramDir() + u'/' + relativePath);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ResetProgram(const QString& model, const QString& band) {
+    gModelName = model;
+    gBandText = band;
+    ModFun::ParseBandLimits();
+    ModFunLang::gLangFileName = QStringLiteral("english.ini");
+    gHabits = THabits{};
+    gTestDataOn = false;
+    gInitAllChannels = false;
+    gEditTestBlock.fill(0);
+    gFileTestBlock.fill(0);
+    ModInitV::NewData();
+}
+
+} // namespace TestSupport

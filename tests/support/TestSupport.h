@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/MsgBox.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+
+// Records every message shown and answers from a queue (then with the
+// default answer).
+class RecordingMessages final : public Platform::MessageService {
+public:
+    struct Shown {
+        QString text;
+        int style;
+        QString title;
+    };
+
+    RecordingMessages();
+    ~RecordingMessages() override;
+
+    int Show(const QString& text, int style, const QString& title) override;
+
+    QList<Shown> shown;
+    QList<int> answers;
+    int defaultAnswer = Platform::Mb::IdOK;
+
+    int Count() const { return static_cast<int>(shown.size()); }
+    // How many shown messages had exactly this text.
+    int CountOf(const QString& text) const;
+};
+
+// A temporary installation: <root>/V200 is the program folder with copies of
+// the language files, <root> the version root. The program folder is set as
+// the application path while the object lives.
+class TempProgram {
+public:
+    TempProgram();
+    ~TempProgram();
+
+    QString Root() const;
+    QString ProgramDir() const;
+    // Writes a file below the program folder (folders are created).
+    void WriteFile(const QString& relativePath, const QByteArray& bytes) const;
+    QByteArray ReadFile(const QString& relativePath) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// The program's state as after start-up with this model and band: a new
+// configuration from the defaults (no Init folder), English texts, no habits.
+void ResetProgram(const QString& model = QStringLiteral("KL740"),
+                  const QString& band = QStringLiteral("400 - 480 MHz"));
+
+// Path of a file in the source tree (read only).
+QString SourcePath(const QString& relativePath);
+
+} // namespace TestSupport
