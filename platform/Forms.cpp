@@ -6,6 +6,7 @@ namespace Platform::Forms {
 
 namespace {
 QList<QPointer<QObject>> gLoaded;
+WindowOps gWindowOps;
 
 void Prune() {
     gLoaded.removeIf([](const QPointer<QObject>& p) { return p.isNull(); });
@@ -46,6 +47,17 @@ bool IsLoaded(const QString& name) {
 void Validate(QObject* form) {
     if (form && form->metaObject()->indexOfMethod("ValidateControls()") >= 0)
         QMetaObject::invokeMethod(form, "ValidateControls", Qt::DirectConnection);
+}
+
+void SetWindowOps(WindowOps ops) { gWindowOps = std::move(ops); }
+
+QObject* ShowChild(const QString& name) {
+    return gWindowOps.showChild ? gWindowOps.showChild(name) : nullptr;
+}
+
+void CascadeChildren() {
+    if (gWindowOps.cascade)
+        gWindowOps.cascade();
 }
 
 } // namespace Platform::Forms

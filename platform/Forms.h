@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 // The collection of loaded windows. A window registers itself when it loads
 // and leaves when it is destroyed; its object name is its window name
@@ -43,5 +44,16 @@ template <typename... Args> void CallAll(const QString& name, const char* method
 // control holds (its public method "ValidateControls"). Windows without one
 // have nothing to commit.
 void Validate(QObject* form);
+
+// Loading and showing a child window of the main window by name, and arranging
+// the children in cascade, for code that has no window headers. The window
+// layer installs the implementation; without one nothing is shown.
+struct WindowOps {
+    std::function<QObject*(const QString&)> showChild;
+    std::function<void()> cascade;
+};
+void SetWindowOps(WindowOps ops);
+QObject* ShowChild(const QString& name);
+void CascadeChildren();
 
 } // namespace Platform::Forms

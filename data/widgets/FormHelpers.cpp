@@ -94,6 +94,15 @@ QWidget* ShowChildForm(const QString& name) {
     return form;
 }
 
+void InstallWindowOps() {
+    Platform::Forms::SetWindowOps({[](const QString& name) -> QObject* { return ShowChildForm(name); },
+                                   [] {
+                                       const auto& host = Platform::Forms::CurrentChildHost();
+                                       if (host.cascade)
+                                           host.cascade();
+                                   }});
+}
+
 void UnloadFormByName(const QString& name) {
     for (QObject* obj : Platform::Forms::Loaded()) {
         if (obj->objectName().compare(name, Qt::CaseInsensitive) != 0) continue;

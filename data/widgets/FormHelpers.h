@@ -27,6 +27,10 @@ void SetControlsEnabled(QWidget* window);
 // Returns the window, or nullptr when no window of that name can be made.
 QWidget* ShowChildForm(const QString& name);
 
+// Makes ShowChildForm and the child host's cascade the way code below the
+// windows shows windows by name (Platform::Forms::ShowChild).
+void InstallWindowOps();
+
 // Unloads every loaded window of that name.
 void UnloadFormByName(const QString& name);
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class QObject;
+
+// Configuration files: the ".dat" record with its "NVD" and ".ted" side files,
+// the default files of the program's "Init" folder and the unsaved-change test.
+// The path is always gDataFileName. The main window is passed so that its
+// public methods "ShowMainTxt" and "Change_Language" can be called by name.
+
+namespace ModShowFreFun {
+// File Open: version check, read, the working copy and the program's model and
+// band come from the file. False when nothing was opened (a message was shown).
+bool OpenDataFile(QObject* mainWindow);
+// File Import: read without version check, keep the program's model and band.
+bool ReopenDataFile(QObject* mainWindow);
+// File Save and Save As. False when the file could not be written; the data
+// then still counts as unsaved.
+bool SaveDataFile(QObject* mainWindow);
+// True when the working copy differs from the saved copy.
+bool IsDataModified();
+bool IsDataUnchanged();
+} // namespace ModShowFreFun
+
+namespace ModFreFile {
+// Reads a default file whole (channel 1 only unless gInitAllChannels).
+void LoadInitFile(const QString& path);
+// Reads a per-model fallback default file and takes only its settings.
+void LoadInitSettings(const QString& path);
+// The "NVD" side file of a ".dat" path, from and into gFileExtraData.
+void SaveExtraFile(const QString& datPath);
+void LoadExtraFile(const QString& datPath);
+// "radio.dat" gives "radio.NVD" / "radio.ted"; a name without ".dat" gets
+// ".dat" first.
+QString SideFileName(const QString& datPath, const QString& extension);
+} // namespace ModFreFile
+
+namespace ModInitV {
+// File New's default file of the current model and band.
+void LoadInitData();
+} // namespace ModInitV
