@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 
 // Data versions: which installed program version handles which data version,
 // and starting the matching program version.
@@ -37,14 +38,25 @@ public:
 };
 void SetProgramStarter(ProgramStarter* starter);
 
-// What happens after the matching version was started: the main window asks
-// the save question and ends the program in its normal exit order. Returns
-// false when the user cancelled, and this program then goes on.
-using EndProgramHook = bool (*)();
-void SetEndProgramHook(EndProgramHook hook);
+// What the main window does around starting another program version. Each
+// hook may be left empty.
+struct SwitchHooks {
+    // The usual save question for unsaved data; false when the user cancelled
+    // (or a save failed), and this program then goes on.
+    std::function<bool()> askSave;
+    // Closes the serial port if it is open.
+    std::function<void()> closePort;
+    // Ends this program in its normal exit order (settings written) without
+    // asking the save question again.
+    std::function<void()> endProgram;
+};
+void SetSwitchHooks(SwitchHooks hooks);
 
-// Starts the program version that handles the data version and ends this one,
-// or shows text 9063. False when nothing was started.
+// Starts the program version that handles the data version and ends this one:
+// the save question first, then the other program starts and this one ends.
+// Shows text 9063 when no version handles the data version. Returns false
+// when nothing was started (no pair, the user cancelled, or the start failed:
+// then the caller reports the error).
 bool StartMatchingVersion(const QString& dataVersion);
 
 } // namespace ModVerionMana
