@@ -1,5 +1,6 @@
 #include "data/ModInitV.h"
 
+#include "data/ConfigFiles.h"
 #include "data/ModFreFile.h"
 #include "data/ModShowFreFun.h"
 #include "data/SharedState.h"
@@ -46,6 +47,7 @@ void NewData() {
     InitExtraData(gEditExtraData);
 
     ModFreFile::SyncFileFromEdit();
+    LoadInitData();
 }
 
 void InitChannels() {

@@ -54,9 +54,12 @@ void SetSwitchHooks(SwitchHooks hooks);
 
 // Starts the program version that handles the data version and ends this one:
 // the save question first, then the other program starts and this one ends.
-// Shows text 9063 when no version handles the data version. Returns false
-// when nothing was started (no pair, the user cancelled, or the start failed:
-// then the caller reports the error).
-bool StartMatchingVersion(const QString& dataVersion);
+enum class SwitchResult {
+    Started,   // the other version runs; this one is ending
+    NoPair,    // no version handles the data version; text 9063 was shown
+    Cancelled, // the user kept this program (save question)
+    Failed,    // the other program could not be started; the caller reports it
+};
+SwitchResult StartMatchingVersion(const QString& dataVersion);
 
 } // namespace ModVerionMana

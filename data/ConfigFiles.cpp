@@ -1,0 +1,313 @@
+#include "data/ConfigFiles.h"
+
+#include "data/DatLayout.h"
+#include "data/ModCommFun.h"
+#include "data/ModFreFile.h"
+#include "data/ModFun.h"
+#include "data/ModFunLang.h"
+#include "data/ModInitV.h"
+#include "data/ModShowFreFun.h"
+#include "data/ModTestData.h"
+#include "data/ModVerionMana.h"
+#include "data/RadioData.h"
+#include "platform/App.h"
+#include "platform/Forms.h"
+#include "platform/MsgBox.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
+
+using ModFun::TrimNull;
+
+namespace {
+
+enum class ReadResult { Ok, Failed, BadRecord };
+
+void Message(qint32 textId) {
+    Platform::MsgBox(ModFunLang::GetLangText(textId));
+}
+
+// A record read from a file is used only when it is one that the program
+// could have written: a channel count of 0..128, each used channel numbered
+// 1..128 once, and a band of the band table.
+bool IsWellFormed(const TRadioData& data) {
+    if (data.ChannelCount < 0 || data.ChannelCount > kMaxChannels) return false;
+    QSet<int> numbers;
+    for (int i = 0; i < data.ChannelCount; ++i) {
+        const int n = data.Channels[static_cast<std::size_t>(i)].Number;
+        if (n < 1 || n > kMaxChannels || numbers.contains(n)) return false;
+        numbers.insert(n);
+    }
+    return !ModFreFile::BandCodeToText(data.ModelInfo.BandCode).isEmpty();
+}
+
+// Reads a whole configuration file into `into`; on anything but Ok the record
+// is left as it was.
+ReadResult ReadRecord(const QString& path, TRadioData& into) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return ReadResult::Failed;
+    const qint64 size = file.size();
+    if (size != DatLayout::kFileSize && size != DatLayout::kShortFileSize)
+        return ReadResult::BadRecord;
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != size) return ReadResult::Failed;
+    TRadioData scratch;
+    if (!DatLayout::Unpack(bytes, scratch) || !IsWellFormed(scratch)) return ReadResult::BadRecord;
+    into = scratch;
+    return ReadResult::Ok;
+}
+
+// Reads a file for open or import, with the messages of a failed read.
+bool ReadForOpen(const QString& path) {
+    switch (ReadRecord(path, gFileData)) {
+    case ReadResult::Ok:
+        return true;
+    case ReadResult::BadRecord:
+        Message(9033);
+        return false;
+    case ReadResult::Failed:
+        Message(9002);
+        return false;
+    }
+    return false;
+}
+
+void AfterRead(QObject* mainWindow) {
+    Platform::Forms::ShowChild(QStringLiteral("frmCommChInfo"));
+    Platform::Forms::Call(mainWindow, "ShowMainTxt");
+    Platform::Forms::Call(mainWindow, "Change_Language");
+    Platform::Forms::CascadeChildren();
+    gIsUntitled = false;
+}
+
+QString InitFolder() {
+    return Platform::JoinPath(Platform::AppPath(), QStringLiteral("Init"));
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+bool SameText(const QString& a, const QString& b) {
+    return TrimNull(a) == TrimNull(b);
+}
+
+bool SameChannel(const TChannel& s, const TChannel& w) {
+    return s.RxFreq == w.RxFreq && SameText(s.Offset.Text(), w.Offset.Text()) &&
+           s.OffsetDir == w.OffsetDir && s.RxTone == w.RxTone && s.TxTone == w.TxTone &&
+           s.RxStep == w.RxStep && s.TxStep == w.TxStep && s.TxInhibit == w.TxInhibit &&
+           s.InvTalkSelect == w.InvTalkSelect && s.Scramble == w.Scramble &&
+           s.BusyLock == w.BusyLock && s.Talkaround == w.Talkaround &&
+           s.SignalRelation == w.SignalRelation && s.Whisper == w.Whisper && s.PttId == w.PttId &&
+           s.Bandwidth == w.Bandwidth && s.OptSignal == w.OptSignal && s.Compander == w.Compander &&
+           s.Inversion == w.Inversion && s.Call1 == w.Call1 && s.Call2 == w.Call2 &&
+           s.ScanSkip == w.ScanSkip && s.TxPower == w.TxPower;
+}
+
+bool SameCode(const TDtmfCode& a, const TDtmfCode& b) {
+    return SameText(a.Digits.Text(), b.Digits.Text()) && a.Len == b.Len;
+}
+
+QString IdText(const TDtmf& d) {
+    return d.Id.Text().left(qBound(0, int(d.IdLen), 10));
+}
+
+bool SameDtmf(const TDtmf& s, const TDtmf& w) {
+    if (s.Fields != w.Fields || s.IdLen != w.IdLen || IdText(s) != IdText(w)) return false;
+    if (!SameCode(s.Bot, w.Bot) || !SameCode(s.Eot, w.Eot) || !SameCode(s.Stun, w.Stun) ||
+        !SameCode(s.Kill, w.Kill))
+        return false;
+    for (std::size_t k = 0; k < s.Codes.size(); ++k)
+        if (!SameCode(s.Codes[k], w.Codes[k])) return false;
+    return true;
+}
+
+} // namespace
+
+namespace ModFreFile {
+
+QString SideFileName(const QString& datPath, const QString& extension) {
+    QString base = datPath;
+    if (base.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive)) base.chop(4);
+    const QString ext = extension.startsWith(u'.') ? extension : u'.' + extension;
+    return base + ext;
+}
+
+void SaveExtraFile(const QString& datPath) {
+    WriteWhole(SideFileName(datPath, QStringLiteral("NVD")), DatLayout::PackExtra(gFileExtraData));
+}
+
+void LoadExtraFile(const QString& datPath) {
+    QFile file(SideFileName(datPath, QStringLiteral("NVD")));
+    if (file.open(QIODevice::ReadOnly) && file.size() == DatLayout::kExtraFileSize &&
+        DatLayout::UnpackExtra(file.readAll(), gFileExtraData))
+        return;
+    ModInitV::InitExtraData(gFileExtraData);
+}
+
+void LoadInitFile(const QString& path) {
+    const ReadResult result = ReadRecord(path, gFileData);
+    if (result != ReadResult::Ok) {
+        if (result == ReadResult::BadRecord) Message(9033);
+        SyncFileFromEdit();
+        return;
+    }
+    if (!gInitAllChannels) {
+        int found = -1;
+        for (int i = 0; i < gFileData.UsedCount(); ++i)
+            if (gFileData.Channels[static_cast<std::size_t>(i)].Number == 1) found = i;
+        if (found >= 0) gFileData.Channels[0] = gFileData.Channels[static_cast<std::size_t>(found)];
+        gFileData.ChannelCount = found >= 0 ? 1 : 0;
+    }
+    LoadExtraFile(path);
+    if (gTestDataOn) ModTestData::LoadTedForDat(path);
+    TakeEditFromFile();
+}
+
+void LoadInitSettings(const QString& path) {
+    const ReadResult result = ReadRecord(path, gFileData);
+    if (result != ReadResult::Ok) {
+        if (result == ReadResult::BadRecord) Message(9033);
+        SyncFileFromEdit();
+        return;
+    }
+    if (gTestDataOn) ModTestData::LoadTedForDat(path);
+    LoadExtraFile(path);
+    TakeSettingsFromFile();
+}
+
+} // namespace ModFreFile
+
+namespace ModInitV {
+
+void LoadInitData() {
+    const QString name =
+        QStringLiteral("%1_%2.dat").arg(gModelName).arg(ModFreFile::BandTextToCode(gBandText));
+    const QString path = Platform::JoinPath(InitFolder(), name);
+    if (QFileInfo::exists(path)) {
+        ModFreFile::LoadInitFile(path);
+        return;
+    }
+    if (gModelName == QLatin1String("KL740") || gModelName == QLatin1String("KL740G")) {
+        const QString fallback =
+            Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
+        if (QFileInfo::exists(fallback))
+            ModFreFile::LoadInitSettings(fallback);
+        else
+            ModFreFile::SyncFileFromEdit();
+    }
+}
+
+} // namespace ModInitV
+
+namespace ModShowFreFun {
+
+bool OpenDataFile(QObject* mainWindow) {
+    QByteArray stamp;
+    {
+        QFile file(gDataFileName);
+        if (!file.open(QIODevice::ReadOnly)) {
+            Message(9002);
+            return false;
+        }
+        stamp = file.read(4);
+    }
+    const QString version = QString::fromLatin1(stamp);
+    if (!ModVerionMana::IsVersionStamp(version)) {
+        Message(9065);
+        return false;
+    }
+    const QString own = QLatin1String(ModVerionMana::kOwnVersion);
+    if (!ModVerionMana::IsPairKnown(own, version)) {
+        const int answer = Platform::MsgBox(ModVerionMana::VersionMismatchText(own, version, 1),
+                                            Platform::Mb::YesNo);
+        if (answer == Platform::Mb::IdYes &&
+            ModVerionMana::StartMatchingVersion(version) == ModVerionMana::SwitchResult::Failed)
+            Message(9002);
+        return false;
+    }
+    if (!ReadForOpen(gDataFileName)) return false;
+    gFileData.Version.Assign(own);
+    ModFreFile::LoadExtraFile(gDataFileName);
+    if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
+    ModFreFile::TakeEditFromFile();
+    AfterRead(mainWindow);
+    return true;
+}
+
+bool ReopenDataFile(QObject* mainWindow) {
+    if (!ReadForOpen(gDataFileName)) return false;
+    ModFreFile::LoadExtraFile(gDataFileName);
+    if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
+    ModFreFile::TakeAllFromFile();
+    AfterRead(mainWindow);
+    return true;
+}
+
+bool SaveDataFile(QObject* mainWindow) {
+    // Write what the saved copy will be; it becomes the saved copy only when
+    // every file was written, so a failed save still counts as unsaved.
+    TRadioData record = gEditData;
+    ModCommFun::StoreModelInfo(record.ModelInfo);
+    const QString path = gDataFileName;
+    bool ok = WriteWhole(path, DatLayout::Pack(record)) &&
+              WriteWhole(ModFreFile::SideFileName(path, QStringLiteral("NVD")),
+                         DatLayout::PackExtra(gEditExtraData));
+    if (ok && gTestDataOn)
+        ok = ModTestData::WriteTestFile(ModFreFile::SideFileName(path, QStringLiteral(".ted")),
+                                        gEditTestBlock);
+    if (!ok) {
+        Message(9002);
+        return false;
+    }
+    ModFreFile::SyncFileFromEdit();
+    gIsUntitled = false;
+    Platform::Forms::Call(mainWindow, "ShowMainTxt");
+    return true;
+}
+
+bool IsDataUnchanged() {
+    const TRadioData& s = gFileData;
+    const TRadioData& w = gEditData;
+    if (s.ChannelCount != w.ChannelCount) return false;
+    for (int i = 0; i < s.UsedCount(); ++i) {
+        const TChannel& saved = s.Channels[static_cast<std::size_t>(i)];
+        int at = w.Channels[static_cast<std::size_t>(i)].Number == saved.Number
+                     ? i
+                     : FindChannelIndex(saved.Number);
+        if (at < 0 || !SameChannel(saved, w.Channels[static_cast<std::size_t>(at)])) return false;
+    }
+    if (!SameText(s.ModelInfo.ModelName.Text(), w.ModelInfo.ModelName.Text()) ||
+        s.ModelInfo.BandCode != w.ModelInfo.BandCode)
+        return false;
+    for (std::size_t i = 0; i < s.Settings.EmbMsg.size(); ++i)
+        if (!SameText(s.Settings.EmbMsg[i].Text(), w.Settings.EmbMsg[i].Text())) return false;
+    if (s.Settings.Keys != w.Settings.Keys || s.Settings.Scan != w.Settings.Scan ||
+        s.Settings.Alert != w.Settings.Alert)
+        return false;
+    if (!SameText(gFileExtraData.Version.Text(), gEditExtraData.Version.Text()) ||
+        gFileExtraData.AlertMode != gEditExtraData.AlertMode)
+        return false;
+    if (s.Settings.OptFeatures != w.Settings.OptFeatures || s.ProhibitInit != w.ProhibitInit)
+        return false;
+    for (std::size_t i = 0; i < s.TestFreList.size(); ++i)
+        if (!SameText(s.TestFreList[i].First.Text(), w.TestFreList[i].First.Text()) ||
+            !SameText(s.TestFreList[i].Second.Text(), w.TestFreList[i].Second.Text()))
+            return false;
+    if (!SameDtmf(s.Settings.Dtmf, w.Settings.Dtmf)) return false;
+    for (std::size_t i = 0; i < s.RadioFreList.size(); ++i)
+        if (s.RadioFreList[i].Empty != w.RadioFreList[i].Empty ||
+            !SameText(s.RadioFreList[i].Fre.Text(), w.RadioFreList[i].Fre.Text()))
+            return false;
+    if (gTestDataOn && gFileTestBlock != gEditTestBlock) return false;
+    return true;
+}
+
+bool IsDataModified() {
+    return !IsDataUnchanged();
+}
+
+} // namespace ModShowFreFun
