@@ -43,26 +43,24 @@ void ParseBandLimits() {
     gBandLimits[1] = Platform::Val(gBandText.mid(6, 3));
 }
 
-QString DtmfTextToCode(const QString& text) {
-    QString out = text;
-    for (QChar& c : out) {
-        if (c == u'*')
-            c = u'E';
-        else if (c == u'#')
-            c = u'F';
+namespace {
+QString ReplaceChars(QString text, QChar a, QChar toA, QChar b, QChar toB) {
+    for (QChar& c : text) {
+        if (c == a)
+            c = toA;
+        else if (c == b)
+            c = toB;
     }
-    return out;
+    return text;
+}
+} // namespace
+
+QString DtmfTextToCode(const QString& text) {
+    return ReplaceChars(text, u'*', u'E', u'#', u'F');
 }
 
 QString DtmfCodeToText(const QString& code) {
-    QString out = code;
-    for (QChar& c : out) {
-        if (c == u'E')
-            c = u'*';
-        else if (c == u'F')
-            c = u'#';
-    }
-    return out;
+    return ReplaceChars(code, u'E', u'*', u'F', u'#');
 }
 
 QString FindListItem(const QStringList& items, const QString& text) {
