@@ -49,15 +49,16 @@ void Validate(QObject* form) {
         QMetaObject::invokeMethod(form, "ValidateControls", Qt::DirectConnection);
 }
 
-void SetWindowOps(WindowOps ops) { gWindowOps = std::move(ops); }
+void SetWindowOps(WindowOps ops) {
+    gWindowOps = std::move(ops);
+}
 
 QObject* ShowChild(const QString& name) {
     return gWindowOps.showChild ? gWindowOps.showChild(name) : nullptr;
 }
 
 void CascadeChildren() {
-    if (gWindowOps.cascade)
-        gWindowOps.cascade();
+    if (gWindowOps.cascade) gWindowOps.cascade();
 }
 
 } // namespace Platform::Forms

@@ -95,12 +95,12 @@ QWidget* ShowChildForm(const QString& name) {
 }
 
 void InstallWindowOps() {
-    Platform::Forms::SetWindowOps({[](const QString& name) -> QObject* { return ShowChildForm(name); },
-                                   [] {
-                                       const auto& host = Platform::Forms::CurrentChildHost();
-                                       if (host.cascade)
-                                           host.cascade();
-                                   }});
+    Platform::Forms::SetWindowOps(
+        {[](const QString& name) -> QObject* { return ShowChildForm(name); },
+         [] {
+             const auto& host = Platform::Forms::CurrentChildHost();
+             if (host.cascade) host.cascade();
+         }});
 }
 
 void UnloadFormByName(const QString& name) {
