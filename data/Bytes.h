@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
+#include <QStringView>
 #include <QtGlobal>
 #include <array>
 #include <cstddef>
@@ -28,15 +30,82 @@ inline void PutBE16(uchar* p, quint16 v) {
     p[1] = static_cast<uchar>(v & 0xFF);
 }
 
+inline quint32 GetBE32(const uchar* p) {
+    return (static_cast<quint32>(p[0]) << 24) | (static_cast<quint32>(p[1]) << 16) |
+           (static_cast<quint32>(p[2]) << 8) | static_cast<quint32>(p[3]);
+}
+inline void PutBE32(uchar* p, quint32 v) {
+    p[0] = static_cast<uchar>(v >> 24);
+    p[1] = static_cast<uchar>((v >> 16) & 0xFF);
+    p[2] = static_cast<uchar>((v >> 8) & 0xFF);
+    p[3] = static_cast<uchar>(v & 0xFF);
+}
+
+// The largest value a field of bits hi..lo holds.
+inline int BitsMax(int hi, int lo) {
+    return (1 << (hi - lo + 1)) - 1;
+}
 // Bits hi..lo (7..0) of a byte as a number.
 inline int GetBits(quint8 byte, int hi, int lo) {
-    const int mask = (1 << (hi - lo + 1)) - 1;
-    return (byte >> lo) & mask;
+    return (byte >> lo) & BitsMax(hi, lo);
 }
 // The byte with bits hi..lo replaced by value (cut to the field's width).
 inline quint8 SetBits(quint8 byte, int hi, int lo, int value) {
-    const int mask = ((1 << (hi - lo + 1)) - 1) << lo;
-    return static_cast<quint8>((byte & ~mask) | ((value << lo) & mask));
+    const int width = BitsMax(hi, lo);
+    return static_cast<quint8>((byte & ~(width << lo)) | ((value & width) << lo));
+}
+inline bool GetBit(quint8 byte, int bit) {
+    return GetBits(byte, bit, bit) != 0;
+}
+inline quint8 SetBit(quint8 byte, int bit, bool on) {
+    return SetBits(byte, bit, bit, on ? 1 : 0);
+}
+
+// Digits packed two per byte, first digit in the high nibble: binary-coded
+// decimal, or any hexadecimal digits.
+// The n bytes as 2n upper-case hexadecimal digits ("43 51 00 00" gives "43510000").
+inline QString HexDigits(const uchar* p, int n) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    QString out;
+    out.reserve(2 * n);
+    for (int i = 0; i < n; ++i) {
+        out += QLatin1Char(kHex[p[i] >> 4]);
+        out += QLatin1Char(kHex[p[i] & 0x0F]);
+    }
+    return out;
+}
+// The value of one hexadecimal digit; 0 for any other character.
+inline int HexDigitValue(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+    return 0;
+}
+// Packs digit pairs 1-2, 3-4, ... of the text into n bytes; missing digits count as 0.
+inline void PutHexDigits(uchar* p, int n, QStringView digits) {
+    for (int i = 0; i < n; ++i) {
+        const qsizetype k = 2 * static_cast<qsizetype>(i);
+        const int high = k < digits.size() ? HexDigitValue(digits[k]) : 0;
+        const int low = k + 1 < digits.size() ? HexDigitValue(digits[k + 1]) : 0;
+        p[i] = static_cast<uchar>((high << 4) | low);
+    }
+}
+// True when every digit of the text is a decimal digit (and there is one).
+inline bool IsDecimalDigits(QStringView digits) {
+    if (digits.isEmpty()) return false;
+    for (QChar c : digits)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+// The number of bytes from p on, at most max, before the first byte that is
+// one of the two stop values.
+inline int LengthBefore(const uchar* p, int max, uchar stop1, uchar stop2) {
+    int n = 0;
+    while (n < max && p[n] != stop1 && p[n] != stop2)
+        ++n;
+    return n;
 }
 
 } // namespace Bytes

@@ -33,6 +33,15 @@ template <std::size_t N> struct FixedText {
         AssignBytes(raw);
     }
 
+    // Stores a text read from a radio or a device: followed by a NUL when it
+    // is shorter than the field, so that the blanks of the padding never count.
+    void AssignWithNul(const QString& text) {
+        if (static_cast<std::size_t>(Platform::StringToAnsi(text).size()) < N)
+            Assign(text + QChar(u'\0'));
+        else
+            Assign(text);
+    }
+
     void Fill(char c) { bytes.fill(c); }
 
     QByteArray Bytes() const { return QByteArray(bytes.data(), static_cast<qsizetype>(N)); }

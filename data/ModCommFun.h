@@ -1,9 +1,14 @@
 #pragma once
 
 #include "data/RadioData.h"
+#include "data/RadioImage.h"
 
-// The model block of the configuration and the program's current model and band.
+// The radio image codec: the configuration gEditData into the radio image
+// gImage and back, the radio information area, and the model block shared
+// with the files and the model dialog.
 namespace ModCommFun {
+
+// ---- model block ----
 
 // The block takes the program's model (gModelName) and band (gBandText).
 void StoreModelInfo(TModelInfo& info);
@@ -12,5 +17,61 @@ void StoreModelInfo(TModelInfo& info);
 // its trimmed form, gModelName and gBandText follow it, the radio information
 // takes its band code and the band limits are parsed again.
 void ApplyModelInfo(TModelInfo& info);
+
+// Model name and band code from 0xB00-0xB07, then ApplyModelInfo. A band code
+// the program does not know reads as the program's current band.
+void DecodeModelInfo(TModelInfo& info);
+
+// ---- whole image ----
+
+// Fills gImage from gEditData (gEditData's model block and the channels'
+// NoData flags are brought up to date on the way).
+void EncodeImage();
+// Fills gEditData (channels sorted by number, test pairs, model, settings),
+// the fixed factory test pairs, the alert mode of gEditExtraData and the
+// identification flags from gImage.
+void DecodeImage();
+
+// ---- channels ----
+
+// Appends the channel held in slot 0..127 to the channel table of gEditData,
+// when the slot's presence bit says there is one.
+void DecodeChannel(int slot);
+
+// ---- settings ----
+
+// Options, DTMF, message, keys, scan and alert, in this order. ProhibitInit of
+// gEditData and AlertMode of gEditExtraData travel with them.
+void EncodeOptions(const TSettings& settings);
+void DecodeOptions(TSettings& settings);
+
+void EncodeOptions830(const std::array<qint16, 18>& options);
+void DecodeOptions830(std::array<qint16, 18>& options);
+// The DTMF fields, own ID and the 20 code cells; the record is not changed.
+void EncodeDTMF(const TDtmf& dtmf);
+void DecodeDTMF(TDtmf& dtmf);
+void EncodeEmbMsg(const std::array<FixedText<16>, 4>& lines);
+void DecodeEmbMsg(std::array<FixedText<16>, 4>& lines);
+void DecodeOptionBytes(std::array<qint16, 6>& keys);
+void DecodeOptionBits840(std::array<quint8, 12>& scan);
+void DecodeOptionBits851(std::array<quint8, 10>& alert);
+
+// One DTMF code to or from the 16-byte cell at the image address.
+void EncodeCodeDigits(const TDtmfCode& code, int cellAddress);
+void DecodeCodeDigits(TDtmfCode& code, int cellAddress);
+
+// One test-frequency pair to or from pair slot 0..15.
+void EncodeTestFreqs(const TTestFre& pair, int slot);
+void DecodeTestFreqs(TTestFre& pair, int slot);
+
+// gIdentFlags from the identification byte 0xB0C of gImage; a flag of saved
+// that is 0 takes the radio's value.
+void SplitIdentFlags(std::array<quint8, 4>& saved);
+
+// ---- radio information ----
+
+// The texts of gRadioInfoImage into the record; BandCode, Version and
+// RadioType stay as they are.
+void DecodeRadioInfo(TLocalInfo& info);
 
 } // namespace ModCommFun
