@@ -11,8 +11,9 @@
 
 #include "data/FixedText.h"
 
-// Typed access to little- and big-endian integers and bit fields at an offset
-// of a byte buffer.
+// Typed access at an offset of a byte buffer: little- and big-endian integers,
+// bit fields, digits packed two per byte (BCD and hexadecimal) and the length
+// of a text that ends at a stop byte.
 namespace Bytes {
 
 inline quint16 GetLE16(const uchar* p) {

@@ -140,6 +140,30 @@ TEST(DatLayoutTest, BitFieldHelpers) {
     Bytes::PutBE16(be, 0x0B30);
     EXPECT_EQ(be[0], 0x0B);
     EXPECT_EQ(Bytes::GetBE16(be), 0x0B30);
+    EXPECT_EQ(Bytes::SetBits(0x00, 1, 0, -1), 0x03) << "a negative value is cut, not shifted";
+    EXPECT_EQ(Bytes::SetBit(0xFF, 3, false), 0xF7);
+}
+
+TEST(DatLayoutTest, BigEndianAndPackedDigits) {
+    uchar be[4];
+    Bytes::PutBE32(be, 43510000);
+    EXPECT_EQ(QByteArray(reinterpret_cast<char*>(be), 4), QByteArray::fromHex("0297E8F0"));
+    EXPECT_EQ(Bytes::GetBE32(be), 43510000u);
+    Bytes::PutBE32(be, 0xFFFFFFFFu);
+    EXPECT_EQ(Bytes::GetBE32(be), 0xFFFFFFFFu);
+
+    uchar digits[4];
+    Bytes::PutHexDigits(digits, 4, u"4351E");
+    EXPECT_EQ(Bytes::HexDigits(digits, 4), "4351E000") << "missing digits are 0";
+    Bytes::PutHexDigits(digits, 1, u"x9");
+    EXPECT_EQ(digits[0], 0x09) << "a character that is no digit counts as 0";
+    EXPECT_TRUE(Bytes::IsDecimalDigits(u"43510000"));
+    EXPECT_FALSE(Bytes::IsDecimalDigits(u"4351000A"));
+    EXPECT_FALSE(Bytes::IsDecimalDigits(u""));
+
+    const uchar text[] = {'A', 'B', 0xFF, 'C'};
+    EXPECT_EQ(Bytes::LengthBefore(text, 4, 0x00, 0xFF), 2);
+    EXPECT_EQ(Bytes::LengthBefore(text, 1, 0x00, 0xFF), 1);
 }
 
 } // namespace
