@@ -30,6 +30,9 @@ bool gSkipEnterCell = false;
 
 THabits gHabits;
 
+int gLock = 0;
+bool gHelpOn = false;
+
 int gCommType = 0;
 int gReadStep = 0;
 int gWriteStep = 0;

@@ -16,6 +16,10 @@ extern bool gFormCHInfoEditShown; // the detail editor is loaded
 extern bool gSkipCellCheck;       // the grid's one-shot flags
 extern bool gSkipEnterCell;
 
+// Program switches read from the settings file at start-up.
+extern int gLock;    // Lock switch, 0 or 1: the pages show their data with inputs disabled
+extern bool gHelpOn; // a help file is available: the pages show their Help buttons
+
 // Habit options.
 struct THabits {
     bool NoPasteAsk = false;

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "channels/GridRules.h"
+
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMdiSubWindow;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+// The channel grid page: one group of 16 channels of gEditData in a grid of
+// 17 rows and 11 columns (row 0 and column 0 fixed, column 3 hidden), edited
+// cell by cell through floating editors. Every change goes through
+// ModShowFreFun::SetChannelCell, which calls reShowGrid back.
+//
+// The controls carry their window names as object names (Label1, Combo7,
+// MSFlexGrid1, Text1, Text2, Combo1 .. Combo5, CommandClose,
+// CommandCHInfoEdit, CommandHelp, TimerCHEdit, ScrollTimer); the channel edit
+// commands read the current row of MSFlexGrid1 and the group of Combo7.
+// The right-click menu is the main window's QMenu named "MnuCHEdit".
+class frmCommChInfo : public QWidget {
+    Q_OBJECT
+    // While true the page ignores the grid's scrolling (set by the channel
+    // edit commands while they run).
+    Q_PROPERTY(bool CodeMoveTopRow MEMBER CodeMoveTopRow)
+
+public:
+    explicit frmCommChInfo(QWidget* parent = nullptr);
+    ~frmCommChInfo() override;
+
+    // Re-shows the header and the transmit column of the shown group in the
+    // given offset mode.
+    Q_INVOKABLE void ReShowAllTxFre(bool rOffSet);
+    // Re-shows columns 1, 2 and 4..9 of all rows from the channel table.
+    Q_INVOKABLE void reShowAllGrid();
+    // Re-shows the row of channel number rRow.
+    Q_INVOKABLE void reShowGrid(int rRow);
+    // Hides every in-cell editor; writes nothing.
+    Q_INVOKABLE void SetEditDisable();
+    // Shows group gEditGroup (runs the whole group change).
+    Q_INVOKABLE void ChangeGroup();
+    // The receive-first rule: false (and the cell moved to column 1) when the
+    // current row has no receive frequency.
+    Q_INVOKABLE bool FlexConcludeRx();
+    // Opens the editor of the current cell.
+    Q_INVOKABLE void EnterGridEdit();
+    // Hides every visible in-cell editor without writing.
+    Q_INVOKABLE void InvalidEdit();
+    Q_INVOKABLE void GridNextLine();
+    Q_INVOKABLE void GridNextCol();
+    // The page's validate step: commits what the focused in-cell editor holds.
+    // The main window runs it before a channel command, a radio read or write;
+    // the page runs it when it unloads.
+    Q_INVOKABLE void ValidateControls();
+
+    bool CodeMoveTopRow = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PendingEdit {
+        bool open = false;      // an editor was opened and not hidden since
+        bool committed = false; // its text was written and not edited since
+        int group = 0;
+        int row = 0;
+        int col = 0;
+    };
+
+    void BuildControls();
+    void InitShowGrid();
+    void ChangShowByLanguage();
+    void SetGridData();
+    void ApplyLock();
+    void FillRow(int row, const TChannel& channel);
+    void ClearRow(int row);
+    QString CellText(int row, int col) const;
+    void SetCellText(int row, int col, const QString& text);
+    QWidget* EditorWidget(GridRules::Editor editor) const;
+    QComboBox* ListEditor(GridRules::Editor editor) const;
+    void HideEditors();
+    void PlaceEditor(QWidget* editor, int row, int col, bool keepHeight);
+    void SetCurrentCell(int row, int col);
+    int CurrentRow() const;
+    int CurrentCol() const;
+    int ShownGroup() const;
+    void SetCaption(qint32 firstWordId);
+    void CallMain(const char* method, bool arg);
+    void UpdateEditCommands(int number);
+    void FollowInDetailEditor();
+    void ShowDetailEditor();
+    void ExitGridEdit();
+    void SetShowEditData();
+    bool WritePending(const QString& value);
+
+    // control events
+    void Combo7_Click();
+    void MSFlexGrid1_EnterCell();
+    void MSFlexGrid1_RowColChange();
+    void MSFlexGrid1_Click();
+    void MSFlexGrid1_DblClick();
+    void MSFlexGrid1_RightDown(const QPoint& pos);
+    void MSFlexGrid1_Scroll();
+    void Text_Enter(QLineEdit* editor);
+    void Text1_Validate();
+    void Text2_Validate();
+    void List_Click(GridRules::Editor editor);
+    void CommandCHInfoEdit_Click();
+    void Form_Activate();
+    void Form_Deactivate();
+    void Form_Unload();
+    // The main window's text-box menu hook on Text1, installed on load and
+    // removed on unload.
+    void HookTextMenu();
+    void UnhookTextMenu();
+
+    QLabel* Label1 = nullptr;
+    QComboBox* Combo7 = nullptr;
+    QTableWidget* MSFlexGrid1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    std::array<QComboBox*, 1> Combo1{};
+    std::array<QComboBox*, 1> Combo2{};
+    std::array<QComboBox*, 1> Combo3{};
+    std::array<QComboBox*, 1> Combo4{};
+    std::array<QComboBox*, 1> Combo5{};
+    QPushButton* CommandClose = nullptr;
+    QPushButton* CommandCHInfoEdit = nullptr;
+    QPushButton* CommandHelp = nullptr;
+    QTimer* TimerCHEdit = nullptr;
+    QTimer* ScrollTimer = nullptr;
+
+    GridRules::ListTexts lists_;
+    PendingEdit edit_;
+    bool FirstActivate = false;
+    bool PageReady = false;
+    bool Relabelling = false;
+    bool active_ = false;
+    bool unloaded_ = false;
+    int LastEditRow = 0;
+    int LastEditCol = 0;
+    int EditTopRow = 1;
+    QMdiSubWindow* frame_ = nullptr;
+};
