@@ -117,6 +117,13 @@ private:
     std::function<int()> column_;
 };
 
+// The open main window when it offers the method (a main window that is
+// being destroyed offers none).
+QObject* MainWith(const char* signature) {
+    QObject* main = Platform::Forms::Find(QStringLiteral("frmMain"));
+    return main && main->metaObject()->indexOfMethod(signature) >= 0 ? main : nullptr;
+}
+
 } // namespace
 
 // ---- load ----
@@ -330,8 +337,7 @@ void frmCommChInfo::SetGridData() {
         Combo7->setCurrentIndex(std::clamp(gGridGroup, 0, 7));
     }
     Combo7_Click();
-    if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
-        Platform::Forms::Call(main, "LoadTree");
+    Platform::Forms::Call(MainWith("LoadTree()"), "LoadTree");
 }
 
 // With Lock on the page shows its data and only the group selector works.
@@ -383,12 +389,12 @@ void frmCommChInfo::SetCaption(qint32 firstWordId) {
 }
 
 void frmCommChInfo::CallMain(const char* method, bool arg) {
-    Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmMain")), method,
+    Platform::Forms::Call(MainWith(QByteArray(method).append("(bool)").constData()), method,
                           Q_ARG(bool, arg));
 }
 
 void frmCommChInfo::UpdateEditCommands(int number) {
-    Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmMain")), "UpdateEditCommands",
+    Platform::Forms::Call(MainWith("UpdateEditCommands(int)"), "UpdateEditCommands",
                           Q_ARG(int, number));
 }
 

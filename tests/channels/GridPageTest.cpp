@@ -244,6 +244,49 @@ TEST_F(GridPageTest, TypingAFrequencyOnAnEmptyRowCreatesTheChannel) {
     EXPECT_EQ(Focus(), List(1));
 }
 
+TEST_F(GridPageTest, TheTransmitToneOfARowWithoutTransmitTextOpensTheTransmitEditor) {
+    Open();
+    page->InvalidEdit();
+    grid->item(1, 2)->setText("");
+    Click(1, 5);
+    EXPECT_EQ(Current(), QPoint(2, 1));
+    EXPECT_EQ(Focus(), text1);
+    EXPECT_EQ(text1->text(), Cell(1, 2));
+
+    // coming from the receive cell of the row, an empty transmit cell starts
+    // with the receive frequency
+    page->InvalidEdit();
+    gEditRow = 1;
+    gEditCol = 1;
+    Click(1, 2);
+    EXPECT_EQ(text1->text(), Cell(1, 1));
+    EXPECT_EQ(Cell(1, 2), Cell(1, 1));
+}
+
+TEST_F(GridPageTest, ReselectingTheShownGroupRefillsAndHidesTheEditors) {
+    Open();
+    ASSERT_TRUE(text1->isVisible());
+    Channel(1)->TxPower = 0; // changed behind the page's back
+    emit combo7->activated(0);
+    EXPECT_FALSE(text1->isVisible());
+    EXPECT_EQ(Cell(1, 6), "Low");
+}
+
+TEST_F(GridPageTest, OffsetModeRewritesOnlyTheShownGroupAndTheHeader) {
+    gEditData.ChannelCount = 0;
+    ModShowFreFun::AddChannel(65, "440");
+    ModShowFreFun::SetChannelCell(4, 1, 2, "435");
+    gGridGroup = 4;
+    Open();
+    EXPECT_EQ(Cell(1, 2), "435.00000");
+    gHabits.TxAsOffset = true;
+    page->ReShowAllTxFre(true);
+    EXPECT_EQ(Cell(0, 2), "TX Offset (MHz)");
+    EXPECT_EQ(Cell(1, 2), "-5.00000");
+    EXPECT_EQ(Cell(0, 1), "RX Freq (MHz)");
+    EXPECT_EQ(Cell(1, 1), "440.00000");
+}
+
 TEST_F(GridPageTest, EnterInAnEmptyReceiveEditorGoesDownAndWrapsInTheGroup) {
     Open();
     Click(15, 1);
