@@ -21,3 +21,22 @@ void SetSystemLcidForTesting(int lcid) {
 }
 
 } // namespace Platform
+
+#include <clocale>
+
+namespace Platform {
+
+QChar UsePointDecimalSeparator() {
+    const QLocale user = QLocale::system();
+    const QString point = user.decimalPoint();
+    const QChar found = point.isEmpty() ? QChar(u'.') : point.front();
+    std::setlocale(LC_NUMERIC, "C");
+    if (found != u'.') {
+        QLocale c = QLocale::c();
+        c.setNumberOptions(QLocale::OmitGroupSeparator);
+        QLocale::setDefault(c);
+    }
+    return found;
+}
+
+} // namespace Platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QChar>
+
 namespace Platform {
 
 // Locale identifier of Simplified Chinese (China); the programs treat every
@@ -13,5 +15,14 @@ int SystemDefaultLcid();
 
 // Fixes the value SystemDefaultLcid() returns; a negative value clears it.
 void SetSystemLcidForTesting(int lcid);
+
+} // namespace Platform
+
+namespace Platform {
+
+// Makes "." the decimal separator of every number this process formats or
+// parses (C library and Qt's default locale); the desktop's own setting is not
+// touched. Returns the separator the user's locale had.
+QChar UsePointDecimalSeparator();
 
 } // namespace Platform

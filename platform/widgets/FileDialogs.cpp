@@ -1,0 +1,70 @@
+#include "platform/widgets/FileDialogs.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace Platform::FileDialogs {
+
+namespace {
+
+class QtDialogs final : public Service {
+public:
+    QString GetOpenFileName(QWidget* parent, const QString& filter) override {
+        QFileDialog dialog(parent);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(ToQtFilter(filter));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().front();
+    }
+
+    QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
+                            const QString& defaultSuffix) override {
+        QFileDialog dialog(parent);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(ToQtFilter(filter));
+        dialog.setDefaultSuffix(defaultSuffix);
+        if (!initialPath.isEmpty()) dialog.selectFile(initialPath);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+        return dialog.selectedFiles().front();
+    }
+};
+
+QtDialogs gQtDialogs;
+Service* gService = nullptr;
+
+Service* Current() {
+    return gService ? gService : &gQtDialogs;
+}
+
+} // namespace
+
+void SetService(Service* service) {
+    gService = service;
+}
+
+QString GetOpenFileName(QWidget* parent, const QString& filter) {
+    return Current()->GetOpenFileName(parent, filter);
+}
+
+QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
+                        const QString& defaultSuffix) {
+    return Current()->GetSaveFileName(parent, filter, initialPath, defaultSuffix);
+}
+
+QString ToQtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString pattern = parts[i + 1].trimmed();
+        if (description.contains(u'(') && description.contains(pattern))
+            out << description;
+        else
+            out << description + QStringLiteral(" (") + pattern + u')';
+    }
+    if (out.isEmpty()) out << filter;
+    return out.join(QStringLiteral(";;"));
+}
+
+} // namespace Platform::FileDialogs

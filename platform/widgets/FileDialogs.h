@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The open and save file dialogs. A filter is written as pairs of description
+// and pattern separated by "|" ("Data files (*.dat)|*.dat"). An empty result
+// means the user cancelled.
+namespace Platform::FileDialogs {
+
+class Service {
+public:
+    virtual ~Service() = default;
+    virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
+    // defaultSuffix is added by the dialog when the typed name has none.
+    virtual QString GetSaveFileName(QWidget* parent, const QString& filter,
+                                    const QString& initialPath, const QString& defaultSuffix) = 0;
+};
+
+// Installs the service (not owned); nullptr restores the QFileDialog one.
+void SetService(Service* service);
+
+QString GetOpenFileName(QWidget* parent, const QString& filter);
+QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
+                        const QString& defaultSuffix);
+
+// "Data files (*.dat)|*.dat" in the form QFileDialog takes: "Data files (*.dat)".
+QString ToQtFilter(const QString& filter);
+
+} // namespace Platform::FileDialogs

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The program's help file: start-up and the language choice set it, Help
+// commands and buttons open it at a context number. Nothing is shown when the
+// file does not exist.
+namespace Platform::Help {
+
+void SetHelpFile(const QString& path);
+QString HelpFile();
+
+// Opens the help file at the context number (0: its start). False when there
+// is no help file or it could not be opened.
+bool ShowHelp(int context = 0);
+
+// Who opens the file; by default the desktop's viewer for the file. Tests
+// install a recorder; an empty function restores the default.
+using Opener = std::function<bool(const QString& path, int context)>;
+void SetOpener(Opener opener);
+
+} // namespace Platform::Help

@@ -1,0 +1,130 @@
+#include "shell/ModMain.h"
+
+#include "data/ModFun.h"
+#include "data/ModFunLang.h"
+#include "data/ModInitV.h"
+#include "data/ModTestData.h"
+#include "data/ModVerionMana.h"
+#include "data/ProgramSettings.h"
+#include "data/RadioData.h"
+#include "platform/App.h"
+#include "platform/Numbers.h"
+#include "platform/SysLocale.h"
+#include "platform/widgets/FormLoader.h"
+#include "platform/widgets/Help.h"
+#include "shell/frmSplash.h"
+
+#include <QDialog>
+#include <QPointer>
+
+namespace ModMain {
+
+QChar gSavedDecimalSep = u'.';
+
+namespace {
+
+QPointer<QWidget> gSplash;
+
+// A whole number of the settings file, or the default when the key is missing
+// or not a number.
+int ReadNumber(const QString& key, int defaultValue) {
+    const QString text = ModSettings::ReadSetupKey(key);
+    if (!Platform::IsNumeric(text)) return defaultValue;
+    return static_cast<int>(Platform::RoundHalfAway(Platform::Val(text)));
+}
+
+int InRange(int value, int low, int high, int defaultValue) {
+    return value >= low && value <= high ? value : defaultValue;
+}
+
+// The first-run link set-up, modal. Without it the first run counts as set up.
+void RunFirstRunSetup() {
+    const QString name = QStringLiteral("LoadFrmLink");
+    if (!Platform::Forms::HasFactory(name)) {
+        gFirstRun = false;
+        return;
+    }
+    QWidget* form = Platform::Forms::Create(name);
+    if (auto* dialog = qobject_cast<QDialog*>(form)) dialog->exec();
+    delete form;
+}
+
+} // namespace
+
+void InitGlobals() {
+    if (Platform::SystemDefaultLcid() == Platform::kLcidChineseSimplified) {
+        gCurrentLanguage = 2;
+        ModFunLang::gLangFileName = QStringLiteral("chinese.ini");
+    } else {
+        gCurrentLanguage = 1;
+        ModFunLang::gLangFileName = QStringLiteral("english.ini");
+    }
+    gPrevLanguage = gCurrentLanguage;
+
+    gModelName = QStringLiteral("KL740");
+    gBandText = QStringLiteral("400 - 480 MHz");
+    ModFun::ParseBandLimits();
+
+    gProgPassword.clear();
+    gPasswordGiven = false;
+    gMulWriteOn = false;
+}
+
+bool ReadSetupSettings() {
+    gComPort = 1;
+    // A missing settings file is a first run.
+    gFirstRun = ReadNumber(QStringLiteral("IsFirstRun"), 1) != 0;
+    gComPort = static_cast<qint16>(InRange(ReadNumber(QStringLiteral("comPort"), 1), 1, 255, 1));
+    gHandshaking =
+        static_cast<qint16>(InRange(ReadNumber(QStringLiteral("Handshaking"), 0), 0, 3, 0));
+    gStopBit = static_cast<qint16>(InRange(ReadNumber(QStringLiteral("StopBit"), 1), 1, 2, 1));
+    gLock = ReadNumber(QStringLiteral("Lock"), 0) != 0 ? 1 : 0;
+    gFactory = ReadNumber(QStringLiteral("Factory"), 0) != 0 ? 1 : 0;
+
+    if (gFirstRun) {
+        RunFirstRunSetup();
+        if (gFirstRun) return false;
+        ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
+    } else {
+        const QString stored = ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage"));
+        if (Platform::IsNumeric(stored)) {
+            gCurrentLanguage = static_cast<qint16>(Platform::RoundHalfAway(Platform::Val(stored)));
+            ModSettings::SetLanguageFile(gCurrentLanguage);
+        }
+    }
+
+    ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
+    ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage);
+    return true;
+}
+
+bool Main() {
+    ModVerionMana::LoadVersionIni();
+    gHelpOn = true;
+    gPassWordMode = 0;
+    InitGlobals();
+    gSavedDecimalSep = Platform::UsePointDecimalSeparator();
+    gFixedPortList = 0; // the port list always comes from the system's ports here
+
+    if (!ReadSetupSettings()) return false;
+
+    ModInitV::NewData();
+
+    auto* splash = new frmSplash;
+    gSplash = splash;
+    splash->show();
+
+    if (gHelpOn) Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
+    Platform::SetAppTitle(ModFunLang::GetLangText(12000));
+
+    ModTestData::LoadTestMode();
+    // The batch flags and habit options come with their pages.
+    ModSettings::ReadSettingFile();
+    return true;
+}
+
+QWidget* Splash() {
+    return gSplash;
+}
+
+} // namespace ModMain

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The pending channel edit command (0 none), run by the 20 ms edit timer.
+extern qint16 gCHEditCmd;
+
+// The main window of Corvan: the pages are child windows of its document
+// area; the tree pane on the left opens them, menus and toolbar run the
+// commands, the status bar shows model, band and port.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The loaded main window, or null.
+    static frmMain* Instance();
+    // Loads and shows the main window unless it is loaded already.
+    static frmMain* LoadMain();
+
+    // Runs a channel edit command (1 cut ... 7 move down, 8 habits). The
+    // channel editor installs it; until then those commands are not offered.
+    using ChannelEditRunner = std::function<void(int code)>;
+    static void SetChannelEditRunner(ChannelEditRunner runner);
+
+    // Public methods that other windows and modules call by name.
+    Q_INVOKABLE void Change_Language();
+    Q_INVOKABLE bool FindWindowByName(const QString& rFrmName) const;
+    Q_INVOKABLE void CloseCurAllWindows();
+    Q_INVOKABLE void ShowCHInfo(bool rShow);
+    Q_INVOKABLE void SetSaveEditData();
+    Q_INVOKABLE void ShowMainTxt();
+    Q_INVOKABLE void LoadTree();
+    Q_INVOKABLE void LoadBKPic();
+    Q_INVOKABLE void LoadNewDoc2();
+    Q_INVOKABLE void LoadNewDoc();
+
+    // Commands of the menus and the toolbar.
+    void FileNew();
+    void FileInit();
+    void FileOpen();
+    void FileImport();
+    bool FileSave();
+    bool FileSaveAs();
+    void FileExit();
+    void tbToolBar_ButtonClick(const QString& key);
+    void TreeView1_NodeClick(const QString& key);
+    void Toolbar1_ButtonClick(const QString& key);
+    void HelpTopic();
+    void HelpAbout();
+
+    // The window's own events, callable for a deterministic order in tests.
+    void MDIForm_Activate();
+    void NewDocTimer_Timer();
+    void TimerCHEdit_Timer();
+    // Moves the splitter by dx pixels while it is dragged.
+    void CommandMove_MouseMove(int dx);
+    void CommandMove_MouseDown();
+    void CommandMove_MouseUp();
+
+    // The file dialog's filter ("description (*.dat)|*.dat").
+    QString DialogFilter() const { return dialogFilter_; }
+    QMdiArea* MdiArea() const { return mdi_; }
+    QTimer& NewDocTimer() { return newDocTimer_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildTreePane();
+    void BuildStatusBar();
+    void MDIForm_Load();
+    bool MDIForm_Unload();
+    void LoadLanguageTexts();
+    void RestoreWindowRect();
+    void StoreWindowRect();
+    void RefreshCommands();
+    void UpdateClock();
+    void FillWindowList();
+
+    QAction* Item(const char* name) const;
+    QAction* ToolButton(const char* key) const;
+    void SetShown(QAction* action, bool shown);
+    void RunChannelEdit(int code);
+    void ShowModalForm(const QString& name);
+
+    int AskSaveChanges();
+    bool SaveWithoutQuestion();
+    bool SaveDocument();
+    void OpenDocument(bool import);
+    void OpenOrImport(bool import);
+    bool AskSaveBeforeSwitch();
+    QString Title() const;
+
+    QMdiArea* mdi_ = nullptr;
+    QWidget* Picture1 = nullptr;
+    QWidget* Frame1 = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QTreeWidget* TreeView1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* CommandMove = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QList<QLabel*> panels_;
+    QMenu* mnuWindow = nullptr;
+    QList<QAction*> windowListItems_;
+
+    QTimer timerCHEdit_;
+    QTimer newDocTimer_;
+    QTimer waitSaveDataTimer_;
+    QTimer readOKTimer_;
+    QTimer waitTimer_;
+    QTimer clock_;
+
+    QString dialogFilter_;
+    bool moveTree = false;
+    int dragStartX_ = 0;
+    bool leavingWithoutQuestion_ = false;
+    bool unloaded_ = false;
+};

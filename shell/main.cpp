@@ -1,0 +1,16 @@
+// Corvan: programming software for the KL740 and KL740G radios.
+#include "platform/widgets/DialogMessages.h"
+#include "shell/ModMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvan"));
+    Platform::DialogMessages messages;
+    Platform::SetMessageService(&messages);
+    if (!ModMain::Main()) return 0;
+    const int result = QApplication::exec();
+    Platform::SetMessageService(nullptr);
+    return result;
+}
