@@ -16,6 +16,10 @@ void RegisterFactory(const QString& name, Factory make) {
     Factories().insert(name.toLower(), std::move(make));
 }
 
+void UnregisterFactory(const QString& name) {
+    Factories().remove(name.toLower());
+}
+
 bool HasFactory(const QString& name) {
     return Factories().contains(name.toLower());
 }

@@ -13,6 +13,8 @@ using Factory = std::function<QWidget*()>;
 // Registers the maker of the window of that name.
 void RegisterFactory(const QString& name, Factory make);
 bool HasFactory(const QString& name);
+// Forgets the maker of that name (tests).
+void UnregisterFactory(const QString& name);
 
 // Makes a new window of that name (not shown), or nullptr when no maker is
 // registered. The window registers itself in the loaded list when it loads.
