@@ -48,7 +48,7 @@ void DrawRadio(QPainter& p, const QRectF& body) {
     p.drawRoundedRect(display, w * 0.04, w * 0.04);
     p.setPen(QColor(30, 60, 20));
     QFont f(QStringLiteral("DejaVu Sans Mono"));
-    f.setPixelSize(qMax(6, int(display.height() * 0.55)));
+    f.setPixelSize(qMax(5, int(qMin(display.height() * 0.5, display.width() * 0.16))));
     f.setBold(true);
     p.setFont(f);
     p.drawText(display, Qt::AlignCenter, QStringLiteral("435.100"));
@@ -97,7 +97,7 @@ QImage StartPicture(int language) {
     p.fillRect(image.rect(), glow);
 
     DrawRadio(p, QRectF(46, 92, 82, 178));
-    DrawWaves(p, QPointF(68, 30), 26, QColor(150, 210, 255));
+    DrawWaves(p, QPointF(64, 24), 16, QColor(150, 210, 255));
 
     const QString family =
         chinese ? QStringLiteral("WenQuanYi Micro Hei") : QStringLiteral("DejaVu Sans");
@@ -110,7 +110,7 @@ QImage StartPicture(int language) {
                QStringLiteral("Corvan"));
 
     QFont line(family);
-    line.setPixelSize(chinese ? 22 : 19);
+    line.setPixelSize(chinese ? 19 : 19);
     p.setFont(line);
     p.setPen(QColor(170, 205, 240));
     p.drawText(QRectF(162, 132, 310, 60), Qt::AlignLeft | Qt::TextWordWrap,

@@ -153,8 +153,10 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWindowsAreOfferedDisabled) {
         EXPECT_FALSE(Item(name)->isEnabled()) << name;
     }
     for (QAction* a : Toolbar()->actions()) {
-        if (QStringList({"ReadRadio", "WriteRadio", "CommSet", "Print"}).contains(a->objectName()))
+        if (QStringList({"ReadRadio", "WriteRadio", "CommSet", "Print"})
+                .contains(a->objectName())) {
             EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+        }
     }
     for (const char* name : {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
                              "mnuChannelInfo", "MnuInit", "mnuHelpAbout", "mnuCloseAll"})
