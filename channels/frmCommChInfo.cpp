@@ -5,6 +5,7 @@
 #include "data/ModShowFreFun.h"
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
+#include "data/widgets/ModRidTextMenu.h"
 #include "platform/Forms.h"
 
 #include <QApplication>
@@ -841,12 +842,12 @@ void frmCommChInfo::Form_Unload() {
     CallMain("ShowCHInfo", false);
 }
 
-// The main window's text-box hook keeps the right-click menu from Text1. Until
-// the hook is wired here, the editor shows no context menu of its own.
+// The text-box hook keeps the right-click menu (and pasting by mouse or drop)
+// away from Text1 while the page is loaded.
 void frmCommChInfo::HookTextMenu() {
-    Text1->setContextMenuPolicy(Qt::NoContextMenu);
+    ModRidTextMenu::HookTextMenu(Text1);
 }
 
 void frmCommChInfo::UnhookTextMenu() {
-    Text1->setContextMenuPolicy(Qt::DefaultContextMenu);
+    ModRidTextMenu::UnhookTextMenu(Text1);
 }

@@ -15,15 +15,12 @@ bool gFirstRun = false;
 qint16 gComPort = 1;
 qint16 gHandshaking = 0;
 qint16 gStopBit = 1;
-qint16 gLock = 0;
 qint16 gFactory = 0;
-bool gHelpOn = true;
 qint16 gFixedPortList = 0;
 qint16 gPassWordMode = 0;
 QString gProgPassword;
 bool gPasswordGiven = false;
 bool gMulWriteOn = false;
-std::array<quint8, 4> gSavedIdentFlags{};
 
 namespace ModSettings {
 

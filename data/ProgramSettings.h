@@ -1,10 +1,14 @@
 #pragma once
 
+#include "data/RadioImage.h"
+#include "data/SharedState.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
 
-// The program's settings and switches: what start-up reads from the shared
+// The program's settings and switches (the Lock switch and the help flag are
+// in SharedState.h): what start-up reads from the shared
 // settings file "mysetup.ini" and from "Setting.ini", and the small program-wide
 // flags that start-up resets.
 
@@ -14,16 +18,12 @@ extern bool gFirstRun;          // the first-run link set-up is pending
 extern qint16 gComPort;         // serial port number 1..255
 extern qint16 gHandshaking;     // 0..3
 extern qint16 gStopBit;         // 1 or 2
-extern qint16 gLock;            // Lock switch, 0 or 1
 extern qint16 gFactory;         // Factory switch, 0 or 1
-extern bool gHelpOn;            // the program offers its help file
 extern qint16 gFixedPortList;   // the port dialogs offer a fixed list (never on this platform)
 extern qint16 gPassWordMode;    // mode of the password dialog: 0 radio password, -1 access code
 extern QString gProgPassword;   // the radio programming password the user gave
 extern bool gPasswordGiven;
 extern bool gMulWriteOn; // the multi-radio write is on
-// The content of "Setting.ini": one byte per identification flag, each 0 or 1.
-extern std::array<quint8, 4> gSavedIdentFlags;
 
 namespace ModSettings {
 
@@ -40,7 +40,7 @@ bool WriteSetupKey(const QString& key, int value);
 
 // "Setting.ini" beside the program.
 QString SettingFilePath();
-// Reads the four bytes into gSavedIdentFlags; any failure gives four zeros.
+// Reads the four bytes into gSavedIdentFlags (RadioImage.h); any failure gives four zeros.
 // A missing file is created empty, as the first read always did.
 void ReadSettingFile();
 // Writes gSavedIdentFlags as the file's one 4-byte record. False on failure.

@@ -1,4 +1,5 @@
 // Corvan: programming software for the KL740 and KL740G radios.
+#include "channels/Channels.h"
 #include "platform/widgets/DialogMessages.h"
 #include "shell/ModMain.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Corvan"));
     Platform::DialogMessages messages;
     Platform::SetMessageService(&messages);
+    Channels::RegisterForms();
     if (!ModMain::Main()) return 0;
     const int result = QApplication::exec();
     Platform::SetMessageService(nullptr);

@@ -4,6 +4,7 @@
 #include "data/ModShowFreFun.h"
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
+#include "data/widgets/ModRidTextMenu.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "tests/support/TestSupport.h"
@@ -618,3 +619,9 @@ TEST_F(GridPageTest, EmptyingTheReceiveFrequencyDeletesAllButTheLastChannel) {
 }
 
 #include "GridPageTest.moc"
+
+TEST_F(GridPageTest, TheReceiveEditorKeepsNoRightClickMenuWhileThePageIsLoaded) {
+    Open();
+    EXPECT_TRUE(ModRidTextMenu::IsHooked(text1));
+    EXPECT_FALSE(ModRidTextMenu::IsHooked(grid));
+}

@@ -3,6 +3,7 @@
 //   xvfb-run -a corvan_snapshots <output folder>
 // The program folder of the build supplies language files and pictures;
 // nothing is written there.
+#include "channels/Channels.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
 #include "data/ProgramSettings.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     Platform::SetUserSettingsFolder(store.path());
     Platform::SetAppPath(QStringLiteral(CORVAN_PROGRAM_DIR));
 
+    Channels::RegisterForms();
     bool ok = true;
     for (int language : {1, 2}) {
         const QString tag = language == 2 ? QStringLiteral("zh") : QStringLiteral("en");
