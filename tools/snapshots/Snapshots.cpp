@@ -1,11 +1,17 @@
 // Renders the main window, the splash and the about box of Corvan, in English
 // and in Chinese, to PNG files for a look at them without a desktop:
-//   xvfb-run -a corvan_snapshots <output folder>
+//   xvfb-run -a corvan_snapshots <output folder> [configuration.dat]
+// The main window is shown once more with a configuration file opened: the
+// one given, or a sample with channels in the first group.
 // The program folder of the build supplies language files and pictures;
 // nothing is written there.
 #include "channels/Channels.h"
+#include "data/ConfigFiles.h"
+#include "data/DatLayout.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
+#include "data/ModShowFreFun.h"
+#include "data/ModVerionMana.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "platform/App.h"
@@ -17,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -37,12 +44,29 @@ bool Save(QWidget* w, const QString& path) {
     return ok;
 }
 
+// A configuration with a few channels of every kind, written as a file.
+QString WriteSample(const QString& folder) {
+    ModInitV::NewData();
+    const char* const rx[] = {"435.02500", "438.50000", "", "446.00625", "462.56250"};
+    for (int p = 1; p <= 5; ++p)
+        if (*rx[p - 1]) ModShowFreFun::SetChannelCell(0, p, 1, QString::fromLatin1(rx[p - 1]));
+    ModShowFreFun::SetChannelCell(0, 1, 2, QStringLiteral("430.02500"));
+    ModShowFreFun::SetChannelCell(0, 1, 4, QStringLiteral("13"));
+    ModShowFreFun::SetChannelCell(0, 2, 5, QStringLiteral("60"));
+    ModShowFreFun::SetChannelCell(0, 4, 9, QStringLiteral("1"));
+    ModShowFreFun::SetChannelCell(0, 5, 7, QStringLiteral("1"));
+    const QString path = folder + QStringLiteral("/sample.dat");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(DatLayout::Pack(gEditData));
+    return path;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: corvan_snapshots <output folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: corvan_snapshots <output folder> [configuration.dat]\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -71,6 +95,15 @@ int main(int argc, char** argv) {
         main->resize(1000, 700);
         main->show();
         ok = Save(main, out + QStringLiteral("/main_%1.png").arg(tag)) && ok;
+
+        ModVerionMana::LoadVersionIni();
+        gDataFileName = argc == 3 ? QString::fromLocal8Bit(argv[2]) : WriteSample(store.path());
+        main->CloseCurAllWindows();
+        Settle();
+        if (ModShowFreFun::OpenDataFile(main))
+            ok = Save(main, out + QStringLiteral("/main_file_%1.png").arg(tag)) && ok;
+        else
+            ok = false;
 
         auto* about = new frmAbout(main);
         about->show();
