@@ -1,0 +1,28 @@
+#pragma once
+
+#include "link/ModComm.h"
+
+#include <QList>
+#include <functional>
+
+// A session host without windows, for tools and tests: the "progress
+// dialog" is an event loop that runs until the session unloads it.
+class HeadlessHost final : public ModComm::SessionHost {
+public:
+    void RunProgress() override;
+    bool ProgressVisible() const override { return visible_; }
+    void SetProgress(int percent) override { progress.append(percent); }
+    void CloseProgress() override;
+    void ShowPasswordDialog() override;
+
+    // Answers the password dialog: the text typed, or Cancel when unset.
+    std::function<bool(QString& typed)> passwordAnswer;
+    int passwordDialogs = 0;
+    QList<int> progress;
+    int progressRuns = 0;
+
+private:
+    bool visible_ = false;
+    bool closed_ = false;
+    void* loop_ = nullptr;
+};

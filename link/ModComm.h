@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QTimer;
+namespace Platform {
+class SerialControl;
+}
+
+// The frames exchanged with the radio and the session engine that reads,
+// writes and reads the radio information, one exchange at a time.
+namespace ModComm {
+
+// What the engine needs from the windows: the progress dialog and the
+// password dialog. The main window provides one; tests and tools a
+// headless one.
+class SessionHost {
+public:
+    virtual ~SessionHost() = default;
+    // Loads the progress dialog and shows it modally; loading it starts the
+    // session (StartSession). Returns when the session has unloaded it.
+    virtual void RunProgress() = 0;
+    virtual bool ProgressVisible() const = 0;
+    // The bar and the percentage label.
+    virtual void SetProgress(int percent) = 0;
+    virtual void CloseProgress() = 0;
+    // The password dialog, modal, in password mode: it offers gProgPassword,
+    // stores the typed text there on OK and sets gPasswordGiven.
+    virtual void ShowPasswordDialog() = 0;
+};
+void SetSessionHost(SessionHost* host);
+SessionHost* CurrentSessionHost();
+
+// Called when a read has ended well, after the pages were closed: the
+// end-of-read step continues there.
+void SetReadDoneHook(std::function<void()> hook);
+
+// Radio addresses.
+inline constexpr int kSettingsBlockAddr = 0x0B30;
+inline constexpr int kTestBlockAddr = 0x1FF0;
+inline constexpr int kReplyTimeoutMs = 150;
+
+// Session variables.
+extern int gHandshakeCount;
+extern int gIdentRetries;
+extern int gSettingsRetries;
+extern int gTestRetries; // resends left for the factory test block
+extern bool gReplyExpected;
+extern std::vector<int> gBlockRetries;
+extern qint32 gCurAddr;
+extern qint32 gBlockLen;
+extern qint32 gEndAddr;
+extern int gLastPercent;
+// From the identification reply.
+extern QString gRadioModel;
+extern int gRadioBand;
+extern QString gRadioVersion;
+// The password dialog's results.
+extern QString gProgPassword;
+extern bool gPasswordGiven;
+extern int gPassWordMode; // 0 programming password, -1 access code
+extern QString gAccessCodeBuf;
+
+// The serial control and the reply timer of the engine.
+Platform::SerialControl& MSComm1();
+QTimer& WaitTimer();
+
+// Frames.
+QByteArray HandshakeWord();
+void SetChecksum(QByteArray& frame, int first);
+bool IsChecksumOK(const QByteArray& frame, int first);
+QByteArray ReadFrame(qint32 address);
+QByteArray WriteFrame(qint32 address);
+QByteArray EndFrame();
+
+// Reply tests.
+bool IsAck(const QByteArray& reply);
+bool IsResendRequest(const QByteArray& reply);
+bool IsHandshakeAck(const QByteArray& reply);
+bool IsIdentReply(const QByteArray& reply);
+bool IsReadReply(const QByteArray& reply);
+bool IsSettingsBlockReply(const QByteArray& reply);
+// A whole data reply ('W', LEN + 6 bytes, 0x06 last, right checksum) for
+// that address, whatever the session.
+bool IsDataReplyAt(const QByteArray& reply, int address);
+
+// Readers of replies.
+void ParseIdentReply(const QByteArray& reply);
+// The programming password held in a settings-block reply.
+QString PasswordField(const QByteArray& reply);
+bool IsPasswordOK(const QByteArray& reply);
+void StoreReadData(const QByteArray& reply);
+
+// Senders.
+void SendHandshake();
+void SendIdentify();
+void SendReadSettingsBlock();
+void SendReadNext();
+void SendReadCurrent();
+void SendWriteNext();
+void SendWriteCurrent();
+void SendEnd();
+// Sends a frame awaiting a reply of that length (the common sending steps).
+void SendFrame(const QByteArray& frame, int replyLength);
+
+// The image before a session: 0xFF everywhere (in a radio-information
+// session the information area instead).
+void ClearImage();
+
+// The engine.
+bool OpenCommForSession();
+// The session start that the progress dialog's load runs in reads and writes.
+void StartSession();
+void MSComm1_OnComm();
+void NextStep();
+void WaitTimer_Timer();
+void AskRetry();
+void RetryHandshake();
+void FinishTransfer();
+void FinishComm(bool success);
+void EndComm(bool success);
+void UpdateProgress();
+bool CheckRadioModel();
+
+// Whether a question or dialog of the engine is open.
+bool InDialog();
+// Puts the engine back to idle without any exchange (start-up, tests).
+void ResetSession();
+
+} // namespace ModComm

@@ -1,0 +1,138 @@
+#include "link/RadioCommands.h"
+
+#include "data/ModFunLang.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "link/ModComm.h"
+#include "link/PendingCodec.h"
+#include "platform/Forms.h"
+#include "platform/MsgBox.h"
+#include "platform/serial/SerialControl.h"
+
+using ModFunLang::GetLangText;
+namespace Mb = Platform::Mb;
+
+namespace {
+
+// The pages that commit what is being typed before a write.
+const char* const kCommitPages[] = {"frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures",
+                                    "FrmRadio",      "FrmDTMF",       "FrmTestFre",
+                                    "FrmEmbMsg",     "FrmRadioInfo"};
+
+QObject* MainWindow() {
+    return Platform::Forms::Find(QStringLiteral("frmMain"));
+}
+
+void ClosePortIfOpen() {
+    ModComm::MSComm1().Close();
+}
+
+} // namespace
+
+RadioCommands::RadioCommands(QObject* parent) : QObject(parent) {
+    WaitSaveDataTimer.setSingleShot(true);
+    WaitSaveDataTimer.setInterval(100);
+    ReadOKTimer.setSingleShot(true);
+    ReadOKTimer.setInterval(500);
+    connect(&WaitSaveDataTimer, &QTimer::timeout, this, &RadioCommands::WaitSaveDataTimer_Timer);
+    connect(&ReadOKTimer, &QTimer::timeout, this, &RadioCommands::ReadOKTimer_Timer);
+    ModComm::SetReadDoneHook([this] { ReadOKTimer.start(); });
+}
+
+RadioCommands::~RadioCommands() {
+    ModComm::SetReadDoneHook({});
+}
+
+void RadioCommands::mnuReadFromRadio_Click() {
+    if (gCommType != 0) return;
+    // The grid page commits a cell being edited (when the page is open).
+    if (QObject* grid = Platform::Forms::Find(QStringLiteral("frmCommChInfo")))
+        Platform::Forms::Validate(grid);
+    gCommType = 1;
+    gReadStep = 0;
+    if (!ModComm::OpenCommForSession()) {
+        gCommType = 0;
+        return;
+    }
+    ClosePortIfOpen();
+    if (Platform::MsgBox(GetLangText(9004), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
+        ModComm::ClearImage();
+        if (ModComm::SessionHost* host = ModComm::CurrentSessionHost())
+            host->RunProgress();
+        else
+            ModComm::StartSession();
+    } else {
+        ClosePortIfOpen();
+        gCommType = 0;
+    }
+}
+
+void RadioCommands::mnuWriteToRadio_Click() {
+    if (gCommType != 0) return;
+    for (const char* name : kCommitPages) {
+        const QString pageName = QLatin1String(name);
+        for (QObject* form : Platform::Forms::Loaded())
+            if (form->objectName().compare(pageName, Qt::CaseInsensitive) == 0)
+                Platform::Forms::Validate(form);
+    }
+    WaitSaveDataTimer.start();
+}
+
+void RadioCommands::WaitSaveDataTimer_Timer() {
+    WaitSaveDataTimer.stop();
+    if (gCommType != 0) return;
+    gCommType = 2;
+    gWriteStep = 0;
+    if (!ModComm::OpenCommForSession()) {
+        gCommType = 0;
+        return;
+    }
+    ClosePortIfOpen();
+    if (Platform::MsgBox(GetLangText(9005), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
+        ModComm::ClearImage();
+        ModCommFun::EncodeImage();
+        if (ModComm::SessionHost* host = ModComm::CurrentSessionHost())
+            host->RunProgress();
+        else
+            ModComm::StartSession();
+    } else {
+        ClosePortIfOpen();
+        gCommType = 0;
+    }
+}
+
+void RadioCommands::mnuRadioInfo_Click() {
+    if (gCommType != 0) return;
+    // The page is shown anew with what this session reads.
+    for (QObject* form : Platform::Forms::Loaded())
+        if (form->objectName().compare(QStringLiteral("FrmRadioInfo"), Qt::CaseInsensitive) == 0)
+            QMetaObject::invokeMethod(form, "close", Qt::DirectConnection);
+    ReadRMGDataFromRadio();
+}
+
+void RadioCommands::ReadRMGDataFromRadio() {
+    if (gCommType != 0) return;
+    gCommType = 3;
+    if (!ModComm::OpenCommForSession()) {
+        gCommType = 0;
+        return;
+    }
+    ModComm::ClearImage();
+    ModComm::gHandshakeCount = 0;
+    ModComm::gIdentRetries = 3;
+    ModComm::gSettingsRetries = 3;
+    ModComm::SendHandshake();
+}
+
+void RadioCommands::ReadOKTimer_Timer() {
+    ReadOKTimer.stop();
+    ModCommFun::DecodeImage();
+    if (QObject* main = MainWindow()) {
+        Platform::Forms::Call(main, "ShowMainTxt");
+        Platform::Forms::Call(main, "Change_Language");
+    }
+    gDataFileName = QStringLiteral("new.dat");
+    gIsUntitled = true;
+    Platform::Forms::ShowChild(QStringLiteral("frmCommChInfo"));
+    Platform::Forms::CascadeChildren();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The port catalogue: port numbers as the program counts them (COM1 = 1) and
+// the devices behind them.
+//   COM1-32   /dev/ttyS0-31
+//   COM33-64  /dev/ttyUSB0-31
+//   COM65-96  /dev/ttyACM0-31
+// The folder named by the environment variable CORVAN_LINK_DIR may hold links
+// "com1", "com2", ... to any other device (a pseudo-terminal, a Bluetooth
+// port); such a link comes before the fixed device of the same number.
+namespace Platform::SerialPorts {
+
+inline constexpr const char* kLinkDirVariable = "CORVAN_LINK_DIR";
+inline constexpr int kMaxPort = 255;
+
+// The link folder, or an empty text when the variable is not set.
+QString LinkDir();
+
+// The device path of a port number, or an empty text when the number has
+// no device (outside 1..255 or no link and no fixed device for it).
+QString DevicePath(int port);
+
+// The ports whose device exists, ascending.
+QList<int> ListPorts();
+
+} // namespace Platform::SerialPorts

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// A radio on a pseudo-terminal: it holds a memory image and answers the
+// programming frames the way a KL740 does. Its device is offered as a port
+// through a link "comN" in a folder; the program opens that port as any
+// other. Faults can be switched on to see how the program copes.
+class SimRadio {
+public:
+    static constexpr int kMemorySize = 0x2000;
+    static constexpr const char* kHandshakeWord = "PROGRAM";
+
+    // What the radio says about itself and how it misbehaves. Counters are
+    // used up as the faults happen; -1 means "every time".
+    struct Setup {
+        QByteArray model = "KL740"; // up to 7 bytes, identification bytes 1-7
+        quint8 band = 1;            // identification byte 8
+        QByteArray version = "V200";
+        quint8 flags = 0;   // identification byte 13
+        bool paced = false; // bytes take their time at 9600 baud
+
+        bool silent = false;        // answers nothing
+        int ignoreHandshakes = 0;   // the first handshakes go unanswered
+        int dropAddress = -1;       // blocks at this address go unanswered ...
+        int dropCount = 0;          // ... this many times
+        int corruptAddress = -1;    // read replies for this address carry a bad checksum ...
+        int corruptCount = 0;       // ... this many times
+        int resendAddress = -1;     // write frames for this address (-1: any) get 0x0A ...
+        int resendCount = 0;        // ... this many times
+        int splitPieces = 1;        // each reply goes out in this many pieces ...
+        int splitGapMs = 3;         // ... with this pause between them
+        bool trailingNoise = false; // a stray byte follows each reply
+        bool dropEndReply = false;  // "END" goes unanswered
+    };
+
+    struct Counters {
+        int handshakes = 0;
+        int identifications = 0;
+        int reads = 0;
+        int writes = 0;
+        int ends = 0;
+        int resendRequests = 0;
+        int dropped = 0;
+        int corrupted = 0;
+    };
+
+    SimRadio();
+    ~SimRadio();
+    SimRadio(const SimRadio&) = delete;
+    SimRadio& operator=(const SimRadio&) = delete;
+
+    // Opens the pseudo-terminal and starts answering. With a link folder and
+    // port number the device is offered there as "com<port>". False on failure.
+    bool Start(const QString& linkDir = {}, int port = 0);
+    void Stop();
+    bool Running() const { return running_; }
+    QString DevicePath() const { return devicePath_; }
+    QString LinkPath() const { return linkPath_; }
+
+    void Configure(const Setup& setup);
+    Setup CurrentSetup() const;
+    Counters CurrentCounters() const;
+    void ResetCounters();
+
+    // The radio's memory (0x0000-0x1FFF).
+    QByteArray Memory(int address, int length) const;
+    void SetMemory(int address, const QByteArray& bytes);
+    void FillMemory(quint8 value);
+    // The programming password (0xB3C-0xB3F): up to 4 bytes, the rest 0xFF.
+    void SetPassword(const QByteArray& password);
+
+    // The line settings last applied to the port by the program.
+    bool LineSettings(unsigned& iflag, unsigned& cflag) const;
+
+    // The time one byte takes on the line at 9600 baud, 8N1.
+    static constexpr double kByteMicroseconds = 10.0 * 1e6 / 9600.0;
+
+private:
+    void Run();
+    void Consume();
+    bool TakeFrame(QByteArray& reply);
+    void Send(const QByteArray& reply);
+    void SendPaced(const QByteArray& bytes);
+    QByteArray IdentReply() const;
+
+    int master_ = -1;
+    int slave_ = -1;
+    int wakeRead_ = -1;
+    int wakeWrite_ = -1;
+    QString devicePath_;
+    QString linkPath_;
+    std::thread thread_;
+    std::atomic<bool> running_{false};
+
+    mutable std::mutex mutex_;
+    Setup setup_;
+    Counters counters_;
+    std::vector<quint8> memory_;
+    QByteArray input_;
+    // When the last received byte has arrived on the line (paced mode).
+    int64_t lineFreeAt_ = 0;
+};
