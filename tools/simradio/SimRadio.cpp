@@ -221,6 +221,11 @@ void SimRadio::Consume() {
         if (reply.isEmpty()) continue;
         if (paced) SleepUntilMicros(lineFreeAt_);
         Send(reply);
+        if (duplicate_) {
+            duplicate_ = false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            Send(reply);
+        }
     }
 }
 
@@ -264,6 +269,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         const int length = static_cast<quint8>(input_[3]);
         input_.remove(0, 4);
         ++counters_.reads;
+        counters_.readAddresses.push_back(address);
         if (s.silent || address + length > kMemorySize) return true;
         if (address == s.dropAddress && UseFault(s.dropCount)) {
             ++counters_.dropped;
@@ -282,6 +288,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         }
         reply.append(static_cast<char>(cs));
         reply.append(char(0x06));
+        if (address == s.duplicateAddress) duplicate_ = true;
         return true;
     }
     if (head == 'W') {
@@ -292,6 +299,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         input_.remove(0, length + 6);
         const int address = static_cast<quint8>(frame[1]) * 256 + static_cast<quint8>(frame[2]);
         ++counters_.writes;
+        counters_.writeAddresses.push_back(address);
         if (s.silent) return true;
         if (address == s.dropAddress && UseFault(s.dropCount)) {
             ++counters_.dropped;

@@ -39,6 +39,7 @@ public:
         int splitGapMs = 3;         // ... with this pause between them
         bool trailingNoise = false; // a stray byte follows each reply
         bool dropEndReply = false;  // "END" goes unanswered
+        int duplicateAddress = -1;  // read replies for this address come twice
     };
 
     struct Counters {
@@ -50,6 +51,8 @@ public:
         int resendRequests = 0;
         int dropped = 0;
         int corrupted = 0;
+        std::vector<int> readAddresses;  // every block asked for, in order
+        std::vector<int> writeAddresses; // every block sent, in order
     };
 
     SimRadio();
@@ -107,4 +110,5 @@ private:
     QByteArray input_;
     // When the last received byte has arrived on the line (paced mode).
     int64_t lineFreeAt_ = 0;
+    bool duplicate_ = false;
 };

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "SimRadio.h"
+#include "data/ModFreFile.h"
+#include "data/ModFunLang.h"
+#include "data/ModInitV.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "link/HeadlessHost.h"
+#include "link/ModComm.h"
+#include "link/PendingCodec.h"
+#include "link/RadioCommands.h"
+#include "platform/serial/SerialControl.h"
+#include "platform/serial/SerialPorts.h"
+#include "tests/support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+inline constexpr int kTestPort = 7;
+
+// A program with a simulated radio on port 7 of a link folder.
+class LinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestSupport::ResetProgram();
+        ModComm::ResetSession();
+        ASSERT_TRUE(linkDir.isValid());
+        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
+        ASSERT_TRUE(radio.Start(linkDir.path(), kTestPort));
+        SimRadio::Setup setup;
+        setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
+        radio.Configure(setup);
+        gComPort = kTestPort;
+        gHandshaking = 0;
+        gStopBit = 1;
+        ModComm::SetSessionHost(&host);
+        ModVerionMana::gVersionTable.Pairs = {{QStringLiteral("V200"), QStringLiteral("V200")}};
+        ModComm::gProgPassword.clear();
+        gIdentFlags.fill(0);
+        gSavedIdentFlags.fill(0);
+    }
+
+    void TearDown() override {
+        ModComm::SetSessionHost(nullptr);
+        ModComm::ResetSession();
+        radio.Stop();
+        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
+    }
+
+    // Runs the event loop until the engine is idle (or the time is up).
+    bool WaitIdle(int ms = 15000) {
+        QDeadlineTimer deadline(ms);
+        while (gCommType != 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return gCommType == 0;
+    }
+
+    // A read from the Read command to the decoded record.
+    void Read() {
+        commands.mnuReadFromRadio_Click();
+        ASSERT_TRUE(WaitIdle());
+        if (commands.ReadOKTimer.isActive()) commands.ReadOKTimer_Timer();
+    }
+
+    void Write() {
+        commands.mnuWriteToRadio_Click();
+        ASSERT_TRUE(commands.WaitSaveDataTimer.isActive());
+        commands.WaitSaveDataTimer_Timer();
+        ASSERT_TRUE(WaitIdle());
+    }
+
+    void Update(const std::function<void(SimRadio::Setup&)>& change) {
+        SimRadio::Setup setup = radio.CurrentSetup();
+        change(setup);
+        radio.Configure(setup);
+    }
+
+    QByteArray ImageBytes() const {
+        return QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize);
+    }
+    QByteArray InfoBytes() const {
+        return QByteArray(reinterpret_cast<const char*>(gRadioInfoImage.data()), kRadioInfoSize);
+    }
+
+    int Shown(int textId) const { return messages.CountOf(ModFunLang::GetLangText(textId)); }
+
+    TestSupport::TempProgram program;
+    TestSupport::RecordingMessages messages;
+    QTemporaryDir linkDir;
+    SimRadio radio;
+    HeadlessHost host;
+    RadioCommands commands;
+};

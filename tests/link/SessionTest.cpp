@@ -1,0 +1,439 @@
+#include "LinkFixture.h"
+
+#include <QElapsedTimer>
+
+using ModFunLang::GetLangText;
+namespace Mb = Platform::Mb;
+
+namespace {
+
+// A configuration with a few channels, encoded as the radio holds it.
+void SetChannels(TRadioData& data) {
+    data.ChannelCount = 3;
+    const int numbers[] = {1, 9, 128};
+    const char* freqs[] = {"43510000", "44000000", "40012500"};
+    for (int i = 0; i < 3; ++i) {
+        data.Channels[i] = TChannel{};
+        data.Channels[i].Number = static_cast<qint16>(numbers[i]);
+        data.Channels[i].RxFreq.Assign(QLatin1String(freqs[i]));
+    }
+}
+
+QByteArray EncodedImage() {
+    gImage.fill(0xFF);
+    ModCommFun::EncodeImage();
+    return QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize);
+}
+
+class ReadTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        // The radio holds a configuration the program does not have yet.
+        TRadioData original = gEditData;
+        SetChannels(gEditData);
+        radioImage = EncodedImage();
+        radioChannels = gEditData.Channels;
+        gEditData = original;
+        gFileData = original;
+        radio.SetMemory(0, radioImage);
+        // Identification bytes as the radio's own memory carries them.
+        radio.SetMemory(0xB00, QByteArray("KL740\0\0", 7));
+        radio.SetMemory(0xB07, QByteArray(1, radio.CurrentSetup().band));
+        radio.SetMemory(0xB08, "V200");
+        radio.SetMemory(0xB0C, QByteArray(1, 0));
+        radioImage = radio.Memory(0, kImageSize);
+        before = gEditData;
+    }
+
+    void ExpectReadOK() {
+        EXPECT_EQ(Shown(9009), 1);
+        EXPECT_EQ(ImageBytes(), radioImage);
+        ASSERT_GE(gEditData.ChannelCount, 3);
+        EXPECT_EQ(gEditData.Channels[0].RxFreq, radioChannels[0].RxFreq);
+        EXPECT_EQ(gEditData.Channels[1].Number, 9);
+        EXPECT_EQ(gEditData.Channels[2].Number, 128);
+        EXPECT_EQ(gDataFileName, "new.dat");
+        EXPECT_TRUE(gIsUntitled);
+        EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+    }
+
+    // A read that failed or was cancelled changed nothing of the data.
+    void ExpectNothingLost() {
+        EXPECT_EQ(Shown(9009), 0);
+        EXPECT_TRUE(gEditData == before);
+        EXPECT_TRUE(gFileData == before);
+        EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+        EXPECT_EQ(gCommType, 0);
+        EXPECT_FALSE(commands.ReadOKTimer.isActive());
+    }
+
+    QByteArray radioImage;
+    std::array<TChannel, kMaxChannels> radioChannels{};
+    TRadioData before;
+};
+
+TEST_F(ReadTest, FullReadGivesTheRadioImageAndTheRecord) {
+    gDataFileName = "old.dat";
+    gIsUntitled = false;
+    Read();
+    ExpectReadOK();
+    EXPECT_EQ(Shown(9004), 1);
+    const SimRadio::Counters c = radio.CurrentCounters();
+    EXPECT_EQ(c.handshakes, 1);
+    EXPECT_EQ(c.identifications, 1);
+    EXPECT_EQ(c.ends, 1);
+    // The settings block, then 177 blocks from 0x000 to 0xB00.
+    ASSERT_EQ(c.readAddresses.size(), 178u);
+    EXPECT_EQ(c.readAddresses.front(), 0xB30);
+    EXPECT_EQ(c.readAddresses[1], 0x000);
+    EXPECT_EQ(c.readAddresses.back(), 0xB00);
+    EXPECT_EQ(c.writes, 0);
+    ASSERT_FALSE(host.progress.isEmpty());
+    EXPECT_EQ(host.progress.last(), 99);
+    EXPECT_EQ(host.passwordDialogs, 0);
+}
+
+TEST_F(ReadTest, CancelAtTheQuestionTouchesNothing) {
+    gImage.fill(0x5A);
+    messages.answers = {Mb::IdCancel};
+    commands.mnuReadFromRadio_Click();
+    EXPECT_EQ(Shown(9004), 1);
+    EXPECT_EQ(gImage[0], 0x5A);
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 0);
+    ExpectNothingLost();
+}
+
+TEST_F(ReadTest, PortThatCannotBeOpened) {
+    gComPort = 250;
+    commands.mnuReadFromRadio_Click();
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.shown[0].text, GetLangText(9003));
+    EXPECT_EQ(messages.shown[0].style, Mb::OKOnly | Mb::Critical);
+    EXPECT_EQ(gCommType, 0);
+}
+
+TEST_F(ReadTest, RepliesInPiecesOrWithNoiseStillCount) {
+    Update([](SimRadio::Setup& s) {
+        s.splitPieces = 3;
+        s.trailingNoise = true;
+    });
+    Read();
+    ExpectReadOK();
+}
+
+TEST_F(ReadTest, HandshakeAnsweredOnlyTheFourthTime) {
+    Update([](SimRadio::Setup& s) { s.ignoreHandshakes = 3; });
+    Read();
+    ExpectReadOK();
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 4);
+    EXPECT_EQ(Shown(9008), 0);
+}
+
+TEST_F(ReadTest, SilentRadioEndsWithTheRetryQuestion) {
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    messages.answers = {Mb::IdOK, Mb::IdCancel};
+    QElapsedTimer timer;
+    timer.start();
+    Read();
+    EXPECT_EQ(Shown(9008), 1);
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 4);
+    EXPECT_GE(timer.elapsed(), 4 * 150 - 20);
+    // A failed session says "END" before it closes the port.
+    EXPECT_EQ(radio.CurrentCounters().ends, 1);
+    ExpectNothingLost();
+}
+
+TEST_F(ReadTest, BadChecksumIsDroppedAndTheBlockAskedAgain) {
+    Update([](SimRadio::Setup& s) {
+        s.corruptAddress = 0x100;
+        s.corruptCount = 1;
+    });
+    Read();
+    ExpectReadOK();
+    const auto& asked = radio.CurrentCounters().readAddresses;
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), 0x100), 2);
+}
+
+TEST_F(ReadTest, DeadBlockWithCancelLosesNothing) {
+    Update([](SimRadio::Setup& s) {
+        s.dropAddress = 0x200;
+        s.dropCount = -1;
+    });
+    messages.answers = {Mb::IdOK, Mb::IdCancel};
+    Read();
+    EXPECT_EQ(Shown(9008), 1);
+    const auto& asked = radio.CurrentCounters().readAddresses;
+    EXPECT_EQ(std::count(asked.begin(), asked.end(), 0x200), 4);
+    ExpectNothingLost();
+}
+
+TEST_F(ReadTest, RetryAfterADeadBlockStartsOverAndSucceeds) {
+    Update([](SimRadio::Setup& s) {
+        s.dropAddress = 0x200;
+        s.dropCount = 4;
+    });
+    Read();
+    EXPECT_EQ(Shown(9008), 1);
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 2);
+    ExpectReadOK();
+}
+
+TEST_F(ReadTest, PasswordIsAskedAndChecked) {
+    radio.SetPassword("1234");
+    radioImage = radio.Memory(0, kImageSize);
+    host.passwordAnswer = [](QString& typed) {
+        typed = "1234";
+        return true;
+    };
+    Read();
+    EXPECT_EQ(host.passwordDialogs, 1);
+    ExpectReadOK();
+    EXPECT_EQ(ModComm::gProgPassword, "1234");
+}
+
+TEST_F(ReadTest, WrongPasswordEndsTheSession) {
+    radio.SetPassword("1234");
+    host.passwordAnswer = [](QString& typed) {
+        typed = "9999";
+        return true;
+    };
+    Read();
+    EXPECT_EQ(messages.CountOf("PassWord Failure!"), 1);
+    EXPECT_EQ(radio.CurrentCounters().readAddresses.size(), 1u);
+    ExpectNothingLost();
+}
+
+TEST_F(ReadTest, CancelledPasswordKeepsTheOldOneAndFails) {
+    radio.SetPassword("77");
+    ModComm::gProgPassword = "12";
+    Read();
+    EXPECT_EQ(ModComm::gProgPassword, "12");
+    EXPECT_EQ(messages.CountOf("PassWord Failure!"), 1);
+    ExpectNothingLost();
+}
+
+TEST_F(ReadTest, WriteProtectFlagsDoNotStopARead) {
+    Update([](SimRadio::Setup& s) { s.flags = 0x08; });
+    Read();
+    EXPECT_EQ(Shown(9031), 0);
+    EXPECT_EQ(Shown(9009), 1);
+}
+
+TEST_F(ReadTest, UnacknowledgedEndStillSucceeds) {
+    Update([](SimRadio::Setup& s) { s.dropEndReply = true; });
+    Read();
+    ExpectReadOK();
+}
+
+// While a question is open, a reply that arrives is dropped: no second
+// question, and the session goes on when the first is answered.
+TEST_F(ReadTest, RepliesDuringAQuestionAreIgnored) {
+    class SlowAnswers final : public Platform::MessageService {
+    public:
+        int Show(const QString& text, int, const QString&) override {
+            texts.append(text);
+            QDeadlineTimer deadline(300);
+            while (!deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            return Mb::IdOK;
+        }
+        QStringList texts;
+    } slow;
+    Platform::SetMessageService(&slow);
+    gBandText = ModFreFile::BandCodeToText(3); // the radio is in band 1, same group
+    Update([](SimRadio::Setup& s) {
+        s.band = 1;
+        s.duplicateAddress = 0xB30;
+    });
+    // A write asks about the band while the settings block comes a second time.
+    SetChannels(gEditData);
+    commands.mnuWriteToRadio_Click();
+    commands.WaitSaveDataTimer_Timer();
+    ASSERT_TRUE(WaitIdle());
+    Platform::SetMessageService(&messages);
+    EXPECT_EQ(slow.texts.count(GetLangText(9014)), 1);
+    EXPECT_EQ(slow.texts.count(GetLangText(9010)), 1);
+}
+
+class WriteTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        SetChannels(gEditData);
+        radio.FillMemory(0x00);
+    }
+    // What the radio must hold: the encoded image with the radio's own
+    // identification bytes.
+    QByteArray Expected() {
+        QByteArray image = EncodedImage();
+        const SimRadio::Setup s = radio.CurrentSetup();
+        QByteArray model = s.model.leftJustified(7, '\0');
+        image.replace(0xB00, 7, model);
+        image.replace(0xB08, 4, s.version);
+        image[0xB0C] = static_cast<char>(s.flags);
+        return image;
+    }
+    void ExpectUntouched() {
+        EXPECT_EQ(radio.Memory(0, kImageSize), QByteArray(kImageSize, '\0'));
+        EXPECT_EQ(Shown(9010), 0);
+        EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+        EXPECT_EQ(gCommType, 0);
+    }
+};
+
+TEST_F(WriteTest, FullWriteLeavesTheEncodedImageInTheRadio) {
+    const QByteArray expected = Expected();
+    Write();
+    EXPECT_EQ(Shown(9005), 1);
+    EXPECT_EQ(Shown(9010), 1);
+    EXPECT_EQ(radio.Memory(0, kImageSize), expected);
+    const SimRadio::Counters c = radio.CurrentCounters();
+    ASSERT_EQ(c.writeAddresses.size(), 177u);
+    EXPECT_EQ(c.writeAddresses.front(), 0x000);
+    EXPECT_EQ(c.writeAddresses.back(), 0xB00);
+    EXPECT_EQ(c.readAddresses, std::vector<int>{0xB30});
+    EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+    // The radio's own memory outside the image is not written.
+    EXPECT_EQ(radio.Memory(kImageSize, 16), QByteArray(16, '\0'));
+}
+
+TEST_F(WriteTest, SendAgainIsHonouredWithinTheBlockResends) {
+    const QByteArray expected = Expected();
+    Update([](SimRadio::Setup& s) {
+        s.resendAddress = 0x050;
+        s.resendCount = 3;
+    });
+    Write();
+    EXPECT_EQ(Shown(9010), 1);
+    EXPECT_EQ(radio.Memory(0, kImageSize), expected);
+}
+
+TEST_F(WriteTest, EndlessSendAgainAsksInsteadOfHanging) {
+    Update([](SimRadio::Setup& s) {
+        s.resendAddress = 0x050;
+        s.resendCount = -1;
+    });
+    messages.answers = {Mb::IdOK, Mb::IdCancel};
+    Write();
+    EXPECT_EQ(Shown(9008), 1);
+    const auto& sent = radio.CurrentCounters().writeAddresses;
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x050), 4);
+    EXPECT_EQ(Shown(9010), 0);
+    EXPECT_EQ(gCommType, 0);
+}
+
+TEST_F(WriteTest, KilledOrStunnedRadioIsNotWritten) {
+    Update([](SimRadio::Setup& s) { s.flags = 0x08; });
+    Write();
+    EXPECT_EQ(Shown(9031), 1);
+    EXPECT_TRUE(radio.CurrentCounters().readAddresses.empty());
+    ExpectUntouched();
+
+    Update([](SimRadio::Setup& s) { s.flags = 0x04; });
+    Write();
+    EXPECT_EQ(Shown(9032), 1);
+    ExpectUntouched();
+}
+
+TEST_F(WriteTest, OtherModelIsRefused) {
+    Update([](SimRadio::Setup& s) { s.model = "KL740G"; });
+    Write();
+    ASSERT_EQ(messages.Count(), 2);
+    EXPECT_EQ(messages.shown[1].text, GetLangText(9012) + "\r\nPC is KL740\r\nRadio is KL740G");
+    ExpectUntouched();
+}
+
+TEST_F(WriteTest, BandOfAnotherGroupIsRefused) {
+    Update([](SimRadio::Setup& s) { s.band = 8; });
+    gBandText = ModFreFile::BandCodeToText(1);
+    Write();
+    EXPECT_EQ(Shown(9030), 1);
+    ExpectUntouched();
+}
+
+TEST_F(WriteTest, BandOfTheSameGroupWritesAfterOK) {
+    Update([](SimRadio::Setup& s) { s.band = 3; });
+    gBandText = ModFreFile::BandCodeToText(1);
+    messages.answers = {Mb::IdOK, Mb::IdCancel};
+    Write();
+    EXPECT_EQ(Shown(9014), 1);
+    ExpectUntouched();
+    messages.answers = {Mb::IdOK, Mb::IdOK};
+    Write();
+    EXPECT_EQ(Shown(9010), 1);
+}
+
+TEST_F(WriteTest, PortIsClosedAgainWhenTheUserCancels) {
+    messages.answers = {Mb::IdCancel};
+    Write();
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 0);
+    ExpectUntouched();
+}
+
+class InformationTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        QByteArray area(kRadioInfoSize, static_cast<char>(0xFF));
+        area.replace(0, 4, "0595");
+        area.replace(0x30, 8, QByteArray("SN123456"));
+        radio.SetMemory(kImageSize, area);
+        infoArea = radio.Memory(kImageSize, kRadioInfoSize);
+    }
+    QByteArray infoArea;
+};
+
+TEST_F(InformationTest, InformationReadFillsTheRecord) {
+    gImage.fill(0x33);
+    commands.mnuRadioInfo_Click();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(InfoBytes(), infoArea);
+    EXPECT_EQ(gLocalInfo.AreaCode, "0595");
+    EXPECT_TRUE(gLocalInfo.SerialNumber.Text().startsWith("SN123456"));
+    EXPECT_EQ(gImage[0], 0x33); // the image is left alone
+    const auto& asked = radio.CurrentCounters().readAddresses;
+    ASSERT_EQ(asked.size(), 31u);
+    EXPECT_EQ(asked.front(), 0xB10);
+    EXPECT_EQ(asked.back(), 0xCF0);
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+}
+
+TEST_F(InformationTest, MissedBlockIsAskedAgainAfterRetry) {
+    Update([](SimRadio::Setup& s) {
+        s.dropAddress = 0xC00;
+        s.dropCount = 1;
+    });
+    messages.answers = {Mb::IdRetry};
+    commands.ReadRMGDataFromRadio();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Shown(9008), 1);
+    EXPECT_EQ(messages.shown[0].style, Mb::RetryCancel);
+    EXPECT_EQ(InfoBytes(), infoArea);
+}
+
+TEST_F(InformationTest, EarlierRadioDataIsNeverShownAsThisOnes) {
+    gRadioInfoImage.fill(0x41);
+    Update([](SimRadio::Setup& s) {
+        s.dropAddress = 0xB10;
+        s.dropCount = -1;
+    });
+    messages.answers = {Mb::IdCancel};
+    commands.ReadRMGDataFromRadio();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(InfoBytes(), QByteArray(kRadioInfoSize, static_cast<char>(0xFF)));
+    EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+}
+
+TEST_F(InformationTest, SilentRadioAsksRetryOrCancel) {
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    messages.answers = {Mb::IdCancel};
+    commands.ReadRMGDataFromRadio();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Shown(9008), 1);
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 4);
+    EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+#include "LinkFixture.h"
+
+namespace Mb = Platform::Mb;
+
+namespace {
+
+class TestBlockTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        gTestDataOn = true;
+        radio.SetMemory(ModComm::kTestBlockAddr, QByteArray("0123456789ABCDEF"));
+    }
+    void TearDown() override {
+        gTestDataOn = false;
+        LinkTest::TearDown();
+    }
+    int TimesAsked(const std::vector<int>& addresses) {
+        return static_cast<int>(
+            std::count(addresses.begin(), addresses.end(), ModComm::kTestBlockAddr));
+    }
+};
+
+TEST_F(TestBlockTest, ReadFetchesTheTestBlockBeforeTheImage) {
+    gEditTestBlock.fill(0);
+    Read();
+    EXPECT_EQ(Shown(9009), 1);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(gEditTestBlock.data()), 16),
+              QByteArray("0123456789ABCDEF"));
+    const auto& asked = radio.CurrentCounters().readAddresses;
+    ASSERT_GE(asked.size(), 3u);
+    EXPECT_EQ(asked[1], ModComm::kTestBlockAddr);
+    EXPECT_EQ(asked[2], 0x000);
+}
+
+TEST_F(TestBlockTest, WriteSendsTheMarkedTestBlock) {
+    gEditTestBlock.fill(7);
+    Write();
+    EXPECT_EQ(Shown(9010), 1);
+    QByteArray expected(16, 7);
+    expected[15] = static_cast<char>(0xA5);
+    EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), expected);
+    EXPECT_EQ(gEditTestBlock[15], 0xA5);
+    EXPECT_EQ(radio.CurrentCounters().writeAddresses.front(), ModComm::kTestBlockAddr);
+}
+
+TEST_F(TestBlockTest, UnansweredTestBlockIsAskedAgain) {
+    Update([](SimRadio::Setup& s) {
+        s.dropAddress = ModComm::kTestBlockAddr;
+        s.dropCount = 2;
+    });
+    Read();
+    EXPECT_EQ(Shown(9009), 1);
+    EXPECT_EQ(Shown(9008), 0);
+    EXPECT_EQ(TimesAsked(radio.CurrentCounters().readAddresses), 3);
+}
+
+TEST_F(TestBlockTest, SendAgainForTheTestBlockRepeatsIt) {
+    Update([](SimRadio::Setup& s) {
+        s.resendAddress = ModComm::kTestBlockAddr;
+        s.resendCount = 1;
+    });
+    Write();
+    EXPECT_EQ(Shown(9010), 1);
+    EXPECT_EQ(TimesAsked(radio.CurrentCounters().writeAddresses), 2);
+    // The first block of the image follows, once.
+    const auto& sent = radio.CurrentCounters().writeAddresses;
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x000), 1);
+}
+
+TEST_F(TestBlockTest, HandshakeFailureAsksInTestDataMode) {
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    messages.answers = {Mb::IdOK, Mb::IdCancel};
+    Read();
+    EXPECT_EQ(Shown(9008), 1);
+    EXPECT_EQ(gCommType, 0);
+}
+
+} // namespace
