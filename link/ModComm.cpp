@@ -3,6 +3,7 @@
 #include "data/ModFreFile.h"
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
+#include "data/ModVerionMana.h"
 #include "data/SharedState.h"
 #include "link/ModTestDataFrames.h"
 #include "link/ModVersion.h"
@@ -820,7 +821,10 @@ bool CheckRadioModel() {
             const QString text = ModVerionMana::VersionMismatchText(own, gRadioVersion, 0);
             if (Ask(text, Mb::YesNo) == Mb::IdYes) {
                 const QString version = gRadioVersion;
-                InQuestion([&] { return ModVerionMana::StartMatchingVersion(version); });
+                const auto result =
+                    InQuestion([&] { return ModVerionMana::StartMatchingVersion(version); });
+                if (result == ModVerionMana::SwitchResult::Failed)
+                    Ask(GetLangText(9063), Mb::OKOnly);
             }
             return false;
         }

@@ -54,30 +54,3 @@ void DecodeRadioInfo(TLocalInfo& info) {
 }
 
 } // namespace ModCommFun
-
-namespace ModVerionMana {
-
-TVersionTable gVersionTable;
-namespace {
-ProgramStarter* gStarter = nullptr;
-}
-
-bool IsPairKnown(const QString& programVersion, const QString& dataVersion) {
-    for (const auto& pair : gVersionTable.Pairs)
-        if (pair.first == programVersion && pair.second == dataVersion) return true;
-    return false;
-}
-
-QString VersionMismatchText(const QString& programVersion, const QString& otherVersion, int) {
-    return QStringLiteral("%1 / %2").arg(programVersion, otherVersion);
-}
-
-void SetProgramStarter(ProgramStarter* starter) {
-    gStarter = starter;
-}
-
-bool StartMatchingVersion(const QString& dataVersion) {
-    return gStarter && gStarter->Start(dataVersion);
-}
-
-} // namespace ModVerionMana

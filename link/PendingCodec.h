@@ -1,7 +1,6 @@
 #pragma once
 
 // Stand-ins for the radio image and its codec until the codec lands in data/.
-#include "data/ModVerionMana.h"
 #include "data/RadioData.h"
 
 #include <array>

@@ -4,6 +4,7 @@
 #include "data/ModFreFile.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
+#include "data/ModVerionMana.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "link/HeadlessHost.h"

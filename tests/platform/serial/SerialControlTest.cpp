@@ -1,0 +1,155 @@
+#include "platform/serial/SerialControl.h"
+#include "SimRadio.h"
+#include "platform/serial/SerialPorts.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <termios.h>
+
+using Platform::SerialControl;
+namespace Ports = Platform::SerialPorts;
+
+namespace {
+
+class SerialTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        qputenv(Ports::kLinkDirVariable, dir.path().toLocal8Bit());
+        ASSERT_TRUE(radio.Start(dir.path(), 40));
+        port.SetCommPort(40);
+        ASSERT_TRUE(port.SetSettings("9600,n,8,1"));
+    }
+    void TearDown() override {
+        port.Close();
+        radio.Stop();
+        qunsetenv(Ports::kLinkDirVariable);
+    }
+    void Spin(int ms) {
+        QDeadlineTimer deadline(ms);
+        while (!deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    QTemporaryDir dir;
+    SimRadio radio;
+    SerialControl port;
+};
+
+TEST(SerialPortsTest, FixedDevicesByNumber) {
+    qunsetenv(Ports::kLinkDirVariable);
+    EXPECT_EQ(Ports::DevicePath(0), "");
+    EXPECT_EQ(Ports::DevicePath(256), "");
+    EXPECT_EQ(Ports::DevicePath(97), "");
+    for (int port : Ports::ListPorts()) {
+        const QString path = Ports::DevicePath(port);
+        EXPECT_TRUE(QFile::exists(path)) << qPrintable(path);
+        if (port <= 32)
+            EXPECT_EQ(path, QStringLiteral("/dev/ttyS%1").arg(port - 1));
+        else if (port <= 64)
+            EXPECT_EQ(path, QStringLiteral("/dev/ttyUSB%1").arg(port - 33));
+        else
+            EXPECT_EQ(path, QStringLiteral("/dev/ttyACM%1").arg(port - 65));
+    }
+}
+
+TEST_F(SerialTest, LinksInTheFolderComeFirstAndOnlyWhenTheyLead) {
+    EXPECT_EQ(Ports::DevicePath(40), dir.path() + "/com40");
+    EXPECT_TRUE(Ports::ListPorts().contains(40));
+    ASSERT_TRUE(QFile::link(dir.path() + "/nothing", dir.path() + "/com41"));
+    EXPECT_FALSE(Ports::ListPorts().contains(41));
+    EXPECT_EQ(Ports::DevicePath(41), "");
+}
+
+TEST_F(SerialTest, SettingsStringIsChecked) {
+    EXPECT_FALSE(port.SetSettings("9600,x,8,1"));
+    EXPECT_FALSE(port.SetSettings("9600,n,8"));
+    EXPECT_FALSE(port.SetSettings("9600,n,8,3"));
+    EXPECT_TRUE(port.SetSettings("9600,N,8,2"));
+    EXPECT_EQ(port.Settings(), "9600,n,8,2");
+}
+
+TEST_F(SerialTest, LineSettingsReachTheDevice) {
+    port.SetSettings("9600,n,8,2");
+    port.SetHandshaking(SerialControl::RtsCtsXonXoff);
+    ASSERT_TRUE(port.Open()) << qPrintable(port.ErrorText());
+    unsigned iflag = 0, cflag = 0;
+    ASSERT_TRUE(radio.LineSettings(iflag, cflag));
+    EXPECT_TRUE(iflag & IXON);
+    EXPECT_TRUE(iflag & IXOFF);
+    EXPECT_TRUE(cflag & CSTOPB);
+    port.Close();
+
+    port.SetSettings("9600,n,8,1");
+    port.SetHandshaking(SerialControl::NoHandshaking);
+    ASSERT_TRUE(port.Open());
+    ASSERT_TRUE(radio.LineSettings(iflag, cflag));
+    EXPECT_FALSE(iflag & IXON);
+    EXPECT_FALSE(cflag & CSTOPB);
+    EXPECT_EQ(cflag & CSIZE, static_cast<unsigned>(CS8));
+}
+
+TEST_F(SerialTest, ReceiveEventWaitsForTheThreshold) {
+    SimRadio::Setup setup;
+    setup.splitPieces = 16;
+    setup.splitGapMs = 4;
+    radio.Configure(setup);
+    ASSERT_TRUE(port.Open());
+    QList<QByteArray> events;
+    QObject::connect(&port, &SerialControl::OnComm, [&] {
+        if (port.CommEvent() == SerialControl::EvReceive) events.append(port.Input());
+    });
+    port.SetRThreshold(16);
+    port.Output(QByteArray(1, 0x02)); // identification: 16 bytes in 16 pieces
+    Spin(300);
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0].size(), 16);
+    EXPECT_EQ(events[0][0], 'P');
+}
+
+TEST_F(SerialTest, ClosingSendsWhatWasWritten) {
+    ASSERT_TRUE(port.Open());
+    QByteArray frame(22, '\0');
+    frame[0] = 'W';
+    frame[3] = 0x10;
+    frame[21] = 0x06;
+    port.Output(frame);
+    port.Close();
+    QDeadlineTimer deadline(1000);
+    while (radio.CurrentCounters().writes == 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(radio.CurrentCounters().writes, 1);
+}
+
+TEST_F(SerialTest, EmptyingTheInputDropsWhatWaits) {
+    ASSERT_TRUE(port.Open());
+    port.Output(QByteArray(1, 0x02));
+    Spin(100);
+    EXPECT_EQ(port.InBufferCount(), 16);
+    port.ClearInBuffer();
+    EXPECT_EQ(port.InBufferCount(), 0);
+    EXPECT_TRUE(port.Input().isEmpty());
+}
+
+TEST_F(SerialTest, RadioOutlivesThePortClosingAndOpening) {
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(port.Open());
+        port.Output(QByteArray(1, 0x02));
+        Spin(60);
+        EXPECT_EQ(port.Input().size(), 16);
+        port.Close();
+    }
+    EXPECT_EQ(radio.CurrentCounters().identifications, 3);
+}
+
+TEST_F(SerialTest, MissingPortFails) {
+    port.SetCommPort(42);
+    EXPECT_FALSE(port.Open());
+    EXPECT_EQ(port.CommEvent(), SerialControl::ErNoPort);
+    EXPECT_FALSE(port.PortOpen());
+}
+
+} // namespace
