@@ -1,0 +1,27 @@
+#pragma once
+
+#include "link/ModComm.h"
+
+#include <QPointer>
+
+class FrmProgress;
+class QWidget;
+
+// The session host of the main window: the progress dialog and the password
+// dialog, modal over the window given.
+class DialogHost final : public ModComm::SessionHost {
+public:
+    explicit DialogHost(QWidget* owner = nullptr) : owner_(owner) {}
+
+    void RunProgress() override;
+    bool ProgressVisible() const override;
+    void SetProgress(int percent) override;
+    void CloseProgress() override;
+    void ShowPasswordDialog() override;
+
+    FrmProgress* Progress() const { return progress_; }
+
+private:
+    QWidget* owner_;
+    QPointer<FrmProgress> progress_;
+};
