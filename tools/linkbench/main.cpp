@@ -1,0 +1,119 @@
+// corvan-linkbench: times a full read and a full write against the simulated
+// radio on a pseudo-terminal, paced at 9600 baud and unpaced, and prints how
+// much the program adds to each exchange beyond the radio and the line.
+#include "SimRadio.h"
+#include "data/ModFreFile.h"
+#include "data/ModVerionMana.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "link/HeadlessHost.h"
+#include "link/ModComm.h"
+#include "link/PendingCodec.h"
+#include "link/RadioCommands.h"
+#include "platform/MsgBox.h"
+#include "platform/serial/SerialPorts.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+// Every question is answered with OK (or Yes).
+class AnswerOK final : public Platform::MessageService {
+public:
+    int Show(const QString&, int style, const QString&) override {
+        return Platform::Mb::Buttons(style) == Platform::Mb::YesNo ? Platform::Mb::IdYes
+                                                                   : Platform::Mb::IdOK;
+    }
+};
+
+// Bytes on the line for one session: every frame and every reply.
+int LineBytes(bool write) {
+    const int blocks = 177;
+    const int handshake = 7 + 3, ident = 1 + 16, settings = 4 + 22, end = 3 + 1;
+    const int perBlock = write ? 22 + 1 : 4 + 22;
+    return handshake + ident + settings + blocks * perBlock + end;
+}
+
+constexpr int kExchanges = 1 + 1 + 1 + 177 + 1;
+
+struct Result {
+    double seconds = 0;
+    bool ok = false;
+};
+
+Result RunSession(RadioCommands& commands, bool write) {
+    QElapsedTimer timer;
+    timer.start();
+    if (write) {
+        commands.WaitSaveDataTimer_Timer();
+    } else {
+        commands.mnuReadFromRadio_Click();
+    }
+    QDeadlineTimer deadline(60000);
+    while (gCommType != 0 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    Result r;
+    r.seconds = timer.nsecsElapsed() / 1e9;
+    r.ok = gCommType == 0;
+    commands.ReadOKTimer.stop();
+    return r;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 3;
+    QTemporaryDir dir;
+    qputenv(Platform::SerialPorts::kLinkDirVariable, dir.path().toLocal8Bit());
+    SimRadio radio;
+    if (!radio.Start(dir.path(), 1)) {
+        std::fprintf(stderr, "no pseudo-terminal\n");
+        return 1;
+    }
+    radio.SetMemory(0xB00, QByteArray("KL740\0\0", 7));
+    radio.SetMemory(0xB08, "V200");
+    AnswerOK answers;
+    Platform::SetMessageService(&answers);
+    HeadlessHost host;
+    ModComm::SetSessionHost(&host);
+    RadioCommands commands;
+    gComPort = 1;
+    // The radio reports the program's model and band; every data version
+    // pairs with this program's for the benchmark.
+    SimRadio::Setup setup;
+    setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
+    ModVerionMana::gVersionTable.Pairs = {{QStringLiteral("V200"), QStringLiteral("V200")}};
+
+    const double byteSeconds = SimRadio::kByteMicroseconds / 1e6;
+    std::printf("%-6s %-7s %10s %12s %14s %16s\n", "", "line", "session s", "line floor s",
+                "over floor %", "ms per exchange");
+    bool allOk = true;
+    for (bool paced : {true, false}) {
+        setup.paced = paced;
+        radio.Configure(setup);
+        for (bool write : {false, true}) {
+            double best = 1e9;
+            for (int i = 0; i < rounds; ++i) {
+                const Result r = RunSession(commands, write);
+                allOk = allOk && r.ok;
+                best = std::min(best, r.seconds);
+            }
+            const double floor = paced ? LineBytes(write) * byteSeconds : 0.0;
+            const double perExchangeMs = (best - floor) * 1000.0 / kExchanges;
+            std::printf("%-6s %-7s %10.3f %12.3f %14.2f %16.3f\n", write ? "write" : "read",
+                        paced ? "9600" : "unpaced", best, floor,
+                        paced ? (best - floor) * 100.0 / floor : 0.0, perExchangeMs);
+        }
+    }
+    std::printf("%d exchanges per session; best of %d rounds; the unpaced rows are the "
+                "program, the pseudo-terminal and the radio together.\n",
+                kExchanges, rounds);
+    ModComm::SetSessionHost(nullptr);
+    radio.Stop();
+    return allOk ? 0 : 1;
+}
