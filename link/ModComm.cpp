@@ -1,13 +1,15 @@
 #include "link/ModComm.h"
 
+#include "data/ModCommFun.h"
+#include "data/ModCommImage.h"
 #include "data/ModFreFile.h"
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModVerionMana.h"
+#include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/ModTestDataFrames.h"
 #include "link/ModVersion.h"
-#include "link/PendingCodec.h"
 #include "platform/Ansi.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
@@ -498,13 +500,6 @@ void SendWriteCurrent() {
 
 void SendEnd() {
     SendFrame(EndFrame(), 1);
-}
-
-void ClearImage() {
-    if (gCommType == 3)
-        gRadioInfoImage.fill(0xFF);
-    else
-        gImage.fill(0xFF);
 }
 
 // ---- the engine

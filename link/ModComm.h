@@ -106,10 +106,6 @@ void SendEnd();
 // Sends a frame awaiting a reply of that length (the common sending steps).
 void SendFrame(const QByteArray& frame, int replyLength);
 
-// The image before a session: 0xFF everywhere (in a radio-information
-// session the information area instead).
-void ClearImage();
-
 // The engine.
 bool OpenCommForSession();
 // The session start that the progress dialog's load runs in reads and writes.

@@ -1,10 +1,12 @@
 #include "link/RadioCommands.h"
 
+#include "data/ModCommFun.h"
+#include "data/ModCommImage.h"
 #include "data/ModFunLang.h"
 #include "data/RadioData.h"
+#include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/ModComm.h"
-#include "link/PendingCodec.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/serial/SerialControl.h"
@@ -118,6 +120,8 @@ void RadioCommands::ReadRMGDataFromRadio() {
         return;
     }
     ModComm::ClearImage();
+    // An earlier radio's information is never shown as this one's.
+    gRadioInfoImage.fill(0xFF);
     ModComm::gHandshakeCount = 0;
     ModComm::gIdentRetries = 3;
     ModComm::gSettingsRetries = 3;

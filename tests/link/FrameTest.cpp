@@ -1,8 +1,10 @@
+#include "data/ModCommFun.h"
+#include "data/ModCommImage.h"
 #include "data/RadioData.h"
+#include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/ModComm.h"
 #include "link/ModTestDataFrames.h"
-#include "link/PendingCodec.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -199,20 +201,6 @@ TEST_F(FrameTest, ProgressRoundsHalfToEvenAndNeverShowsOneHundred) {
     gCurAddr = 16;
     UpdateProgress();
     EXPECT_EQ(gLastPercent, 0);
-}
-
-TEST_F(FrameTest, ClearingTheImageKeepsItInAnInformationSession) {
-    gImage.fill(0x11);
-    gRadioInfoImage.fill(0x22);
-    gCommType = 3;
-    ClearImage();
-    EXPECT_EQ(gImage[0], 0x11);
-    EXPECT_EQ(gRadioInfoImage[0], 0xFF);
-    EXPECT_EQ(gRadioInfoImage[495], 0xFF);
-    gCommType = 1;
-    ClearImage();
-    EXPECT_EQ(gImage[0], 0xFF);
-    EXPECT_EQ(gImage[kImageSize - 1], 0xFF);
 }
 
 } // namespace

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "SimRadio.h"
+#include "data/ModCommFun.h"
+#include "data/ModCommImage.h"
 #include "data/ModFreFile.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
 #include "data/ModVerionMana.h"
 #include "data/RadioData.h"
+#include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/HeadlessHost.h"
 #include "link/ModComm.h"
-#include "link/PendingCodec.h"
 #include "link/RadioCommands.h"
 #include "platform/serial/SerialControl.h"
 #include "platform/serial/SerialPorts.h"

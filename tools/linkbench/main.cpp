@@ -2,13 +2,15 @@
 // radio on a pseudo-terminal, paced at 9600 baud and unpaced, and prints how
 // much the program adds to each exchange beyond the radio and the line.
 #include "SimRadio.h"
+#include "data/ModCommFun.h"
+#include "data/ModCommImage.h"
 #include "data/ModFreFile.h"
 #include "data/ModVerionMana.h"
 #include "data/RadioData.h"
+#include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/HeadlessHost.h"
 #include "link/ModComm.h"
-#include "link/PendingCodec.h"
 #include "link/RadioCommands.h"
 #include "platform/MsgBox.h"
 #include "platform/serial/SerialPorts.h"
