@@ -22,7 +22,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-inline constexpr int kTestPort = 7;
+// Lock files go by the device's name, so tests running side by side each
+// take a port number of their own.
+inline const int kTestPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
 
 // A program with a simulated radio on port 7 of a link folder.
 class LinkTest : public ::testing::Test {

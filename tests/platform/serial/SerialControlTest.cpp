@@ -15,13 +15,16 @@ namespace Ports = Platform::SerialPorts;
 
 namespace {
 
+// Lock files go by the device's name: a port number of this process's own.
+const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+
 class SerialTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         qputenv(Ports::kLinkDirVariable, dir.path().toLocal8Bit());
-        ASSERT_TRUE(radio.Start(dir.path(), 40));
-        port.SetCommPort(40);
+        ASSERT_TRUE(radio.Start(dir.path(), kPort));
+        port.SetCommPort(kPort);
         ASSERT_TRUE(port.SetSettings("9600,n,8,1"));
     }
     void TearDown() override {
@@ -57,11 +60,11 @@ TEST(SerialPortsTest, FixedDevicesByNumber) {
 }
 
 TEST_F(SerialTest, LinksInTheFolderComeFirstAndOnlyWhenTheyLead) {
-    EXPECT_EQ(Ports::DevicePath(40), dir.path() + "/com40");
-    EXPECT_TRUE(Ports::ListPorts().contains(40));
-    ASSERT_TRUE(QFile::link(dir.path() + "/nothing", dir.path() + "/com41"));
-    EXPECT_FALSE(Ports::ListPorts().contains(41));
-    EXPECT_EQ(Ports::DevicePath(41), "");
+    EXPECT_EQ(Ports::DevicePath(kPort), dir.path() + QStringLiteral("/com%1").arg(kPort));
+    EXPECT_TRUE(Ports::ListPorts().contains(kPort));
+    ASSERT_TRUE(QFile::link(dir.path() + "/nothing", dir.path() + "/com255"));
+    EXPECT_FALSE(Ports::ListPorts().contains(255));
+    EXPECT_EQ(Ports::DevicePath(255), "");
 }
 
 TEST_F(SerialTest, SettingsStringIsChecked) {
@@ -146,7 +149,7 @@ TEST_F(SerialTest, RadioOutlivesThePortClosingAndOpening) {
 }
 
 TEST_F(SerialTest, MissingPortFails) {
-    port.SetCommPort(42);
+    port.SetCommPort(254);
     EXPECT_FALSE(port.Open());
     EXPECT_EQ(port.CommEvent(), SerialControl::ErNoPort);
     EXPECT_FALSE(port.PortOpen());
