@@ -787,7 +787,7 @@ void EndComm(bool success) {
     }
     WaitTimer().stop();
     if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
-        Platform::Forms::Call(main, "StopTimerEnd");
+        if (auto* timerEnd = main->findChild<QTimer*>(QStringLiteral("TimerEnd"))) timerEnd->stop();
     gCommType = 0;
     gReadStep = 0;
     gWriteStep = 0;

@@ -1,0 +1,127 @@
+#include "LinkFixture.h"
+#include "platform/Forms.h"
+
+#include <QTimer>
+
+namespace Mb = Platform::Mb;
+
+namespace {
+
+// Stands in for the main window: records what the commands ask of it.
+class FakeMain : public QObject {
+    Q_OBJECT
+public:
+    FakeMain() {
+        setObjectName("frmMain");
+        timerEnd.setObjectName("TimerEnd");
+        timerEnd.setParent(this);
+        Platform::Forms::Register(this);
+    }
+    Q_INVOKABLE void CloseCurAllWindows() { calls.append("CloseCurAllWindows"); }
+    Q_INVOKABLE void ShowMainTxt() { calls.append("ShowMainTxt"); }
+    Q_INVOKABLE void Change_Language() { calls.append("Change_Language"); }
+    QStringList calls;
+    QTimer timerEnd;
+};
+
+// A page that holds a typed, unconfirmed channel frequency until its
+// validate step runs.
+class FakePage : public QObject {
+    Q_OBJECT
+public:
+    explicit FakePage(const QString& name) {
+        setObjectName(name);
+        Platform::Forms::Register(this);
+    }
+    Q_INVOKABLE void ValidateControls() {
+        ++validations;
+        gEditData.ChannelCount = 1;
+        gEditData.Channels[0] = TChannel{};
+        gEditData.Channels[0].Number = 5;
+        gEditData.Channels[0].RxFreq.Assign("43000000");
+    }
+    Q_INVOKABLE bool close() {
+        closed = true;
+        return true;
+    }
+    int validations = 0;
+    bool closed = false;
+};
+
+class CommandsTest : public LinkTest {
+protected:
+    void SetUp() override {
+        LinkTest::SetUp();
+        Platform::Forms::SetWindowOps({[this](const QString& name) {
+                                           shown.append(name);
+                                           return nullptr;
+                                       },
+                                       [this] { ++cascades; }});
+    }
+    void TearDown() override {
+        Platform::Forms::SetWindowOps({});
+        LinkTest::TearDown();
+    }
+    QStringList shown;
+    int cascades = 0;
+};
+
+TEST_F(CommandsTest, EndOfReadDecodesAndReopensTheGridAsNewData) {
+    FakeMain main;
+    main.timerEnd.start(100000);
+    radio.SetMemory(0, QByteArray(16 * 4, char(0xFF)));
+    commands.mnuReadFromRadio_Click();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(main.calls, QStringList{"CloseCurAllWindows"});
+    EXPECT_FALSE(main.timerEnd.isActive());
+    ASSERT_TRUE(commands.ReadOKTimer.isActive());
+    EXPECT_EQ(commands.ReadOKTimer.interval(), 500);
+    gDataFileName = "old.dat";
+    gIsUntitled = false;
+    QDeadlineTimer deadline(2000);
+    while (commands.ReadOKTimer.isActive() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_EQ(main.calls, (QStringList{"CloseCurAllWindows", "ShowMainTxt", "Change_Language"}));
+    EXPECT_EQ(gDataFileName, "new.dat");
+    EXPECT_TRUE(gIsUntitled);
+    EXPECT_EQ(shown, QStringList{"frmCommChInfo"});
+    EXPECT_EQ(cascades, 1);
+}
+
+TEST_F(CommandsTest, WriteCommitsOpenPagesBeforeItEncodes) {
+    FakePage page("FrmDTMF");
+    FakePage other("FrmAbout"); // not a page that stores on validation
+    gEditData.ChannelCount = 0;
+    commands.mnuWriteToRadio_Click();
+    EXPECT_EQ(page.validations, 1);
+    EXPECT_EQ(other.validations, 0);
+    ASSERT_TRUE(commands.WaitSaveDataTimer.isActive());
+    EXPECT_EQ(commands.WaitSaveDataTimer.interval(), 100);
+    QDeadlineTimer deadline(2000);
+    while (commands.WaitSaveDataTimer.isActive() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Shown(9010), 1);
+    // Channel 5 went to its slot: 43000000 = 0x029020C0.
+    EXPECT_EQ(radio.Memory(16 * 4, 4), QByteArray("\x02\x90\x20\xC0", 4));
+}
+
+TEST_F(CommandsTest, ReadCommitsTheGridPage) {
+    FakePage grid("frmCommChInfo");
+    messages.answers = {Mb::IdCancel};
+    commands.mnuReadFromRadio_Click();
+    EXPECT_EQ(grid.validations, 1);
+}
+
+TEST_F(CommandsTest, InformationCommandShowsThePageAfresh) {
+    FakePage info("FrmRadioInfo");
+    commands.mnuRadioInfo_Click();
+    EXPECT_TRUE(info.closed);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(shown, QStringList{"FrmRadioInfo"});
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+} // namespace
+
+#include "CommandsTest.moc"
