@@ -36,7 +36,3 @@ bool gHelpOn = false;
 int gCommType = 0;
 int gReadStep = 0;
 int gWriteStep = 0;
-
-int gComPort = 1;
-int gHandshaking = 0;
-int gStopBit = 1;

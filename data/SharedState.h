@@ -34,9 +34,3 @@ extern THabits gHabits;
 extern int gCommType;
 extern int gReadStep;
 extern int gWriteStep;
-
-// Port settings of the radio link (kept in "mysetup.ini"): port number
-// (COM1 = 1), handshaking 0..3 and stop bits 1 or 2.
-extern int gComPort;
-extern int gHandshaking;
-extern int gStopBit;

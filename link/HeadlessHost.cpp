@@ -1,5 +1,7 @@
 #include "link/HeadlessHost.h"
 
+#include "data/ProgramSettings.h"
+
 #include <QEventLoop>
 
 void HeadlessHost::RunProgress() {
@@ -22,7 +24,7 @@ void HeadlessHost::CloseProgress() {
 
 void HeadlessHost::ShowPasswordDialog() {
     ++passwordDialogs;
-    ModComm::gPasswordGiven = ModComm::gPassWordMode == 0;
-    QString typed = ModComm::gProgPassword;
-    if (passwordAnswer && passwordAnswer(typed)) ModComm::gProgPassword = typed;
+    gPasswordGiven = gPassWordMode == 0;
+    QString typed = gProgPassword;
+    if (passwordAnswer && passwordAnswer(typed)) gProgPassword = typed;
 }

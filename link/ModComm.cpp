@@ -6,6 +6,7 @@
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModVerionMana.h"
+#include "data/ProgramSettings.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/ModTestDataFrames.h"
@@ -37,9 +38,6 @@ int gLastPercent = 0;
 QString gRadioModel;
 int gRadioBand = 0;
 QString gRadioVersion;
-QString gProgPassword;
-bool gPasswordGiven = false;
-int gPassWordMode = 0;
 QString gAccessCodeBuf;
 
 namespace {

@@ -58,10 +58,8 @@ extern int gLastPercent;
 extern QString gRadioModel;
 extern int gRadioBand;
 extern QString gRadioVersion;
-// The password dialog's results.
-extern QString gProgPassword;
-extern bool gPasswordGiven;
-extern int gPassWordMode; // 0 programming password, -1 access code
+// The code typed in the password dialog's access-code mode (the password
+// itself and the mode are program settings).
 extern QString gAccessCodeBuf;
 
 // The serial control and the reply timer of the engine.

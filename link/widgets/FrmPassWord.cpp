@@ -2,6 +2,7 @@
 
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
+#include "data/ProgramSettings.h"
 #include "data/widgets/FormHelpers.h"
 #include "link/ModComm.h"
 #include "platform/Forms.h"
@@ -31,23 +32,23 @@ FrmPassWord::FrmPassWord(QWidget* parent) : QDialog(parent) {
     connect(CommandOK, &QPushButton::clicked, this, &FrmPassWord::CommandOK_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    ModComm::gPasswordGiven = false;
+    gPasswordGiven = false;
     setWindowTitle(GetLangText(23100));
     Label1->setText(GetLangText(23101));
     Label1->adjustSize();
     Label1->move(Text1->x() - Label1->width() - 5, Text1->y() + 4);
     ModFunLang::SetOKCancelCaptions(this);
-    if (ModComm::gPassWordMode == 0) {
-        Text1->setText(ModComm::gProgPassword);
-        ModComm::gPasswordGiven = true;
+    if (gPassWordMode == 0) {
+        Text1->setText(gProgPassword);
+        gPasswordGiven = true;
     }
     Platform::Forms::Register(this);
 }
 
 void FrmPassWord::CommandOK_Click() {
     const QString typed = ModFun::TrimNull(Text1->text());
-    if (ModComm::gPassWordMode == 0)
-        ModComm::gProgPassword = typed;
+    if (gPassWordMode == 0)
+        gProgPassword = typed;
     else
         ModComm::gAccessCodeBuf = typed;
     accept();

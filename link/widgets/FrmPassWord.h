@@ -8,7 +8,7 @@ class QPushButton;
 
 // The password dialog: the radio's programming password (password mode) or
 // the access code of the Factory and Lock switches (access-code mode).
-// Results go to ModComm::gProgPassword or gAccessCodeBuf and gPasswordGiven.
+// Results go to gProgPassword or gAccessCodeBuf and gPasswordGiven.
 class FrmPassWord : public QDialog {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "data/ModCommFun.h"
 #include "data/ModCommImage.h"
+#include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"

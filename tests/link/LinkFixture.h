@@ -7,6 +7,7 @@
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
 #include "data/ModVerionMana.h"
+#include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
@@ -43,7 +44,7 @@ protected:
         gStopBit = 1;
         ModComm::SetSessionHost(&host);
         ModVerionMana::gVersionTable.Pairs = {{QStringLiteral("V200"), QStringLiteral("V200")}};
-        ModComm::gProgPassword.clear();
+        gProgPassword.clear();
         gIdentFlags.fill(0);
         gSavedIdentFlags.fill(0);
     }

@@ -189,7 +189,7 @@ TEST_F(ReadTest, PasswordIsAskedAndChecked) {
     Read();
     EXPECT_EQ(host.passwordDialogs, 1);
     ExpectReadOK();
-    EXPECT_EQ(ModComm::gProgPassword, "1234");
+    EXPECT_EQ(gProgPassword, "1234");
 }
 
 TEST_F(ReadTest, WrongPasswordEndsTheSession) {
@@ -206,9 +206,9 @@ TEST_F(ReadTest, WrongPasswordEndsTheSession) {
 
 TEST_F(ReadTest, CancelledPasswordKeepsTheOldOneAndFails) {
     radio.SetPassword("77");
-    ModComm::gProgPassword = "12";
+    gProgPassword = "12";
     Read();
-    EXPECT_EQ(ModComm::gProgPassword, "12");
+    EXPECT_EQ(gProgPassword, "12");
     EXPECT_EQ(messages.CountOf("PassWord Failure!"), 1);
     ExpectNothingLost();
 }

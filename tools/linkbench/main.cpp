@@ -6,6 +6,7 @@
 #include "data/ModCommImage.h"
 #include "data/ModFreFile.h"
 #include "data/ModVerionMana.h"
+#include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"

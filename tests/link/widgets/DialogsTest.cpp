@@ -28,8 +28,8 @@ class PasswordDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
         TestSupport::ResetProgram();
-        ModComm::gPassWordMode = 0;
-        ModComm::gProgPassword = "12";
+        gPassWordMode = 0;
+        gProgPassword = "12";
         ModComm::gAccessCodeBuf.clear();
     }
     TestSupport::TempProgram program;
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(PasswordDialogTest, OffersTheLastPasswordAndTakesFourCharacters) {
     FrmPassWord dialog;
-    EXPECT_TRUE(ModComm::gPasswordGiven);
+    EXPECT_TRUE(gPasswordGiven);
     EXPECT_EQ(dialog.Text1->text(), "12");
     EXPECT_EQ(dialog.windowTitle(), GetLangText(23100));
     EXPECT_EQ(dialog.Label1->text(), GetLangText(23101));
@@ -46,7 +46,7 @@ TEST_F(PasswordDialogTest, OffersTheLastPasswordAndTakesFourCharacters) {
     Type(dialog.Text1, "abcde");
     EXPECT_EQ(dialog.Text1->text(), "abcd");
     dialog.CommandOK->click();
-    EXPECT_EQ(ModComm::gProgPassword, "abcd");
+    EXPECT_EQ(gProgPassword, "abcd");
 }
 
 TEST_F(PasswordDialogTest, EmptyFieldStoresAnEmptyPasswordAndCancelStoresNothing) {
@@ -54,24 +54,24 @@ TEST_F(PasswordDialogTest, EmptyFieldStoresAnEmptyPasswordAndCancelStoresNothing
         FrmPassWord dialog;
         dialog.Text1->setText("99");
         dialog.CommandCancel->click();
-        EXPECT_EQ(ModComm::gProgPassword, "12");
+        EXPECT_EQ(gProgPassword, "12");
     }
     FrmPassWord dialog;
     dialog.Text1->clear();
     dialog.CommandOK->click();
-    EXPECT_EQ(ModComm::gProgPassword, "");
+    EXPECT_EQ(gProgPassword, "");
 }
 
 TEST_F(PasswordDialogTest, AccessCodeModeStartsEmptyAndKeepsThePassword) {
-    ModComm::gPassWordMode = -1;
+    gPassWordMode = -1;
     FrmPassWord dialog;
-    EXPECT_FALSE(ModComm::gPasswordGiven);
+    EXPECT_FALSE(gPasswordGiven);
     EXPECT_EQ(dialog.Text1->text(), "");
     dialog.Text1->setText("8 ");
     dialog.CommandOK->click();
     EXPECT_EQ(ModComm::gAccessCodeBuf, "8");
-    EXPECT_EQ(ModComm::gProgPassword, "12");
-    ModComm::gPassWordMode = 0;
+    EXPECT_EQ(gProgPassword, "12");
+    gPassWordMode = 0;
 }
 
 TEST_F(PasswordDialogTest, ProgressDialogShowsItsSessionAndPercent) {
@@ -116,7 +116,7 @@ TEST_F(DialogReadTest, ReadWithPasswordThroughTheDialogs) {
     EXPECT_EQ(gCommType, 0);
     EXPECT_EQ(progressTitle, GetLangText(9027));
     EXPECT_EQ(Shown(9009), 1);
-    EXPECT_EQ(ModComm::gProgPassword, "4321");
+    EXPECT_EQ(gProgPassword, "4321");
     EXPECT_EQ(ImageBytes(), radio.Memory(0, kImageSize));
     EXPECT_FALSE(Platform::Forms::IsLoaded("FrmProgress"));
 }
