@@ -65,6 +65,7 @@ struct Engine {
     Platform::SerialControl port;
     QTimer waitTimer;
     Engine() {
+        waitTimer.setObjectName(QStringLiteral("WaitTimer"));
         waitTimer.setSingleShot(true);
         waitTimer.setInterval(kReplyTimeoutMs);
         waitTimer.setTimerType(Qt::PreciseTimer);

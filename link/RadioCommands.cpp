@@ -32,6 +32,8 @@ void ClosePortIfOpen() {
 } // namespace
 
 RadioCommands::RadioCommands(QObject* parent) : QObject(parent) {
+    WaitSaveDataTimer.setObjectName(QStringLiteral("WaitSaveDataTimer"));
+    ReadOKTimer.setObjectName(QStringLiteral("ReadOKTimer"));
     WaitSaveDataTimer.setSingleShot(true);
     WaitSaveDataTimer.setInterval(100);
     ReadOKTimer.setSingleShot(true);

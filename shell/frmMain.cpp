@@ -8,10 +8,14 @@
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/widgets/FormHelpers.h"
+#include "link/ModComm.h"
+#include "link/RadioCommands.h"
+#include "link/widgets/DialogHost.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/UserSettings.h"
+#include "platform/serial/SerialControl.h"
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
@@ -301,11 +305,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
         QTimer* timer;
         const char* name;
         int interval;
-    } timers[] = {{&timerCHEdit_, "TimerCHEdit", 20},
-                  {&newDocTimer_, "NewDocTimer", 100},
-                  {&waitSaveDataTimer_, "WaitSaveDataTimer", 100},
-                  {&readOKTimer_, "ReadOKTimer", 500},
-                  {&waitTimer_, "WaitTimer", 150}};
+    } timers[] = {
+        {&timerCHEdit_, "TimerCHEdit", 20},
+        {&newDocTimer_, "NewDocTimer", 100},
+    };
     for (const auto& t : timers) {
         t.timer->setObjectName(QLatin1String(t.name));
         t.timer->setInterval(t.interval);
@@ -316,6 +319,16 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     clock_.setInterval(1000);
     connect(&clock_, &QTimer::timeout, this, &frmMain::UpdateClock);
     clock_.start();
+
+    radioCommands_ = new RadioCommands(this);
+    dialogHost_ = std::make_unique<DialogHost>(this);
+    ModComm::SetSessionHost(dialogHost_.get());
+    connect(Item("mnuReadFromRadio"), &QAction::triggered, radioCommands_,
+            &RadioCommands::mnuReadFromRadio_Click);
+    connect(Item("mnuWriteToRadio"), &QAction::triggered, radioCommands_,
+            &RadioCommands::mnuWriteToRadio_Click);
+    connect(Item("MnuLocalInfo"), &QAction::triggered, radioCommands_,
+            &RadioCommands::mnuRadioInfo_Click);
 
     Platform::Forms::Register(this);
     Platform::Forms::SetChildHost({[this](QWidget* form) {
@@ -328,7 +341,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
                                    [this] { mdi_->cascadeSubWindows(); }});
     ModFun::InstallWindowOps();
     ModVerionMana::SetSwitchHooks({[this] { return AskSaveBeforeSwitch(); },
-                                   {},
+                                   [] { ModComm::MSComm1().Close(); },
                                    [this] {
                                        leavingWithoutQuestion_ = true;
                                        close();
@@ -338,6 +351,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
+    ModComm::SetSessionHost(nullptr);
     Platform::Forms::SetChildHost({});
     Platform::Forms::SetWindowOps({});
     ModVerionMana::SetSwitchHooks({});
@@ -630,10 +644,9 @@ void frmMain::RefreshCommands() {
                 return Platform::Forms::HasFactory(QLatin1String(p.window));
         for (const ItemText& c : kChannelEditItems)
             if (name == QLatin1String(c.name)) return static_cast<bool>(gChannelEditRunner);
-        // the radio link comes with its own commands
-        if (name == QLatin1String("MnuLocalInfo") || name == QLatin1String("mnuReadFromRadio") ||
-            name == QLatin1String("mnuWriteToRadio"))
-            return false;
+        // the radio information is read when there is a page to show it
+        if (name == QLatin1String("MnuLocalInfo"))
+            return Platform::Forms::HasFactory(QStringLiteral("FrmRadioInfo"));
         return true;
     };
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
@@ -877,7 +890,7 @@ void frmMain::MDIForm_Load() {
     timerCHEdit_.stop();
     gCHEditCmd = 0;
     moveTree = false;
-    waitSaveDataTimer_.stop();
+    radioCommands_->WaitSaveDataTimer.stop();
 
     RestoreWindowRect();
 
@@ -946,6 +959,7 @@ bool frmMain::MDIForm_Unload() {
             if (answer == Platform::Mb::IdYes && !FileSave()) return false;
         }
     }
+    ModComm::MSComm1().Close();
     ModSettings::WriteSettingFile(); // a failure here stops nothing
     return true;
 }

@@ -3,6 +3,10 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <memory>
+
+class DialogHost;
+class RadioCommands;
 
 class QAction;
 class QLabel;
@@ -126,9 +130,10 @@ private:
 
     QTimer timerCHEdit_;
     QTimer newDocTimer_;
-    QTimer waitSaveDataTimer_;
-    QTimer readOKTimer_;
-    QTimer waitTimer_;
+    // The Read, Write and radio-information commands with their timers, and
+    // the dialogs the radio sessions show.
+    RadioCommands* radioCommands_ = nullptr;
+    std::unique_ptr<DialogHost> dialogHost_;
     QTimer clock_;
 
     QString dialogFilter_;

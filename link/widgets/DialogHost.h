@@ -1,10 +1,10 @@
 #pragma once
 
 #include "link/ModComm.h"
+#include "link/widgets/FrmProgress.h"
 
 #include <QPointer>
 
-class FrmProgress;
 class QWidget;
 
 // The session host of the main window: the progress dialog and the password

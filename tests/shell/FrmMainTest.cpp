@@ -2,6 +2,7 @@
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
+#include "data/SharedState.h"
 #include "platform/Forms.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/FormLoader.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -144,22 +146,39 @@ TEST_F(MainWindowTest, ChannelEditCommandsRunDeferredAfterTheGridCommitted) {
     EXPECT_EQ(codes, QList<int>({3, 7}));
 }
 
+// Read and Write reach the radio link from the menu and the toolbar: with a
+// port that has no device, both end in the port message.
+TEST_F(MainWindowTest, ReadAndWriteRunTheRadioCommands) {
+    LoadMain();
+    gComPort = 250;
+    Item("mnuReadFromRadio")->trigger();
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(MessageText(0), ModFunLang::GetLangText(9003));
+    main->tbToolBar_ButtonClick("WriteRadio");
+    QDeadlineTimer deadline(1000);
+    while (messages.Count() < 2 && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_EQ(messages.Count(), 2);
+    EXPECT_EQ(MessageText(1), ModFunLang::GetLangText(9003));
+    EXPECT_EQ(gCommType, 0);
+}
+
 TEST_F(MainWindowTest, CommandsWithoutTheirWindowsAreOfferedDisabled) {
     LoadMain();
-    for (const char* name : {"mnuReadFromRadio", "mnuWriteToRadio", "MnuLocalInfo", "mnuOptFeature",
-                             "mnuModelInfo", "mnuComm", "mnuLanguage", "mnuFilePrint",
-                             "MnuProPassWord", "MnuCHBatch", "MnuCHHabits"}) {
+    for (const char* name :
+         {"MnuLocalInfo", "mnuOptFeature", "mnuModelInfo", "mnuComm", "mnuLanguage", "mnuFilePrint",
+          "MnuProPassWord", "MnuCHBatch", "MnuCHHabits"}) {
         EXPECT_NE(Item(name), nullptr) << name;
         EXPECT_FALSE(Item(name)->isEnabled()) << name;
     }
     for (QAction* a : Toolbar()->actions()) {
-        if (QStringList({"ReadRadio", "WriteRadio", "CommSet", "Print"})
-                .contains(a->objectName())) {
+        if (QStringList({"CommSet", "Print"}).contains(a->objectName())) {
             EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
         }
     }
-    for (const char* name : {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs",
-                             "mnuChannelInfo", "MnuInit", "mnuHelpAbout", "mnuCloseAll"})
+    for (const char* name :
+         {"mnuReadFromRadio", "mnuWriteToRadio", "mnuFileNew", "mnuFileOpen", "mnuFileSave",
+          "mnuFileSaveAs", "mnuChannelInfo", "MnuInit", "mnuHelpAbout", "mnuCloseAll"})
         EXPECT_TRUE(Item(name)->isEnabled()) << name;
 }
 
