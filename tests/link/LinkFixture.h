@@ -64,6 +64,15 @@ protected:
         return gCommType == 0;
     }
 
+    // Runs the event loop until the condition holds (the radio answers on a
+    // thread of its own) or the time is up.
+    bool WaitFor(const std::function<bool()>& condition, int ms = 2000) {
+        QDeadlineTimer deadline(ms);
+        while (!condition() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return condition();
+    }
+
     // A read from the Read command to the decoded record.
     void Read() {
         commands.mnuReadFromRadio_Click();
