@@ -1,5 +1,6 @@
 // Corvan: programming software for the KL740 and KL740G radios.
 #include "channels/Channels.h"
+#include "pages/Pages.h"
 #include "platform/widgets/DialogMessages.h"
 #include "shell/ModMain.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     Platform::DialogMessages messages;
     Platform::SetMessageService(&messages);
     Channels::RegisterForms();
+    Pages::RegisterForms();
     if (!ModMain::Main()) return 0;
     const int result = QApplication::exec();
     Platform::SetMessageService(nullptr);

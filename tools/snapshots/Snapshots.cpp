@@ -2,7 +2,8 @@
 // and in Chinese, to PNG files for a look at them without a desktop:
 //   xvfb-run -a corvan_snapshots <output folder> [configuration.dat]
 // The main window is shown once more with a configuration file opened: the
-// one given, or a sample with channels in the first group.
+// one given, or a sample with channels in the first group. The radio
+// information view is shown with the information of a sample radio.
 // The program folder of the build supplies language files and pictures;
 // nothing is written there.
 #include "channels/Channels.h"
@@ -14,6 +15,9 @@
 #include "data/ModVerionMana.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "data/widgets/FormHelpers.h"
+#include "pages/Pages.h"
 #include "platform/App.h"
 #include "platform/UserSettings.h"
 #include "shell/ModMain.h"
@@ -24,6 +28,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -61,6 +66,26 @@ QString WriteSample(const QString& folder) {
     return path;
 }
 
+// The information of a radio as a radio-information read leaves it.
+void FillSampleRadioInfo() {
+    TLocalInfo& info = gLocalInfo;
+    info.RadioType = QStringLiteral("KL740G");
+    info.BandCode = 8; // 136 - 174 MHz
+    info.AreaCode = QStringLiteral("0595");
+    info.SerialNumber.AssignWithNul(QStringLiteral("KL7A24031588"));
+    info.ProductedDate.AssignWithNul(QStringLiteral("2024-03-15"));
+    info.MaintainedDate.AssignWithNul(QStringLiteral("2025-01-09"));
+    info.Description.AssignWithNul(
+        QStringLiteral("Battery contacts cleaned, antenna replaced, alignment checked."));
+    info.Version = QStringLiteral("V2.00");
+    info.BatchNumber.AssignWithNul(QStringLiteral("03-1-E-1"));
+    info.UserCode.AssignWithNul(QStringLiteral("001A"));
+    info.DealerCode.AssignWithNul(QStringLiteral("D-1042"));
+    info.StockDate.AssignWithNul(QStringLiteral("2024-04-02"));
+    info.SellDate.AssignWithNul(QStringLiteral("2024-05-20"));
+    info.Seller.AssignWithNul(QStringLiteral("Harbour Radio"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +101,7 @@ int main(int argc, char** argv) {
     Platform::SetAppPath(QStringLiteral(CORVAN_PROGRAM_DIR));
 
     Channels::RegisterForms();
+    Pages::RegisterForms();
     bool ok = true;
     for (int language : {1, 2}) {
         const QString tag = language == 2 ? QStringLiteral("zh") : QStringLiteral("en");
@@ -104,6 +130,16 @@ int main(int argc, char** argv) {
             ok = Save(main, out + QStringLiteral("/main_file_%1.png").arg(tag)) && ok;
         else
             ok = false;
+
+        FillSampleRadioInfo();
+        gHelpOn = true; // as the program starts
+        if (QWidget* info = ModFun::ShowChildForm(QStringLiteral("FrmRadioInfo"))) {
+            QWidget* frame = qobject_cast<QMdiSubWindow*>(info->parentWidget());
+            ok = Save(frame ? frame : info, out + QStringLiteral("/radioinfo_%1.png").arg(tag)) &&
+                 ok;
+        } else {
+            ok = false;
+        }
 
         auto* about = new frmAbout(main);
         about->show();

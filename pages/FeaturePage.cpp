@@ -1,0 +1,122 @@
+#include "pages/FeaturePage.h"
+
+#include "data/ProgramSettings.h"
+#include "data/SharedState.h"
+#include "data/widgets/FormHelpers.h"
+#include "platform/Forms.h"
+#include "platform/widgets/Help.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace Pages {
+
+FeaturePage::FeaturePage(const PageSpec& spec, QWidget* parent) : QWidget(parent), spec_(spec) {
+    setObjectName(QLatin1String(spec.name));
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (spec.helpContext > 0) setProperty("HelpContextID", spec.helpContext);
+    // F1 opens the topic of the control that has the focus.
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f1, &QShortcut::activated, this, [this] {
+        if (gHelpOn) ShowHelpFor(QApplication::focusWidget());
+    });
+}
+
+FeaturePage::~FeaturePage() {
+    Platform::Forms::Unregister(this);
+}
+
+void FeaturePage::Load() {
+    Platform::Forms::Register(this);
+    if (CommandHelp) CommandHelp->setVisible(gHelpOn);
+    if (spec_.captionsFirst) {
+        ChangShowByLanguage();
+        ModFunLang::SetCloseHelpCaptions(this);
+        InitShowList();
+    } else {
+        InitShowList();
+        ChangShowByLanguage();
+        ModFunLang::SetCloseHelpCaptions(this);
+    }
+    ShowPageData();
+    if (spec_.lockStep && gLock != 0) ModFun::SetControlsEnabled(this);
+}
+
+QString FeaturePage::ControlText(const QString& name, int index) const {
+    for (QWidget* w : findChildren<QWidget*>(name)) {
+        const QVariant i = w->property("Index");
+        if (index >= 0 ? (!i.isValid() || i.toInt() != index) : i.isValid()) continue;
+        if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+        if (auto* box = qobject_cast<QPlainTextEdit*>(w)) return box->toPlainText();
+        if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title();
+    }
+    return {};
+}
+
+void FeaturePage::SetName(QWidget* control, const char* name, int index) {
+    control->setObjectName(QLatin1String(name));
+    if (index >= 0) control->setProperty("Index", index);
+}
+
+QRect FeaturePage::Twips(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+QPushButton* FeaturePage::AddCloseButton(const QRect& twips) {
+    CommandClose = new QPushButton(this);
+    SetName(CommandClose, "CommandClose");
+    CommandClose->setGeometry(twips);
+    connect(CommandClose, &QPushButton::clicked, this, [this] { Unload(); });
+    return CommandClose;
+}
+
+QPushButton* FeaturePage::AddHelpButton(const QRect& twips) {
+    CommandHelp = new QPushButton(this);
+    SetName(CommandHelp, "CommandHelp");
+    CommandHelp->setGeometry(twips);
+    connect(CommandHelp, &QPushButton::clicked, this, [this] { ShowHelpFor(this); });
+    return CommandHelp;
+}
+
+void FeaturePage::ShowHelpFor(const QWidget* control) const {
+    int context = 0;
+    for (const QWidget* w = control; w && context <= 0; w = w->parentWidget()) {
+        context = w->property("HelpContextID").toInt();
+        if (w == this) break;
+    }
+    if (context <= 0) return; // a page without a topic has nothing to open
+    // the help file of the language now in use
+    Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
+    Platform::Help::ShowHelp(context);
+}
+
+void FeaturePage::Unload() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void FeaturePage::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (unloaded_) return;
+    unloaded_ = true;
+    Platform::Forms::Unregister(this);
+    // closed by itself (by name, as the radio commands do): its frame goes too
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+}
+
+} // namespace Pages
