@@ -83,13 +83,4 @@ TEST_F(FeaturePageTest, LockDisablesInputsAfterTheDataEvenThoseTheDataEnabled) {
     EXPECT_TRUE(noLockStep.check->isEnabled());
 }
 
-TEST_F(FeaturePageTest, ControlTextFindsArrayMembersByIndexOnly) {
-    StepPage page({"FrmKey", 3400});
-    EXPECT_EQ(page.ControlText("Text1", 0), "typed");
-    EXPECT_EQ(page.ControlText("Text1"), ""); // an array member needs its index
-    EXPECT_EQ(page.ControlText("Combo1", 3), "one");
-    EXPECT_EQ(page.ControlText("Combo1", 2), "");
-    EXPECT_EQ(page.ControlText("Check1"), "caption");
-}
-
 } // namespace

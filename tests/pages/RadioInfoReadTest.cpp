@@ -28,8 +28,6 @@
 
 namespace {
 
-namespace Mb = Platform::Mb;
-
 // Lock files go by the device's name, so tests running side by side each
 // take a port number of their own.
 const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
@@ -114,21 +112,6 @@ TEST_F(RadioInfoReadTest, CommandReadsTheRadioAndShowsAFreshView) {
     EXPECT_EQ(view->ControlText("Combo1", 1), gBandText);
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
-}
-
-TEST_F(RadioInfoReadTest, FailedReadShowsNoView) {
-    SimRadio::Setup setup = radio.CurrentSetup();
-    setup.dropAddress = 0xB10;
-    setup.dropCount = -1;
-    radio.Configure(setup);
-    messages.answers = {Mb::IdCancel};
-    LoadMain();
-    ModFun::ShowChildForm("FrmRadioInfo");
-    Item("MnuLocalInfo")->trigger();
-    ASSERT_TRUE(WaitIdle());
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9008)), 1);
-    EXPECT_FALSE(Platform::Forms::IsLoaded("FrmRadioInfo"));
-    EXPECT_EQ(Frames("FrmRadioInfo"), 0);
 }
 
 } // namespace
