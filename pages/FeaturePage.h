@@ -38,9 +38,6 @@ public:
     // names a control that is not part of an array. "" when there is none.
     Q_INVOKABLE QString ControlText(const QString& name, int index = -1) const;
 
-    // The help topic of the page.
-    int HelpContext() const { return spec_.helpContext; }
-
     // Window measures are given in twips, as the page layouts are drawn.
     static constexpr int Px(int twips) { return (twips + 7) / 15; }
 
