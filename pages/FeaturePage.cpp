@@ -20,10 +20,11 @@
 
 namespace Pages {
 
-FeaturePage::FeaturePage(const PageSpec& spec, QWidget* parent) : QWidget(parent), spec_(spec) {
-    setObjectName(QLatin1String(spec.name));
+FeaturePage::FeaturePage(const PageSpec& pageSpec, QWidget* parent)
+    : QWidget(parent), spec_(pageSpec) {
+    setObjectName(QLatin1String(pageSpec.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    if (spec.helpContext > 0) setProperty("HelpContextID", spec.helpContext);
+    if (pageSpec.helpContext > 0) setProperty("HelpContextID", pageSpec.helpContext);
     // F1 opens the topic of the control that has the focus.
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     f1->setContext(Qt::WidgetWithChildrenShortcut);

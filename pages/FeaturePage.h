@@ -42,7 +42,7 @@ public:
     static constexpr int Px(int twips) { return (twips + 7) / 15; }
 
 protected:
-    FeaturePage(const PageSpec& spec, QWidget* parent);
+    FeaturePage(const PageSpec& pageSpec, QWidget* parent);
 
     void Load();
 

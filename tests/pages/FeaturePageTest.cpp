@@ -16,7 +16,7 @@ namespace {
 // step enables the text box, as a page does for a value that allows it.
 class StepPage final : public Pages::FeaturePage {
 public:
-    explicit StepPage(const Pages::PageSpec& spec) : FeaturePage(spec, nullptr) {
+    explicit StepPage(const Pages::PageSpec& pageSpec) : FeaturePage(pageSpec, nullptr) {
         text = new QLineEdit(this);
         SetName(text, "Text1", 0);
         text->setEnabled(false);
