@@ -9,6 +9,7 @@
 #include "data/ProgramSettings.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
+#include "link/ModTestComm.h"
 #include "link/ModTestDataFrames.h"
 #include "link/ModVersion.h"
 #include "platform/Ansi.h"
@@ -49,6 +50,8 @@ public:
     bool ProgressVisible() const override { return false; }
     void SetProgress(int) override {}
     void CloseProgress() override {}
+    QString ProgressCaption() const override { return {}; }
+    void SetProgressCaption(const QString&) override {}
     void ShowPasswordDialog() override { gPasswordGiven = false; }
 };
 
@@ -77,10 +80,6 @@ struct Engine {
 Engine& TheEngine() {
     static Engine* engine = new Engine;
     return *engine;
-}
-
-SessionHost& Host() {
-    return gHost ? *gHost : gNoHost;
 }
 
 // Runs a question or dialog with the reply timer stopped; replies that
@@ -139,12 +138,13 @@ QString TrimRight(const QString& text) {
     return text.left(n);
 }
 
-// The handshake or identification of a read or write went unanswered. The
-// search for a working port setting takes over here outside the test-data
-// mode; until it is part of the program, the user is asked as at the end of
-// a search that found nothing.
+// The handshake or identification of a read or write went unanswered: the
+// search for a working port setting takes over, except in the test-data mode.
 void HandshakeFailed() {
-    AskRetry();
+    if (gTestDataOn)
+        AskRetry();
+    else
+        ModTestComm::StartSearch();
 }
 
 // Repeats the factory test block exchange, within its resends.
@@ -164,6 +164,12 @@ void RetryTestBlock() {
 enum class Reply { None, Ack, Resend, Handshake, Ident, TestBlock, SettingsBlock, ReadBlock };
 
 Reply Classify(const QByteArray& reply) {
+    // The port search looks at handshake and identification replies only.
+    if (gCommType == 9) {
+        if (IsHandshakeAck(reply)) return Reply::Handshake;
+        if (IsIdentReply(reply)) return Reply::Ident;
+        return Reply::None;
+    }
     if (IsAck(reply)) return Reply::Ack;
     if (IsResendRequest(reply)) return Reply::Resend;
     if (IsHandshakeAck(reply)) return Reply::Handshake;
@@ -214,6 +220,11 @@ void OnResendRequest() {
 }
 
 void Act(Reply kind, const QByteArray& reply) {
+    if (gCommType == 9) {
+        if (kind == Reply::Ident) ParseIdentReply(reply);
+        ModTestComm::OnSearchReply();
+        return;
+    }
     switch (kind) {
     case Reply::Ack:
     case Reply::Handshake:
@@ -228,15 +239,7 @@ void Act(Reply kind, const QByteArray& reply) {
             break;
         }
         ParseIdentReply(reply);
-        if (gCommType == 2 && gIdentFlags[0] != 0) {
-            Ask(GetLangText(9031), Mb::OKOnly);
-            FinishComm(false);
-        } else if (gCommType == 2 && gIdentFlags[1] != 0) {
-            Ask(GetLangText(9032), Mb::OKOnly);
-            FinishComm(false);
-        } else {
-            NextStep();
-        }
+        if (!RefuseProtectedWrite()) NextStep();
         break;
     case Reply::TestBlock:
         ModTestData::StoreTestReply(reply);
@@ -259,6 +262,19 @@ void Act(Reply kind, const QByteArray& reply) {
 
 } // namespace
 
+bool RefuseProtectedWrite() {
+    if (gCommType != 2) return false;
+    int text = 0;
+    if (gIdentFlags[0] != 0)
+        text = 9031;
+    else if (gIdentFlags[1] != 0)
+        text = 9032;
+    if (text == 0) return false;
+    Ask(GetLangText(text), Mb::OKOnly);
+    FinishComm(false);
+    return true;
+}
+
 bool IsDataReplyAt(const QByteArray& reply, int address) {
     return IsWholeDataFrame(reply) && ReplyAddress(reply) == address;
 }
@@ -269,6 +285,10 @@ void SetSessionHost(SessionHost* host) {
 
 SessionHost* CurrentSessionHost() {
     return gHost;
+}
+
+SessionHost& Host() {
+    return gHost ? *gHost : gNoHost;
 }
 
 void SetReadDoneHook(std::function<void()> hook) {
@@ -551,8 +571,6 @@ void MSComm1_OnComm() {
     // while a question is open or the previous reply is still being acted on.
     if (!gReplyExpected || gDialogDepth > 0 || gActionPending) return;
     const QByteArray reply = input.left(port.RThreshold());
-    // The port search takes its replies here once it is part of the program.
-    if (gCommType == 9) return;
     const Reply kind = Classify(reply);
     if (kind == Reply::None) return; // the reply timer decides
     WaitTimer().stop();
@@ -701,6 +719,10 @@ void WaitTimer_Timer() {
         }
         return;
     }
+    if (gCommType == 9) {
+        ModTestComm::OnSearchTimeout();
+        return;
+    }
     if (gCommType == 3) {
         switch (gReadStep) {
         case 1:
@@ -723,13 +745,18 @@ void WaitTimer_Timer() {
     }
 }
 
-void AskRetry() {
+void AskRetry(bool reopenUserPort) {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
     gReplyExpected = false;
     gHandshakeCount = 0;
     if (Ask(GetLangText(9008), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
+        if (reopenUserPort && !ModTestComm::OpenCommWith(gComPort, gHandshaking, gStopBit)) {
+            Ask(GetLangText(9003), Mb::OKOnly | Mb::Critical);
+            FinishComm(false);
+            return;
+        }
         SendHandshake();
         gCurAddr = -16;
         Host().SetProgress(0);

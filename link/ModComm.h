@@ -27,12 +27,18 @@ public:
     // The bar and the percentage label.
     virtual void SetProgress(int percent) = 0;
     virtual void CloseProgress() = 0;
+    // The progress dialog's caption (the port search shows its own while it
+    // runs).
+    virtual QString ProgressCaption() const = 0;
+    virtual void SetProgressCaption(const QString& caption) = 0;
     // The password dialog, modal, in password mode: it offers gProgPassword,
     // stores the typed text there on OK and sets gPasswordGiven.
     virtual void ShowPasswordDialog() = 0;
 };
 void SetSessionHost(SessionHost* host);
 SessionHost* CurrentSessionHost();
+// The host in use (one that shows nothing when none is set).
+SessionHost& Host();
 
 // Called when a read has ended well, after the pages were closed: the
 // end-of-read step continues there.
@@ -111,13 +117,18 @@ void StartSession();
 void MSComm1_OnComm();
 void NextStep();
 void WaitTimer_Timer();
-void AskRetry();
+// After a search that found nothing the port in hand is not the user's:
+// reopenUserPort makes OK reopen the user's own setting first.
+void AskRetry(bool reopenUserPort = false);
 void RetryHandshake();
 void FinishTransfer();
 void FinishComm(bool success);
 void EndComm(bool success);
 void UpdateProgress();
 bool CheckRadioModel();
+// A write to a radio whose identification forbids it (killed or stunned):
+// the message, the session ends, true. False otherwise.
+bool RefuseProtectedWrite();
 
 // Whether a question or dialog of the engine is open.
 bool InDialog();

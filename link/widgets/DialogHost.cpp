@@ -26,6 +26,14 @@ void DialogHost::CloseProgress() {
     if (progress_) progress_->Unload();
 }
 
+QString DialogHost::ProgressCaption() const {
+    return progress_ ? progress_->windowTitle() : QString();
+}
+
+void DialogHost::SetProgressCaption(const QString& caption) {
+    if (progress_) progress_->setWindowTitle(caption);
+}
+
 void DialogHost::ShowPasswordDialog() {
     FrmPassWord dialog(owner_);
     dialog.exec();

@@ -17,6 +17,8 @@ public:
     bool ProgressVisible() const override;
     void SetProgress(int percent) override;
     void CloseProgress() override;
+    QString ProgressCaption() const override;
+    void SetProgressCaption(const QString& caption) override;
     void ShowPasswordDialog() override;
 
     FrmProgress* Progress() const { return progress_; }

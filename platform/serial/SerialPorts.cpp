@@ -6,6 +6,8 @@ namespace Platform::SerialPorts {
 
 namespace {
 
+std::optional<QList<int>> gGivenPorts;
+
 QString FixedDevice(int port) {
     if (port >= 1 && port <= 32) return QStringLiteral("/dev/ttyS%1").arg(port - 1);
     if (port >= 33 && port <= 64) return QStringLiteral("/dev/ttyUSB%1").arg(port - 33);
@@ -40,10 +42,15 @@ QString DevicePath(int port) {
 }
 
 QList<int> ListPorts() {
+    if (gGivenPorts) return *gGivenPorts;
     QList<int> ports;
     for (int port = 1; port <= kMaxPort; ++port)
         if (!DevicePath(port).isEmpty()) ports.append(port);
     return ports;
+}
+
+void SetGivenPorts(std::optional<QList<int>> ports) {
+    gGivenPorts = std::move(ports);
 }
 
 } // namespace Platform::SerialPorts

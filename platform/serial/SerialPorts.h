@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 // The port catalogue: port numbers as the program counts them (COM1 = 1) and
 // the devices behind them.
@@ -23,7 +24,13 @@ QString LinkDir();
 // no device (outside 1..255 or no link and no fixed device for it).
 QString DevicePath(int port);
 
-// The ports whose device exists, ascending.
+// The ports whose device exists, ascending; or the given list, when one is
+// given.
 QList<int> ListPorts();
+
+// Gives the list of ports the catalogue reports instead of the system's, as
+// it stands (a listed port need not have a device); no list puts the
+// system's back. For trying the program on a chosen set of ports.
+void SetGivenPorts(std::optional<QList<int>> ports);
 
 } // namespace Platform::SerialPorts

@@ -35,6 +35,8 @@ protected:
         ModComm::ResetSession();
         ASSERT_TRUE(linkDir.isValid());
         qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
+        // No port to search unless a test lists some.
+        Platform::SerialPorts::SetGivenPorts(QList<int>{});
         ASSERT_TRUE(radio.Start(linkDir.path(), kTestPort));
         SimRadio::Setup setup;
         setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
@@ -53,6 +55,7 @@ protected:
         ModComm::SetSessionHost(nullptr);
         ModComm::ResetSession();
         radio.Stop();
+        Platform::SerialPorts::SetGivenPorts(std::nullopt);
         qunsetenv(Platform::SerialPorts::kLinkDirVariable);
     }
 

@@ -165,6 +165,17 @@ bool SimRadio::LineSettings(unsigned& iflag, unsigned& cflag) const {
     return true;
 }
 
+SimRadio::Line SimRadio::CurrentLine() const {
+    Line line;
+    unsigned iflag = 0, cflag = 0;
+    if (!LineSettings(iflag, cflag)) return line;
+    const bool rtsCts = (cflag & CRTSCTS) != 0;
+    const bool xonXoff = (iflag & IXON) != 0;
+    line.handshaking = rtsCts && xonXoff ? 3 : rtsCts ? 2 : xonXoff ? 1 : 0;
+    line.stopBits = (cflag & CSTOPB) ? 2 : 1;
+    return line;
+}
+
 QByteArray SimRadio::IdentReply() const {
     QByteArray reply(16, '\0');
     reply[0] = 'P';
@@ -210,12 +221,14 @@ void SimRadio::Run() {
 }
 
 void SimRadio::Consume() {
+    // The line as the program has set it up while these bytes came.
+    const Line line = CurrentLine();
     for (;;) {
         QByteArray reply;
         bool paced;
         {
             std::lock_guard lock(mutex_);
-            if (!TakeFrame(reply)) return;
+            if (!TakeFrame(reply, line)) return;
             paced = setup_.paced;
         }
         if (reply.isEmpty()) continue;
@@ -231,11 +244,15 @@ void SimRadio::Consume() {
 
 // Takes one frame off the input and works out the reply (empty: none).
 // False when the input holds no complete frame. Runs under the lock.
-bool SimRadio::TakeFrame(QByteArray& reply) {
+bool SimRadio::TakeFrame(QByteArray& reply, const Line& line) {
     reply.clear();
     if (input_.isEmpty()) return false;
     const quint8 head = static_cast<quint8>(input_[0]);
     Setup& s = setup_;
+    // On other line settings than its own the radio hears nothing it can use.
+    const bool deaf = s.silent ||
+                      (s.lineHandshaking >= 0 && s.lineHandshaking != line.handshaking) ||
+                      (s.lineStopBits > 0 && s.lineStopBits != line.stopBits);
     if (head == 'P') {
         const QByteArray word(kHandshakeWord);
         if (input_.size() < word.size()) {
@@ -249,7 +266,8 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         }
         input_.remove(0, word.size());
         ++counters_.handshakes;
-        if (s.silent) return true;
+        counters_.handshakeLines.push_back(line);
+        if (deaf) return true;
         if (s.ignoreHandshakes > 0) {
             --s.ignoreHandshakes;
             return true;
@@ -260,7 +278,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
     if (head == 0x02) {
         input_.remove(0, 1);
         ++counters_.identifications;
-        if (!s.silent) reply = IdentReply();
+        if (!deaf) reply = IdentReply();
         return true;
     }
     if (head == 'R') {
@@ -270,7 +288,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         input_.remove(0, 4);
         ++counters_.reads;
         counters_.readAddresses.push_back(address);
-        if (s.silent || address + length > kMemorySize) return true;
+        if (deaf || address + length > kMemorySize) return true;
         if (address == s.dropAddress && UseFault(s.dropCount)) {
             ++counters_.dropped;
             return true;
@@ -300,7 +318,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         const int address = static_cast<quint8>(frame[1]) * 256 + static_cast<quint8>(frame[2]);
         ++counters_.writes;
         counters_.writeAddresses.push_back(address);
-        if (s.silent) return true;
+        if (deaf) return true;
         if (address == s.dropAddress && UseFault(s.dropCount)) {
             ++counters_.dropped;
             return true;
@@ -332,7 +350,7 @@ bool SimRadio::TakeFrame(QByteArray& reply) {
         }
         input_.remove(0, 3);
         ++counters_.ends;
-        if (!s.silent && !s.dropEndReply) reply = QByteArray(1, char(0x06));
+        if (!deaf && !s.dropEndReply) reply = QByteArray(1, char(0x06));
         return true;
     }
     input_.remove(0, 1);

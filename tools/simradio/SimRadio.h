@@ -40,6 +40,17 @@ public:
         bool trailingNoise = false; // a stray byte follows each reply
         bool dropEndReply = false;  // "END" goes unanswered
         int duplicateAddress = -1;  // read replies for this address come twice
+        // The line settings the radio is set to: on any other the frames reach
+        // it garbled and it answers nothing. -1 / 0: any.
+        int lineHandshaking = -1; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
+        int lineStopBits = 0;     // 1 or 2
+    };
+
+    // Line settings as the program set them on the port.
+    struct Line {
+        int handshaking = 0;
+        int stopBits = 1;
+        bool operator==(const Line&) const = default;
     };
 
     struct Counters {
@@ -51,8 +62,9 @@ public:
         int resendRequests = 0;
         int dropped = 0;
         int corrupted = 0;
-        std::vector<int> readAddresses;  // every block asked for, in order
-        std::vector<int> writeAddresses; // every block sent, in order
+        std::vector<int> readAddresses;   // every block asked for, in order
+        std::vector<int> writeAddresses;  // every block sent, in order
+        std::vector<Line> handshakeLines; // the line settings of every handshake
     };
 
     SimRadio();
@@ -82,6 +94,7 @@ public:
 
     // The line settings last applied to the port by the program.
     bool LineSettings(unsigned& iflag, unsigned& cflag) const;
+    Line CurrentLine() const;
 
     // The time one byte takes on the line at 9600 baud, 8N1.
     static constexpr double kByteMicroseconds = 10.0 * 1e6 / 9600.0;
@@ -89,7 +102,7 @@ public:
 private:
     void Run();
     void Consume();
-    bool TakeFrame(QByteArray& reply);
+    bool TakeFrame(QByteArray& reply, const Line& line);
     void Send(const QByteArray& reply);
     void SendPaced(const QByteArray& bytes);
     QByteArray IdentReply() const;

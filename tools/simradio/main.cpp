@@ -75,6 +75,12 @@ int main(int argc, char** argv) {
         {QStringLiteral("split"), QStringLiteral("Sends each reply in N pieces."),
          QStringLiteral("N"), QStringLiteral("1")},
         {QStringLiteral("noise"), QStringLiteral("A stray byte follows each reply.")},
+        {QStringLiteral("handshaking"),
+         QStringLiteral("Answers only when the port's handshaking is N (0 none, 1 XON/XOFF, "
+                        "2 RTS/CTS, 3 both)."),
+         QStringLiteral("N")},
+        {QStringLiteral("stopbits"), QStringLiteral("Answers only on N stop bits (1 or 2)."),
+         QStringLiteral("N")},
     };
     parser.addOptions(options);
     parser.process(app);
@@ -89,6 +95,10 @@ int main(int argc, char** argv) {
     setup.ignoreHandshakes = parser.value(QStringLiteral("ignore-handshakes")).toInt();
     setup.splitPieces = qMax(1, parser.value(QStringLiteral("split")).toInt());
     setup.trailingNoise = parser.isSet(QStringLiteral("noise"));
+    if (parser.isSet(QStringLiteral("handshaking")))
+        setup.lineHandshaking = qBound(0, parser.value(QStringLiteral("handshaking")).toInt(), 3);
+    if (parser.isSet(QStringLiteral("stopbits")))
+        setup.lineStopBits = parser.value(QStringLiteral("stopbits")).toInt() == 2 ? 2 : 1;
     struct Fault {
         const char* name;
         int* address;
