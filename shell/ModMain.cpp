@@ -37,14 +37,10 @@ int InRange(int value, int low, int high, int defaultValue) {
     return value >= low && value <= high ? value : defaultValue;
 }
 
-// The first-run link set-up, modal. Without it the first run counts as set up.
+// The first-run link set-up, modal; it clears gFirstRun when a radio
+// answered. A program without it cannot be set up and keeps the flag.
 void RunFirstRunSetup() {
-    const QString name = QStringLiteral("LoadFrmLink");
-    if (!Platform::Forms::HasFactory(name)) {
-        gFirstRun = false;
-        return;
-    }
-    QWidget* form = Platform::Forms::Create(name);
+    QWidget* form = Platform::Forms::Create(QStringLiteral("LoadFrmLink"));
     if (auto* dialog = qobject_cast<QDialog*>(form)) dialog->exec();
     delete form;
 }

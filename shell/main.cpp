@@ -1,5 +1,6 @@
 // Corvan: programming software for the KL740 and KL740G radios.
 #include "channels/Channels.h"
+#include "link/widgets/LinkForms.h"
 #include "pages/Pages.h"
 #include "platform/widgets/DialogMessages.h"
 #include "shell/ModMain.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     Platform::SetMessageService(&messages);
     Channels::RegisterForms();
     Pages::RegisterForms();
+    LinkForms::RegisterForms();
     if (!ModMain::Main()) return 0;
     const int result = QApplication::exec();
     Platform::SetMessageService(nullptr);

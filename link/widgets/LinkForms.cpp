@@ -1,0 +1,14 @@
+#include "link/widgets/LinkForms.h"
+
+#include "link/widgets/FrmSetComm.h"
+#include "link/widgets/LoadFrmLink.h"
+#include "platform/widgets/FormLoader.h"
+
+namespace LinkForms {
+
+void RegisterForms() {
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmSetComm"), [] { return new FrmSetComm; });
+    Platform::Forms::RegisterFactory(QStringLiteral("LoadFrmLink"), [] { return new LoadFrmLink; });
+}
+
+} // namespace LinkForms
