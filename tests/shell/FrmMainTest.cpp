@@ -3,8 +3,11 @@
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
+#include "link/widgets/FrmSetComm.h"
+#include "link/widgets/LinkForms.h"
 #include "platform/Forms.h"
 #include "platform/UserSettings.h"
+#include "platform/serial/SerialPorts.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
 #include "tests/shell/ShellFixture.h"
@@ -23,6 +26,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -195,6 +199,31 @@ TEST_F(MainWindowTest, APageItemComesAliveWhenItsPageExists) {
     main->TreeView1_NodeClick("N8");
     EXPECT_EQ(LoadedCount("FrmKey"), 1);
     Platform::Forms::UnregisterFactory("FrmKey");
+}
+
+TEST_F(MainWindowTest, PortCommandChoosesThePortInItsDialog) {
+    LinkForms::RegisterForms();
+    Platform::SerialPorts::SetGivenPorts(QList<int>{2, 6});
+    LoadMain();
+    EXPECT_TRUE(Item("mnuComm")->isEnabled());
+    for (QAction* a : Toolbar()->actions()) {
+        if (a->objectName() == "CommSet") {
+            EXPECT_TRUE(a->isEnabled());
+        }
+    }
+    QTimer::singleShot(0, [] {
+        if (auto* d = qobject_cast<FrmSetComm*>(QApplication::activeModalWidget())) {
+            d->Option1[5]->click();
+            d->CommandOK->click();
+        }
+    });
+    main->tbToolBar_ButtonClick("CommSet");
+    EXPECT_EQ(gComPort, 6);
+    EXPECT_EQ(ModSettings::ReadSetupKey("comPort"), "6");
+    EXPECT_EQ(LoadedCount("FrmSetComm"), 0);
+    Platform::SerialPorts::SetGivenPorts(std::nullopt);
+    Platform::Forms::UnregisterFactory("FrmSetComm");
+    Platform::Forms::UnregisterFactory("LoadFrmLink");
 }
 
 TEST_F(MainWindowTest, ToolbarHasItsKeysTipsAndSeparators) {

@@ -1,17 +1,30 @@
 #include "shell/ModMain.h"
+#include "SimRadio.h"
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
+#include "link/widgets/LinkForms.h"
+#include "link/widgets/LoadFrmLink.h"
 #include "platform/Profile.h"
 #include "platform/SysLocale.h"
+#include "platform/serial/SerialPorts.h"
 #include "platform/widgets/FormLoader.h"
 #include "tests/support/TestSupport.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
+
+namespace Ports = Platform::SerialPorts;
+
+// Lock files go by the device's name: a port number of this process's own.
+const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -62,10 +75,19 @@ TEST_F(StartupTest, SettingsFileLivesInTheVersionRoot) {
     EXPECT_EQ(ModSettings::SetupFilePath(), setupPath());
 }
 
-// Until the first-run link set-up exists, a first run counts as set up.
-TEST_F(StartupTest, MissingSettingsFileIsAFirstRunThatCountsAsSetUp) {
+// A set-up dialog that the user closes without a working link.
+class CancelledLinkDialog final : public QDialog {
+public:
+    int exec() override { return QDialog::Rejected; }
+};
+
+TEST_F(StartupTest, MissingSettingsFileIsAFirstRun) {
     gComPort = 9;
     gLock = 1;
+    Platform::Forms::RegisterFactory("LoadFrmLink", [] {
+        gFirstRun = false; // the link answered
+        return new CancelledLinkDialog;
+    });
     ASSERT_TRUE(ModMain::ReadSetupSettings());
     EXPECT_FALSE(gFirstRun);
     EXPECT_EQ(gComPort, 1);
@@ -77,6 +99,12 @@ TEST_F(StartupTest, MissingSettingsFileIsAFirstRunThatCountsAsSetUp) {
     EXPECT_EQ(Key("IsFirstRun"), "0");
     EXPECT_EQ(Key("comPort"), "1");
     EXPECT_EQ(Key("CurrentLanguage"), "1");
+}
+
+TEST_F(StartupTest, FirstRunWithoutTheSetUpDialogEnds) {
+    EXPECT_FALSE(ModMain::ReadSetupSettings());
+    EXPECT_TRUE(gFirstRun);
+    EXPECT_FALSE(QFile::exists(setupPath()));
 }
 
 TEST_F(StartupTest, StoredSettingsAreRead) {
@@ -115,22 +143,6 @@ TEST_F(StartupTest, BadValuesReadAsTheDefaults) {
     EXPECT_EQ(gCurrentLanguage, 1);
 }
 
-// A set-up dialog that the user closes without a working link.
-class CancelledLinkDialog final : public QDialog {
-public:
-    int exec() override { return QDialog::Rejected; }
-};
-
-TEST_F(StartupTest, CancelledFirstRunEndsStartUpWithoutWriting) {
-    WriteSetup("[language]\nIsFirstRun=1\ncomPort=4\n");
-    Platform::Forms::RegisterFactory("LoadFrmLink", [] { return new CancelledLinkDialog; });
-    EXPECT_FALSE(ModMain::ReadSetupSettings());
-    EXPECT_TRUE(gFirstRun);
-    EXPECT_EQ(Key("IsFirstRun"), "1");
-    EXPECT_EQ(Key("CurrentLanguage"), "<none>");
-    EXPECT_EQ(Key("comPort"), "4");
-}
-
 TEST_F(StartupTest, CompletedFirstRunKeepsTheSystemLanguage) {
     WriteSetup("[language]\nIsFirstRun=1\nCurrentLanguage=2\n");
     Platform::Forms::RegisterFactory("LoadFrmLink", [] {
@@ -144,6 +156,56 @@ TEST_F(StartupTest, CompletedFirstRunKeepsTheSystemLanguage) {
     EXPECT_EQ(Key("IsFirstRun"), "0");
     EXPECT_EQ(Key("comPort"), "7");
     EXPECT_EQ(Key("CurrentLanguage"), "1");
+}
+
+// The first-run set-up of the program against a simulated radio.
+class FirstRunTest : public StartupTest {
+protected:
+    void SetUp() override {
+        StartupTest::SetUp();
+        ASSERT_TRUE(linkDir.isValid());
+        qputenv(Ports::kLinkDirVariable, linkDir.path().toLocal8Bit());
+        ASSERT_TRUE(radio.Start(linkDir.path(), kPort));
+        Ports::SetGivenPorts(QList<int>{kPort});
+        LinkForms::RegisterForms();
+    }
+    void TearDown() override {
+        Platform::Forms::UnregisterFactory("FrmSetComm");
+        Ports::SetGivenPorts(std::nullopt);
+        radio.Stop();
+        qunsetenv(Ports::kLinkDirVariable);
+        StartupTest::TearDown();
+    }
+    // Presses a button of the set-up dialog once it is shown.
+    static void Press(QPushButton* LoadFrmLink::*button) {
+        QTimer::singleShot(0, [button] {
+            if (auto* d = qobject_cast<LoadFrmLink*>(QApplication::activeModalWidget()))
+                (d->*button)->click();
+        });
+    }
+    QTemporaryDir linkDir;
+    SimRadio radio;
+};
+
+TEST_F(FirstRunTest, RadioAnswerCompletesTheFirstRun) {
+    WriteSetup("[language]\r\nIsFirstRun=1\r\ncomPort=4\r\n");
+    Press(&LoadFrmLink::Command1);
+    ASSERT_TRUE(ModMain::ReadSetupSettings());
+    EXPECT_FALSE(gFirstRun);
+    EXPECT_EQ(radio.CurrentCounters().handshakes, 1);
+    EXPECT_EQ(Key("IsFirstRun"), "0");
+    EXPECT_EQ(Key("comPort"), QString::number(kPort)); // the listed port the dialog showed
+}
+
+TEST_F(FirstRunTest, CancelledSetUpEndsStartUpWithoutWriting) {
+    const QByteArray setup = "[language]\r\nIsFirstRun=1\r\ncomPort=4\r\n";
+    WriteSetup(setup);
+    Press(&LoadFrmLink::Command2);
+    EXPECT_FALSE(ModMain::ReadSetupSettings());
+    EXPECT_TRUE(gFirstRun);
+    QFile file(setupPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), setup);
 }
 
 TEST_F(StartupTest, SettingFileKeepsFourFlagBytes) {
