@@ -17,6 +17,8 @@
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
+#include "link/widgets/FrmSetComm.h"
+#include "link/widgets/LoadFrmLink.h"
 #include "pages/Pages.h"
 #include "platform/App.h"
 #include "platform/UserSettings.h"
@@ -145,6 +147,15 @@ int main(int argc, char** argv) {
         about->show();
         ok = Save(about, out + QStringLiteral("/about_%1.png").arg(tag)) && ok;
         delete about;
+
+        auto* port = new FrmSetComm(main);
+        port->show();
+        ok = Save(port, out + QStringLiteral("/port_%1.png").arg(tag)) && ok;
+        delete port;
+        auto* link = new LoadFrmLink(main);
+        link->show();
+        ok = Save(link, out + QStringLiteral("/firstrun_%1.png").arg(tag)) && ok;
+        delete link;
         delete main;
     }
     return ok ? 0 : 1;
