@@ -29,6 +29,30 @@ void ClosePortIfOpen() {
     ModComm::MSComm1().Close();
 }
 
+// A read (1) or write (2) session: the port must open, the user confirms, then
+// the session runs under the progress dialog. A write sends the encoded
+// configuration.
+void StartConfirmedSession(int type, const QString& question) {
+    gCommType = type;
+    (type == 1 ? gReadStep : gWriteStep) = 0;
+    if (!ModComm::OpenCommForSession()) {
+        gCommType = 0;
+        return;
+    }
+    ClosePortIfOpen();
+    if (Platform::MsgBox(question, Mb::OKCancel | Mb::Question) != Mb::IdOK) {
+        ClosePortIfOpen();
+        gCommType = 0;
+        return;
+    }
+    ModComm::ClearImage();
+    if (type == 2) ModCommFun::EncodeImage();
+    if (ModComm::SessionHost* host = ModComm::CurrentSessionHost())
+        host->RunProgress();
+    else
+        ModComm::StartSession();
+}
+
 } // namespace
 
 RadioCommands::RadioCommands(QObject* parent) : QObject(parent) {
@@ -52,23 +76,7 @@ void RadioCommands::mnuReadFromRadio_Click() {
     // The grid page commits a cell being edited (when the page is open).
     if (QObject* grid = Platform::Forms::Find(QStringLiteral("frmCommChInfo")))
         Platform::Forms::Validate(grid);
-    gCommType = 1;
-    gReadStep = 0;
-    if (!ModComm::OpenCommForSession()) {
-        gCommType = 0;
-        return;
-    }
-    ClosePortIfOpen();
-    if (Platform::MsgBox(GetLangText(9004), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
-        ModComm::ClearImage();
-        if (ModComm::SessionHost* host = ModComm::CurrentSessionHost())
-            host->RunProgress();
-        else
-            ModComm::StartSession();
-    } else {
-        ClosePortIfOpen();
-        gCommType = 0;
-    }
+    StartConfirmedSession(1, GetLangText(9004));
 }
 
 void RadioCommands::mnuWriteToRadio_Click() {
@@ -85,24 +93,7 @@ void RadioCommands::mnuWriteToRadio_Click() {
 void RadioCommands::WaitSaveDataTimer_Timer() {
     WaitSaveDataTimer.stop();
     if (gCommType != 0) return;
-    gCommType = 2;
-    gWriteStep = 0;
-    if (!ModComm::OpenCommForSession()) {
-        gCommType = 0;
-        return;
-    }
-    ClosePortIfOpen();
-    if (Platform::MsgBox(GetLangText(9005), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
-        ModComm::ClearImage();
-        ModCommFun::EncodeImage();
-        if (ModComm::SessionHost* host = ModComm::CurrentSessionHost())
-            host->RunProgress();
-        else
-            ModComm::StartSession();
-    } else {
-        ClosePortIfOpen();
-        gCommType = 0;
-    }
+    StartConfirmedSession(2, GetLangText(9005));
 }
 
 void RadioCommands::mnuRadioInfo_Click() {
