@@ -589,14 +589,20 @@ void MSComm1_OnComm() {
 
 void NextStep() {
     WaitTimer().stop();
-    if (gCommType == 1) {
-        switch (gReadStep) {
+    if (gCommType == 1 || gCommType == 2) {
+        // Reads and writes share their steps up to the data blocks: step 5
+        // reads blocks, step 4 writes them.
+        const bool write = gCommType == 2;
+        const int dataStep = write ? 4 : 5;
+        int& step = CurrentStep();
+        auto sendNextBlock = [write] { write ? SendWriteNext() : SendReadNext(); };
+        switch (step) {
         case 1:
-            gReadStep = 2;
+            step = 2;
             SendIdentify();
             return;
         case 2:
-            gReadStep = 3;
+            step = 3;
             SendReadSettingsBlock();
             return;
         case 3:
@@ -604,46 +610,22 @@ void NextStep() {
                 FinishComm(false);
                 return;
             }
-            gReadStep = 5;
-            if (gTestDataOn)
-                ModTestData::SendTestRead();
-            else
-                SendReadNext();
-            return;
-        case 5:
-            SendReadNext();
-            return;
-        case 69:
-            FinishComm(true);
-            return;
-        }
-    } else if (gCommType == 2) {
-        switch (gWriteStep) {
-        case 1:
-            gWriteStep = 2;
-            SendIdentify();
-            return;
-        case 2:
-            gWriteStep = 3;
-            SendReadSettingsBlock();
-            return;
-        case 3:
-            if (!CheckRadioModel()) {
-                FinishComm(false);
-                return;
-            }
-            gWriteStep = 4;
-            if (gTestDataOn)
+            step = dataStep;
+            if (!gTestDataOn)
+                sendNextBlock();
+            else if (write)
                 ModTestData::SendTestWrite();
             else
-                SendWriteNext();
-            return;
-        case 4:
-            SendWriteNext();
+                ModTestData::SendTestRead();
             return;
         case 69:
             FinishComm(true);
             return;
+        default:
+            if (step == dataStep) {
+                sendNextBlock();
+                return;
+            }
         }
     } else if (gCommType == 3) {
         switch (gReadStep) {
