@@ -1,5 +1,6 @@
 #include "shell/ModMain.h"
 
+#include "channels/ModBatch.h"
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
@@ -114,7 +115,8 @@ bool Main() {
     Platform::SetAppTitle(ModFunLang::GetLangText(12000));
 
     ModTestData::LoadTestMode();
-    // The batch flags and habit options come with their pages.
+    ModBatch::LoadBatchFlags();
+    // The habit options come with their page.
     ModSettings::ReadSettingFile();
     return true;
 }
