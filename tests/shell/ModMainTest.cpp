@@ -1,5 +1,6 @@
 #include "shell/ModMain.h"
 #include "SimRadio.h"
+#include "channels/ModBatch.h"
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
@@ -228,6 +229,15 @@ TEST_F(StartupTest, SettingFileKeepsFourFlagBytes) {
     gSavedIdentFlags.fill(0);
     ModSettings::ReadSettingFile();
     EXPECT_EQ(gSavedIdentFlags, (std::array<quint8, 4>{0, 1, 1, 0}));
+}
+
+TEST_F(StartupTest, StartUpCreatesTheBatchItemFile) {
+    WriteSetup("[language]\nIsFirstRun=0\ncomPort=1\n");
+    gBatchFunFlags.fill(0);
+    ASSERT_TRUE(ModMain::Main());
+    delete ModMain::Splash();
+    EXPECT_EQ(program.ReadFile("BatchFun.ini"), QByteArray(20, '\1'));
+    EXPECT_EQ(gBatchFunFlags[19], 1);
 }
 
 TEST_F(StartupTest, NumbersUseAPointWhateverTheDesktopSays) {
