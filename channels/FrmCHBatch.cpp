@@ -96,16 +96,17 @@ FrmCHBatch::~FrmCHBatch() {
 void FrmCHBatch::BuildControls() {
     Label1 = Make<QLabel>(this, "Label1", -1, Twips(120, 150, 900, 300));
     for (int i = 0; i < 2; ++i) {
-        Option1[i] = Make<QRadioButton>(this, "Option1", i, Twips(1000 + 1500 * i, 130, 1500, 300));
+        Option1[i] = Make<QRadioButton>(this, "Option1", i,
+                                        Twips(1000 + 1500 * i, 130, 1500 + 250 * i, 300));
         Option1[i]->setProperty("HelpContextID", 3901);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option1_Click(i);
         });
     }
-    Text1[0] = Make<QLineEdit>(this, "Text1", 0, Twips(4000, 120, 550, 300));
-    Label2 = Make<QLabel>(this, "Label2", -1, Twips(4600, 150, 350, 300));
+    Text1[0] = Make<QLineEdit>(this, "Text1", 0, Twips(4300, 120, 550, 300));
+    Label2 = Make<QLabel>(this, "Label2", -1, Twips(4900, 150, 350, 300));
     Label2->setAlignment(Qt::AlignCenter);
-    Text1[1] = Make<QLineEdit>(this, "Text1", 1, Twips(5000, 120, 550, 300));
+    Text1[1] = Make<QLineEdit>(this, "Text1", 1, Twips(5300, 120, 550, 300));
     for (int i = 0; i < 2; ++i) {
         Text1[i]->setMaxLength(3);
         Text1[i]->setText(i == 0 ? QStringLiteral("1") : QStringLiteral("128"));
@@ -117,7 +118,7 @@ void FrmCHBatch::BuildControls() {
     CommandFun = Make<QPushButton>(this, "CommandFun", -1, Twips(6300, 100, 1900, 380));
     CommandFun->setProperty("HelpContextID", 3902);
     connect(CommandFun, &QPushButton::clicked, this, [this] { CommandFun_Click(); });
-    Check4 = Make<QCheckBox>(this, "Check4", -1, Twips(6300, 520, 3250, 300));
+    Check4 = Make<QCheckBox>(this, "Check4", -1, Twips(5600, 520, 3950, 300));
     Check4->setProperty("HelpContextID", 3901);
 
     Frame1 = Make<QGroupBox>(this, "Frame1", -1, Twips(120, 900, 9390, 6300));
@@ -159,45 +160,45 @@ void FrmCHBatch::BuildValuesFrame() {
         Label4[i] = Make<QLabel>(f, "Label4", i, Twips(120, 0, 1200, 300));
 
     // receive frequency
-    Label3[0] = Make<QLabel>(f, "Label3", 0, Twips(120, 250, 2400, 270));
-    text2(0, Twips(2700, 230, 1100, 300), 9);
-    text2(1, Twips(2700, 580, 1100, 300), 6);
-    pair(0, Twips(3950, 230, 1500, 650), Option2, "Option2", true);
+    Label3[0] = Make<QLabel>(f, "Label3", 0, Twips(120, 100, 2400, 270));
+    text2(0, Twips(2700, 380, 1100, 300), 9);
+    text2(1, Twips(2700, 710, 1100, 300), 6);
+    pair(0, Twips(3950, 380, 1500, 650), Option2, "Option2", true);
 
     // transmit frequency
-    Label3[1] = Make<QLabel>(f, "Label3", 1, Twips(120, 1000, 2400, 270));
+    Label3[1] = Make<QLabel>(f, "Label3", 1, Twips(120, 1080, 2400, 270));
     for (int i = 0; i < 3; ++i) {
-        Option3[i] = Make<QRadioButton>(f, "Option3", i, Twips(120, 1320 + 340 * i, 1550, 300));
+        Option3[i] = Make<QRadioButton>(f, "Option3", i, Twips(120, 1360 + 320 * i, 1750, 300));
         connect(Option3[i], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on) Option3_Click(i);
         });
     }
-    text2(2, Twips(1700, 1660, 1000, 300), 8);
-    pair(1, Twips(2800, 1660, 1300, 300), Option4, "Option4", false);
+    text2(2, Twips(2000, 1680, 1100, 300), 8);
+    pair(1, Twips(3200, 1680, 1300, 300), Option4, "Option4", false);
     Option4[0]->setGeometry(Twips(0, 0, 640, 300));
     Option4[1]->setGeometry(Twips(660, 0, 640, 300));
-    text2(3, Twips(1700, 2000, 1000, 300), 9);
-    text2(4, Twips(4300, 2000, 700, 300), 6);
-    pair(2, Twips(1700, 2340, 2800, 300), Option5, "Option5", false);
+    text2(3, Twips(2000, 2000, 1100, 300), 9);
+    text2(4, Twips(4600, 2000, 700, 300), 6);
+    pair(2, Twips(2000, 2320, 2800, 300), Option5, "Option5", false);
 
     // receive and transmit tones
     for (int side = 0; side < 2; ++side) {
-        const int top = 2780 + 1070 * side;
+        const int top = 2700 + 1000 * side;
         Label3[2 + side] = Make<QLabel>(f, "Label3", 2 + side, Twips(120, top, 2400, 270));
-        Combo1[side] = Make<QComboBox>(f, "Combo1", side, Twips(1400, top + 320, 1100, 300));
-        text2(5 + side, Twips(3500, top + 320, 500, 300), 2);
-        pair(3 + side, Twips(4100, top + 320, 1450, 650), side == 0 ? Option9 : Option10,
+        Combo1[side] = Make<QComboBox>(f, "Combo1", side, Twips(1400, top + 290, 1100, 300));
+        text2(5 + side, Twips(3500, top + 290, 500, 300), 2);
+        pair(3 + side, Twips(4100, top + 290, 1450, 650), side == 0 ? Option9 : Option10,
              side == 0 ? "Option9" : "Option10", true);
-        Check3[side] = Make<QCheckBox>(f, "Check3", side, Twips(120, top + 670, 1400, 300));
+        Check3[side] = Make<QCheckBox>(f, "Check3", side, Twips(120, top + 620, 1400, 300));
     }
-    Check3[2] = Make<QCheckBox>(f, "Check3", 2, Twips(1600, 4520, 2400, 300));
+    Check3[2] = Make<QCheckBox>(f, "Check3", 2, Twips(1600, 4320, 2400, 300));
     for (int i = 0; i < 3; ++i)
         connect(Check3[i], &QCheckBox::toggled, this, [this, i] { Check3_Click(i); });
 
     // the option boxes in two columns
     for (int i = 0; i < 7; ++i)
         Check1[i] = Make<QCheckBox>(f, "Check1", i,
-                                    Twips(120 + 2700 * (i / 4), 5000 + 330 * (i % 4), 2600, 300));
+                                    Twips(120 + 2700 * (i / 4), 4750 + 300 * (i % 4), 2600, 300));
 
     Line1 = Make<QFrame>(f, "Line1", -1, Twips(5700, 200, 30, 5950));
     Line1->setFrameShape(QFrame::VLine);

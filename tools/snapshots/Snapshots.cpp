@@ -3,10 +3,13 @@
 //   xvfb-run -a corvan_snapshots <output folder> [configuration.dat]
 // The main window is shown once more with a configuration file opened: the
 // one given, or a sample with channels in the first group. The radio
-// information view is shown with the information of a sample radio.
+// information view is shown with the information of a sample radio; the batch
+// channel page with its values and with its item choice.
 // The program folder of the build supplies language files and pictures;
 // nothing is written there.
 #include "channels/Channels.h"
+#include "channels/FrmCHBatch.h"
+#include "channels/ModBatch.h"
 #include "data/ConfigFiles.h"
 #include "data/DatLayout.h"
 #include "data/ModFunLang.h"
@@ -31,6 +34,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -147,6 +151,24 @@ int main(int argc, char** argv) {
         about->show();
         ok = Save(about, out + QStringLiteral("/about_%1.png").arg(tag)) && ok;
         delete about;
+
+        // The batch page keeps its item flags beside the program: here in a
+        // folder of its own that borrows the program's language files.
+        {
+            QTemporaryDir batchFolder;
+            QFile::link(QStringLiteral(CORVAN_PROGRAM_DIR "/language"),
+                        batchFolder.path() + QStringLiteral("/language"));
+            Platform::SetAppPath(batchFolder.path());
+            ModBatch::LoadBatchFlags();
+            auto* batch = new FrmCHBatch(main);
+            batch->show();
+            ok = Save(batch, out + QStringLiteral("/batch_%1.png").arg(tag)) && ok;
+            if (auto* fun = batch->findChild<QPushButton*>(QStringLiteral("CommandFun")))
+                fun->click();
+            ok = Save(batch, out + QStringLiteral("/batch_items_%1.png").arg(tag)) && ok;
+            delete batch;
+            Platform::SetAppPath(QStringLiteral(CORVAN_PROGRAM_DIR));
+        }
 
         auto* port = new FrmSetComm(main);
         port->show();
