@@ -1,5 +1,6 @@
 #include "pages/Pages.h"
 
+#include "pages/FrmKey.h"
 #include "pages/FrmRadioInfo.h"
 #include "platform/widgets/FormLoader.h"
 
@@ -8,6 +9,7 @@ namespace Pages {
 void RegisterForms() {
     Platform::Forms::RegisterFactory(QStringLiteral("FrmRadioInfo"),
                                      [] { return new FrmRadioInfo; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmKey"), [] { return new FrmKey; });
 }
 
 } // namespace Pages

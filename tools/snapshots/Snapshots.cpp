@@ -147,6 +147,19 @@ int main(int argc, char** argv) {
             ok = false;
         }
 
+        // the keys, scan, alert and DTMF pages with the sample configuration
+        for (const char* name : {"FrmKey"}) {
+            if (QWidget* page = ModFun::ShowChildForm(QLatin1String(name))) {
+                QWidget* frame = qobject_cast<QMdiSubWindow*>(page->parentWidget());
+                ok = Save(frame ? frame : page,
+                          out + QStringLiteral("/%1_%2.png")
+                                    .arg(QString::fromLatin1(name).toLower(), tag)) &&
+                     ok;
+            } else {
+                ok = false;
+            }
+        }
+
         auto* about = new frmAbout(main);
         about->show();
         ok = Save(about, out + QStringLiteral("/about_%1.png").arg(tag)) && ok;
