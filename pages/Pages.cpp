@@ -2,6 +2,7 @@
 
 #include "pages/FrmKey.h"
 #include "pages/FrmRadioInfo.h"
+#include "pages/FrmScan.h"
 #include "platform/widgets/FormLoader.h"
 
 namespace Pages {
@@ -10,6 +11,7 @@ void RegisterForms() {
     Platform::Forms::RegisterFactory(QStringLiteral("FrmRadioInfo"),
                                      [] { return new FrmRadioInfo; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmKey"), [] { return new FrmKey; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmScan"), [] { return new FrmScan; });
 }
 
 } // namespace Pages
