@@ -1,5 +1,6 @@
 #include "pages/Pages.h"
 
+#include "pages/FrmAlert.h"
 #include "pages/FrmKey.h"
 #include "pages/FrmRadioInfo.h"
 #include "pages/FrmScan.h"
@@ -12,6 +13,7 @@ void RegisterForms() {
                                      [] { return new FrmRadioInfo; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmKey"), [] { return new FrmKey; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmScan"), [] { return new FrmScan; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmAlert"), [] { return new FrmAlert; });
 }
 
 } // namespace Pages
