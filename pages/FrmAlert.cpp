@@ -12,8 +12,8 @@ using ModFunLang::GetLangText;
 
 namespace {
 
-constexpr int kListLeft = 3000;
-constexpr int kListWidth = 2160;
+constexpr int kListLeft = 2880;
+constexpr int kListWidth = 2520;
 constexpr int kListHeight = 315;
 constexpr int kRowHeight = 420;
 constexpr int kLabelGap = 100;
@@ -75,7 +75,7 @@ FrmAlert::FrmAlert(QWidget* parent)
     : FeaturePage({"FrmAlert", 3600, /*lockStep=*/true, /*captionsFirst=*/true}, parent) {
     setWindowTitle(QStringLiteral("紧急报警"));
     BuildControls();
-    setFixedSize(Px(5400), Px(Top(9) + kRowHeight + 660));
+    setFixedSize(Px(5640), Px(Top(9) + kRowHeight + 660));
     Load();
 }
 
