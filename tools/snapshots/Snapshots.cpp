@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
         }
 
         // the keys, scan, alert and DTMF pages with the sample configuration
-        for (const char* name : {"FrmKey", "FrmScan", "FrmAlert"}) {
+        for (const char* name : {"FrmKey", "FrmScan", "FrmAlert", "FrmDTMF"}) {
             if (QWidget* page = ModFun::ShowChildForm(QLatin1String(name))) {
                 QWidget* frame = qobject_cast<QMdiSubWindow*>(page->parentWidget());
                 ok = Save(frame ? frame : page,
