@@ -35,6 +35,7 @@
 #include <QFile>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
@@ -151,10 +152,20 @@ int main(int argc, char** argv) {
         for (const char* name : {"FrmKey", "FrmScan", "FrmAlert", "FrmDTMF"}) {
             if (QWidget* page = ModFun::ShowChildForm(QLatin1String(name))) {
                 QWidget* frame = qobject_cast<QMdiSubWindow*>(page->parentWidget());
-                ok = Save(frame ? frame : page,
-                          out + QStringLiteral("/%1_%2.png")
-                                    .arg(QString::fromLatin1(name).toLower(), tag)) &&
-                     ok;
+                const QString file = QString::fromLatin1(name).toLower();
+                ok =
+                    Save(frame ? frame : page, out + QStringLiteral("/%1_%2.png").arg(file, tag)) &&
+                    ok;
+                // every tab of a page with tabs
+                if (auto* tabs = page->findChild<QTabWidget*>())
+                    for (int t = 1; t < tabs->count(); ++t) {
+                        tabs->setCurrentIndex(t);
+                        ok = Save(frame ? frame : page, out + QStringLiteral("/%1_tab%2_%3.png")
+                                                                  .arg(file)
+                                                                  .arg(t + 1)
+                                                                  .arg(tag)) &&
+                             ok;
+                    }
             } else {
                 ok = false;
             }
