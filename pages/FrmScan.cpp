@@ -23,8 +23,10 @@ constexpr int kLabelGap = 100;
 
 // Lists by row; lists 3 and 5 stand right of the group lists of their row.
 constexpr int kRowOfList[11] = {0, 1, 2, 2, 3, 3, 4, 5, 6, 7, 8};
+// The labels with captions, and their texts; labels 3 and 5 keep their dash.
+constexpr int kCaptioned[] = {0, 1, 2, 4, 6, 7, 8, 9, 10};
 constexpr auto kLabelTexts =
-    ModFunLang::LangIds(26001, 26002, 26003, 0, 26004, 0, 26005, 26006, 26007, 26008, 26009);
+    ModFunLang::LangIds(26001, 26002, 26003, 26004, 26005, 26006, 26007, 26008, 26009);
 
 int Top(int row) {
     return 240 + row * kRowHeight;
@@ -127,11 +129,11 @@ void FrmScan::BuildControls() {
 
 void FrmScan::ChangShowByLanguage() {
     setWindowTitle(GetLangText(26000));
-    for (int i = 0; i < 11; ++i) {
-        if (i == 3 || i == 5) continue;
-        QLabel* label = Label1[static_cast<std::size_t>(i)];
-        const QComboBox* list = Combo1[static_cast<std::size_t>(i)];
-        label->setText(GetLangText(kLabelTexts[static_cast<std::size_t>(i)]));
+    for (std::size_t k = 0; k < kLabelTexts.size(); ++k) {
+        const auto i = static_cast<std::size_t>(kCaptioned[k]);
+        QLabel* label = Label1[i];
+        const QComboBox* list = Combo1[i];
+        label->setText(GetLangText(kLabelTexts[k]));
         label->adjustSize();
         label->move(list->x() - label->width() - Px(kLabelGap),
                     list->y() + (list->height() - label->height()) / 2);
