@@ -4,6 +4,8 @@
 #include "tests/pages/PageFixture.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -92,7 +94,13 @@ TEST_F(DtmfPageTest, TypingIntoTheBoxes) {
     QLineEdit* bot = Box(page, "Text1", 0);
     bot->setFocus();
     QTest::keyClicks(bot, "a1#bEe+ ");
-    QTest::keyClick(bot, Qt::Key_V, Qt::ControlModifier);
+    QApplication::clipboard()->setText("123");
+    ASSERT_EQ(QApplication::clipboard()->text(), "123");
+    // Ctrl+V as the keyboard sends it, with its control character
+    QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    QApplication::sendEvent(bot, &paste);
+    QTest::keyClick(bot, Qt::Key_Return); // moves on, types nothing
+    EXPECT_NE(QApplication::focusWidget(), bot);
     EXPECT_EQ(bot->text(), "A1#B");
     EXPECT_EQ(dtmf.Bot.Len, 4);
     EXPECT_EQ(dtmf.Bot.Digits.Text(), "A1#B            ");
