@@ -2,9 +2,15 @@
 
 #include "pages/FrmAlert.h"
 #include "pages/FrmDTMF.h"
+#include "pages/FrmEmbMsg.h"
 #include "pages/FrmKey.h"
+#include "pages/FrmModelInfo.h"
+#include "pages/FrmOptFeatures.h"
+#include "pages/FrmRadio.h"
 #include "pages/FrmRadioInfo.h"
 #include "pages/FrmScan.h"
+#include "pages/FrmTestData.h"
+#include "pages/FrmTestFre.h"
 #include "platform/widgets/FormLoader.h"
 
 namespace Pages {
@@ -16,6 +22,14 @@ void RegisterForms() {
     Platform::Forms::RegisterFactory(QStringLiteral("FrmScan"), [] { return new FrmScan; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmAlert"), [] { return new FrmAlert; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmDTMF"), [] { return new FrmDTMF; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmModelInfo"),
+                                     [] { return new FrmModelInfo; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmOptFeatures"),
+                                     [] { return new FrmOptFeatures; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmEmbMsg"), [] { return new FrmEmbMsg; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmRadio"), [] { return new FrmRadio; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmTestFre"), [] { return new FrmTestFre; });
+    Platform::Forms::RegisterFactory(QStringLiteral("FrmTestData"), [] { return new FrmTestData; });
 }
 
 } // namespace Pages

@@ -4,7 +4,8 @@
 // The main window is shown once more with a configuration file opened: the
 // one given, or a sample with channels in the first group. The radio
 // information view is shown with the information of a sample radio; the batch
-// channel page with its values and with its item choice.
+// channel page with its values and with its item choice; the feature pages and
+// the model and test-data dialogs follow.
 // The program folder of the build supplies language files and pictures;
 // nothing is written there.
 #include "channels/Channels.h"
@@ -24,7 +25,9 @@
 #include "link/widgets/LoadFrmLink.h"
 #include "pages/Pages.h"
 #include "platform/App.h"
+#include "platform/Forms.h"
 #include "platform/UserSettings.h"
+#include "platform/widgets/FormLoader.h"
 #include "shell/ModMain.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
@@ -93,6 +96,9 @@ void FillSampleRadioInfo() {
     info.Seller.AssignWithNul(QStringLiteral("Harbour Radio"));
 }
 
+// Dialogs shown one after the other.
+const QStringList kDialogs = {"FrmModelInfo", "FrmTestData"};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -148,8 +154,9 @@ int main(int argc, char** argv) {
             ok = false;
         }
 
-        // the keys, scan, alert and DTMF pages with the sample configuration
-        for (const char* name : {"FrmKey", "FrmScan", "FrmAlert", "FrmDTMF"}) {
+        // the feature pages with the sample configuration
+        for (const char* name : {"FrmKey", "FrmScan", "FrmAlert", "FrmDTMF", "FrmOptFeatures",
+                                 "FrmEmbMsg", "FrmRadio", "FrmTestFre"}) {
             if (QWidget* page = ModFun::ShowChildForm(QLatin1String(name))) {
                 QWidget* frame = qobject_cast<QMdiSubWindow*>(page->parentWidget());
                 const QString file = QString::fromLatin1(name).toLower();
@@ -169,6 +176,13 @@ int main(int argc, char** argv) {
             } else {
                 ok = false;
             }
+        }
+        // the model and test-data dialogs
+        for (const QString& dialog : kDialogs) {
+            QWidget* w = Platform::Forms::Create(dialog);
+            if (w) w->show();
+            ok = w && Save(w, out + QStringLiteral("/%1_%2.png").arg(dialog.toLower(), tag)) && ok;
+            delete w;
         }
 
         auto* about = new frmAbout(main);

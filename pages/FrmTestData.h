@@ -1,0 +1,49 @@
+#pragma once
+
+#include "data/RadioData.h"
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The factory test-data dialog: bytes 0 to 10 of the 16-byte test block as
+// numbers 0 to 255, loaded from and saved to ".ted" files, handed to
+// gEditTestBlock on OK. Its captions are its own, not language texts.
+//
+// Controls: Text1 (0..10), Label1 (0..10), Command1 (0 Load, 1 Save),
+// CommandOK, CommandCancel.
+class FrmTestData final : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmTestData(QWidget* parent = nullptr);
+
+    // What a box shows for its text: "0" for anything that is not a number,
+    // else the whole number held to 0..255, written plainly.
+    static QString CorrectByte(const QString& text);
+    // Whether a chosen save path names the configuration file itself, which a
+    // test block must never overwrite.
+    static bool IsConfigurationFile(const QString& path);
+
+    Q_INVOKABLE void LoadFile();
+    Q_INVOKABLE void SaveFile();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SetLanguageCaptions();
+    void ShowTestData();
+    void ReadTestData();
+    QString Filter() const;
+
+    std::array<QLineEdit*, 11> Text1{};
+    std::array<QLabel*, 11> Label1{};
+    std::array<QPushButton*, 2> Command1{};
+    QPushButton* CommandOK = nullptr;
+    QPushButton* CommandCancel = nullptr;
+    TTestBlock work_{};
+    QString fileTitle_;
+};

@@ -1,0 +1,62 @@
+// The feature pages opened from the main window, and the model dialog's new
+// configuration.
+#include "data/ModFreFile.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "pages/Pages.h"
+#include "platform/Forms.h"
+#include "platform/widgets/FormLoader.h"
+#include "shell/frmMain.h"
+#include "tests/shell/ShellFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PagesInMainTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        Pages::RegisterForms();
+    }
+    QAction* Item(const char* name) { return main->findChild<QAction*>(QLatin1String(name)); }
+};
+
+TEST_F(PagesInMainTest, TreeAndMenusOpenEachPageOnce) {
+    LoadMain();
+    main->show();
+    for (const char* item : {"mnuOptFeature", "mnuEmbeddedMsg", "mnuModelInfo"})
+        EXPECT_TRUE(Item(item)->isEnabled()) << item;
+    // the presets and test-frequency items stay hidden; their tree keys open them
+    for (const char* key : {"N2", "N3", "N5", "N6"})
+        main->TreeView1_NodeClick(key);
+    main->TreeView1_NodeClick("N2");
+    for (const char* page : {"FrmOptFeatures", "FrmRadio", "FrmTestFre", "FrmEmbMsg"})
+        EXPECT_EQ(LoadedCount(page), 1) << page;
+}
+
+TEST_F(PagesInMainTest, ConfirmedBandStartsANewConfigurationAndClosesThePages) {
+    LoadMain();
+    main->TreeView1_NodeClick("N2");
+    gEditData.Settings.OptFeatures[0] = 5; // an edit that the new configuration drops
+    std::unique_ptr<QWidget> dialog(Platform::Forms::Create("FrmModelInfo"));
+    dialog->findChild<QComboBox*>("Combo2")->setCurrentText("136 - 174 MHz");
+    messages.answers << Platform::Mb::IdOK;
+    dialog->findChild<QPushButton*>("CommandOK")->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(LoadedCount("FrmOptFeatures"), 0);
+    main->NewDocTimer().setInterval(0);
+    while (main->NewDocTimer().isActive())
+        QApplication::processEvents();
+    EXPECT_EQ(gBandText, "136 - 174 MHz");
+    EXPECT_EQ(gBandLimits[0], 136);
+    EXPECT_EQ(gBandLimits[1], 174);
+    EXPECT_EQ(gEditData.Settings.OptFeatures[0], 0);
+    EXPECT_EQ(gEditData.ModelInfo.BandCode, ModFreFile::BandTextToCode("136 - 174 MHz"));
+}
+
+} // namespace

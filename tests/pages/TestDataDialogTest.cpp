@@ -1,0 +1,146 @@
+#include "data/ProgramSettings.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "pages/FrmTestData.h"
+#include "pages/Pages.h"
+#include "platform/widgets/FileDialogs.h"
+#include "platform/widgets/FormLoader.h"
+#include "tests/support/TestSupport.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers the file dialogs with set paths and remembers what was proposed.
+class FakeDialogs final : public Platform::FileDialogs::Service {
+public:
+    QString GetOpenFileName(QWidget*, const QString& filter) override {
+        lastFilter = filter;
+        return openPath;
+    }
+    QString GetSaveFileName(QWidget*, const QString& filter, const QString& initialPath,
+                            const QString&) override {
+        lastFilter = filter;
+        proposed = initialPath;
+        return savePath;
+    }
+    QString openPath, savePath, proposed, lastFilter;
+};
+
+class TestDataDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestSupport::ResetProgram();
+        gLock = 0;
+        gCurrentLanguage = 1;
+        Pages::RegisterForms();
+        Platform::FileDialogs::SetService(&dialogs);
+        for (int i = 0; i < kTestBlockSize; ++i)
+            gEditTestBlock[static_cast<std::size_t>(i)] = static_cast<quint8>(100 + i);
+    }
+    void TearDown() override {
+        Platform::FileDialogs::SetService(nullptr);
+        gLock = 0;
+        gCurrentLanguage = 1;
+    }
+    std::unique_ptr<FrmTestData> Open() {
+        return std::unique_ptr<FrmTestData>(
+            qobject_cast<FrmTestData*>(Platform::Forms::Create("FrmTestData")));
+    }
+    static QLineEdit* Box(QWidget* w, int byte) {
+        for (auto* b : w->findChildren<QLineEdit*>("Text1"))
+            if (b->property("Index").toInt() == byte) return b;
+        return nullptr;
+    }
+    static void Press(QWidget* w, const char* name, int index = -1) {
+        for (auto* b : w->findChildren<QPushButton*>(name))
+            if (index < 0 || b->property("Index").toInt() == index) return b->click();
+    }
+
+    TestSupport::TempProgram program;
+    FakeDialogs dialogs;
+};
+
+TEST(TestDataRulesTest, BoxesHoldWholeNumbersFrom0To255) {
+    EXPECT_EQ(FrmTestData::CorrectByte("300"), "255");
+    EXPECT_EQ(FrmTestData::CorrectByte(""), "0");
+    EXPECT_EQ(FrmTestData::CorrectByte("042"), "42");
+    EXPECT_EQ(FrmTestData::CorrectByte("-3"), "0");
+    EXPECT_EQ(FrmTestData::CorrectByte("7.6"), "8");
+    EXPECT_EQ(FrmTestData::CorrectByte("x"), "0");
+}
+
+TEST_F(TestDataDialogTest, OkHandsBackAllSixteenBytes) {
+    auto dialog = Open();
+    EXPECT_EQ(Box(dialog.get(), 10)->text(), "110");
+    Box(dialog.get(), 0)->clear();
+    EXPECT_EQ(Box(dialog.get(), 0)->text(), "0");
+    Box(dialog.get(), 0)->selectAll();
+    QTest::keyClicks(Box(dialog.get(), 0), "3a00");
+    EXPECT_EQ(Box(dialog.get(), 0)->text(), "255");
+    Press(dialog.get(), "CommandOK");
+    EXPECT_EQ(gEditTestBlock[0], 255);
+    EXPECT_EQ(gEditTestBlock[1], 101);
+    EXPECT_EQ(gEditTestBlock[15], 115);
+}
+
+TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
+    const QString path = program.ProgramDir() + "/bench.ted";
+    dialogs.savePath = path;
+    gDataFileName = program.ProgramDir() + "/radio.dat";
+    auto dialog = Open();
+    Box(dialog.get(), 3)->setText("7");
+    Press(dialog.get(), "Command1", 1);
+    EXPECT_EQ(dialogs.proposed, program.ProgramDir() + "/radio.ted");
+    EXPECT_EQ(dialogs.lastFilter, "Test Data File (*.ted)|*.ted");
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    ASSERT_EQ(bytes.size(), 16);
+    EXPECT_EQ(static_cast<quint8>(bytes[3]), 7);
+    EXPECT_EQ(static_cast<quint8>(bytes[15]), 115);
+    Press(dialog.get(), "CommandCancel");
+    EXPECT_EQ(gEditTestBlock[3], 103);
+
+    gEditTestBlock.fill(0);
+    gLock = 1; // the boxes are disabled, yet Load fills them and OK stores them
+    dialogs.openPath = path;
+    dialog = Open();
+    EXPECT_FALSE(Box(dialog.get(), 3)->isEnabled());
+    Press(dialog.get(), "Command1", 0);
+    EXPECT_EQ(Box(dialog.get(), 3)->text(), "7");
+    Press(dialog.get(), "CommandOK");
+    EXPECT_EQ(gEditTestBlock[3], 7);
+    EXPECT_EQ(gEditTestBlock[15], 115);
+}
+
+TEST_F(TestDataDialogTest, SaveNeverOverwritesTheConfigurationFile) {
+    gDataFileName = program.ProgramDir() + "/radio.dat";
+    const QByteArray config(8597, 'C');
+    program.WriteFile("radio.dat", config);
+    dialogs.savePath = gDataFileName;
+    auto dialog = Open();
+    Press(dialog.get(), "Command1", 1);
+    EXPECT_EQ(program.ReadFile("radio.dat"), config);
+}
+
+TEST_F(TestDataDialogTest, ChineseCaptionsAreItsOwnAndByteNamesStay) {
+    gCurrentLanguage = 2;
+    auto dialog = Open();
+    EXPECT_EQ(dialog->windowTitle(), "测试数据");
+    QStringList buttons;
+    for (auto* b : dialog->findChildren<QPushButton*>("Command1"))
+        buttons << b->text();
+    EXPECT_TRUE(buttons.contains("加载(&L)"));
+    EXPECT_TRUE(buttons.contains("保存(&S)"));
+    dialogs.openPath.clear(); // cancelled: nothing read
+    Press(dialog.get(), "Command1", 0);
+    EXPECT_EQ(dialogs.lastFilter, "测试数据文件 (*.ted)|*.ted");
+    EXPECT_EQ(Box(dialog.get(), 0)->text(), "100");
+}
+
+} // namespace
