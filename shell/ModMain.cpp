@@ -3,6 +3,7 @@
 #include "channels/ModBatch.h"
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
+#include "data/ModHabits.h"
 #include "data/ModInitV.h"
 #include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
@@ -116,8 +117,8 @@ bool Main() {
 
     ModTestData::LoadTestMode();
     ModBatch::LoadBatchFlags();
-    // The habit options come with their page.
     ModSettings::ReadSettingFile();
+    ModHabits::LoadHabits();
     return true;
 }
 

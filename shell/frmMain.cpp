@@ -55,6 +55,7 @@ namespace {
 
 QPointer<frmMain> gMain;
 frmMain::ChannelEditRunner gChannelEditRunner;
+frmMain::EditCommandsUpdater gEditCommandsUpdater;
 
 // Twips of the old window geometry in pixels (15 twips to the pixel).
 constexpr int kTwipsPerPixel = 15;
@@ -271,6 +272,10 @@ frmMain* frmMain::LoadMain() {
     auto* w = new frmMain;
     w->show();
     return w;
+}
+
+void frmMain::SetEditCommandsUpdater(EditCommandsUpdater updater) {
+    gEditCommandsUpdater = std::move(updater);
 }
 
 void frmMain::SetChannelEditRunner(ChannelEditRunner runner) {
@@ -638,12 +643,16 @@ void frmMain::SetShown(QAction* action, bool shown) {
 }
 
 void frmMain::RefreshCommands() {
-    auto available = [](const QString& name) -> bool {
+    auto available = [this](const QString& name) -> bool {
         for (const PageItem& p : kPageItems)
             if (name == QLatin1String(p.item))
                 return Platform::Forms::HasFactory(QLatin1String(p.window));
         for (const ItemText& c : kChannelEditItems)
-            if (name == QLatin1String(c.name)) return static_cast<bool>(gChannelEditRunner);
+            if (name == QLatin1String(c.name)) {
+                const QAction* a = findChild<QAction*>(name);
+                return gChannelEditRunner && (!a || a->property("EditAllowed").toBool() ||
+                                              !a->property("EditAllowed").isValid());
+            }
         // the radio information is read when there is a page to show it
         if (name == QLatin1String("MnuLocalInfo"))
             return Platform::Forms::HasFactory(QStringLiteral("FrmRadioInfo"));
@@ -774,6 +783,11 @@ void frmMain::SetSaveEditData() {
         Platform::Forms::Validate(form);
         Platform::Forms::Call(form, "SetEditDisable");
     }
+}
+
+void frmMain::UpdateEditCommands(int number) {
+    if (gEditCommandsUpdater) gEditCommandsUpdater(this, number);
+    RefreshCommands();
 }
 
 void frmMain::ShowMainTxt() {

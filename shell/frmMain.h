@@ -40,6 +40,10 @@ public:
     // channel editor installs it; until then those commands are not offered.
     using ChannelEditRunner = std::function<void(int code)>;
     static void SetChannelEditRunner(ChannelEditRunner runner);
+    // Sets which edit items and buttons the channel at hand allows (each
+    // keeps it in its property "EditAllowed"); installed with the runner.
+    using EditCommandsUpdater = std::function<void(QWidget* main, int number)>;
+    static void SetEditCommandsUpdater(EditCommandsUpdater updater);
 
     // Public methods that other windows and modules call by name.
     Q_INVOKABLE void Change_Language();
@@ -47,6 +51,8 @@ public:
     Q_INVOKABLE void CloseCurAllWindows();
     Q_INVOKABLE void ShowCHInfo(bool rShow);
     Q_INVOKABLE void SetSaveEditData();
+    // The grid page's current channel changed or was re-shown.
+    Q_INVOKABLE void UpdateEditCommands(int number);
     Q_INVOKABLE void ShowMainTxt();
     Q_INVOKABLE void LoadTree();
     Q_INVOKABLE void LoadBKPic();

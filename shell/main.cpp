@@ -1,9 +1,11 @@
 // Corvan: programming software for the KL740 and KL740G radios.
 #include "channels/Channels.h"
+#include "channels/ModCHEdit.h"
 #include "link/widgets/LinkForms.h"
 #include "pages/Pages.h"
 #include "platform/widgets/DialogMessages.h"
 #include "shell/ModMain.h"
+#include "shell/frmMain.h"
 
 #include <QApplication>
 
@@ -13,6 +15,8 @@ int main(int argc, char** argv) {
     Platform::DialogMessages messages;
     Platform::SetMessageService(&messages);
     Channels::RegisterForms();
+    frmMain::SetChannelEditRunner(ModCHEdit::RunCommand);
+    frmMain::SetEditCommandsUpdater(ModCHEdit::UpdateEditCommands);
     Pages::RegisterForms();
     LinkForms::RegisterForms();
     if (!ModMain::Main()) return 0;

@@ -1,0 +1,261 @@
+#include "channels/ModCHEdit.h"
+
+#include "channels/FrmHabits.h"
+#include "data/ModHabits.h"
+#include "data/ModShowFreFun.h"
+#include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "platform/Forms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QTableWidget>
+
+namespace ModCHEdit {
+
+namespace {
+
+std::function<void()> gAsk;
+
+void AskQuestion(int mode) {
+    gConfirmMode = static_cast<qint16>(mode);
+    if (gAsk) {
+        gAsk();
+        return;
+    }
+    FrmMsgConfirm dialog(QApplication::activeWindow());
+    dialog.exec();
+}
+
+TChannel* ChannelOf(int number) {
+    const int i = ModShowFreFun::FindChannelIndex(number);
+    return i < 0 ? nullptr : &gEditData.Channels[static_cast<std::size_t>(i)];
+}
+
+QObject* Grid() {
+    return gFormChInfoShown ? Platform::Forms::Find(QStringLiteral("frmCommChInfo")) : nullptr;
+}
+
+QObject* Editor() {
+    return gFormCHInfoEditShown ? Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")) : nullptr;
+}
+
+bool InRange(int position) {
+    return position >= 1 && position <= 16;
+}
+
+void MoveCommand(QWidget* grid, int position, int group, int target) {
+    const int base = group * 16;
+    for (int i = 0; i < gEditData.UsedCount(); ++i) {
+        TChannel& ch = gEditData.Channels[static_cast<std::size_t>(i)];
+        const int d = ch.Number - base;
+        if (d == position)
+            ch.Number = static_cast<qint16>(base + target);
+        else if (d == target)
+            ch.Number = static_cast<qint16>(base + position);
+    }
+    RefreshChannel(position, group);
+    RefreshChannel(target, group);
+    if (auto* table =
+            grid ? grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1")) : nullptr)
+        table->setCurrentCell(target, std::max(0, table->currentColumn()));
+}
+
+} // namespace
+
+void SetConfirmAsker(std::function<void()> ask) {
+    gAsk = std::move(ask);
+}
+
+bool ChannelHasData(int number) {
+    const TChannel* ch = ChannelOf(number);
+    if (!ch) return false;
+    const QString rx = ch->RxFreq.Text();
+    return !rx.isEmpty() && rx != QLatin1String("FFFFFFFF") && ch->NoData == 0;
+}
+
+void CopyChannel(int position, int group) {
+    const TChannel* ch = ChannelOf(group * 16 + position);
+    if (!ch) return;
+    gClipboardFull = true;
+    gEditClipboard = *ch;
+}
+
+void CutCommand(int position, int group) {
+    CopyChannel(position, group);
+    DeleteCommand(position, group);
+}
+
+void DeleteCommand(int position, int group) {
+    if (!gHabits.NoDeleteAsk) AskQuestion(2);
+    ClearChannel(position, group);
+    if (gHabits.DeleteClosesGap) ShiftUpInGroup(position, group);
+}
+
+void PasteCommand(int position, int group) {
+    // nothing was ever copied: there is nothing to write
+    if (!gClipboardFull) return;
+    if (InRange(position)) {
+        if (!gHabits.NoPasteAsk) AskQuestion(1);
+        if (gHabits.PasteInserts) InsertCommand(position, group);
+    }
+    PasteChannel(position, group);
+}
+
+void PasteChannel(int position, int group) {
+    const int number = group * 16 + position;
+    if (gEditClipboard.NoData != 0) {
+        ModShowFreFun::DeleteChannelByNo(number);
+    } else if (TChannel* ch = ChannelOf(number)) {
+        *ch = gEditClipboard;
+        ch->Number = static_cast<qint16>(number);
+    } else if (number >= 1 && number <= kMaxChannels && gEditData.UsedCount() < kMaxChannels) {
+        const int index = gEditData.UsedCount();
+        TChannel& slot = gEditData.Channels[static_cast<std::size_t>(index)];
+        slot = gEditClipboard;
+        slot.Number = static_cast<qint16>(number);
+        gEditData.ChannelCount = static_cast<qint16>(index + 1);
+    }
+    RefreshChannel(position, group);
+}
+
+void InsertCommand(int position, int group) {
+    ShiftDownInGroup(position, group);
+    ClearChannel(position, group);
+}
+
+void ShiftDownInGroup(int position, int group) {
+    const int base = group * 16;
+    int i = 0;
+    while (i < gEditData.UsedCount()) {
+        TChannel& ch = gEditData.Channels[static_cast<std::size_t>(i)];
+        const int d = ch.Number - base;
+        if (d == 16) {
+            // the channel at the end of the group drops out; the next record
+            // moves into this place and is examined next
+            ModShowFreFun::DeleteChannelAt(i);
+            continue;
+        }
+        if (d >= position && d <= 15) ++ch.Number;
+        ++i;
+    }
+    RefreshAllChannels();
+}
+
+void ShiftUpInGroup(int position, int group) {
+    const int base = group * 16;
+    for (int i = 0; i < gEditData.UsedCount(); ++i) {
+        TChannel& ch = gEditData.Channels[static_cast<std::size_t>(i)];
+        const int d = ch.Number - base;
+        if (d > position && d <= 16) --ch.Number;
+    }
+    RefreshAllChannels();
+}
+
+void ClearChannel(int position, int group) {
+    if (InRange(position)) ModShowFreFun::DeleteChannelByNo(group * 16 + position);
+    RefreshChannel(position, group);
+}
+
+void MoveUpCommand(QWidget* grid, int position, int group) {
+    MoveCommand(grid, position, group, position - 1 < 1 ? 16 : position - 1);
+}
+
+void MoveDownCommand(QWidget* grid, int position, int group) {
+    MoveCommand(grid, position, group, position + 1 > 16 ? 1 : position + 1);
+}
+
+void RefreshChannel(int position, int group) {
+    Platform::Forms::Call(Grid(), "reShowGrid", Q_ARG(int, group * 16 + position));
+    if (QObject* editor = Editor()) {
+        auto* combo = editor->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (combo && combo->currentIndex() == position - 1)
+            Platform::Forms::Call(editor, "SetGridEditData", Q_ARG(bool, false));
+    }
+}
+
+void RefreshAllChannels() {
+    Platform::Forms::Call(Grid(), "reShowAllGrid");
+    Platform::Forms::Call(Editor(), "SetGridEditData", Q_ARG(bool, true));
+}
+
+void UpdateEditCommands(QWidget* window, int number) {
+    if (!window) return;
+    const bool hasData = ChannelHasData(number);
+    for (QAction* a : window->findChildren<QAction*>()) {
+        const QString name = a->objectName();
+        bool allowed;
+        if (name == QLatin1String("MnuCHCut") || name == QLatin1String("MnuCHCopy") ||
+            name == QLatin1String("BtnCHCut") || name == QLatin1String("BtnCHCopy"))
+            allowed = hasData;
+        else if (name == QLatin1String("MnuCHPaste") || name == QLatin1String("BtnCHPaste"))
+            allowed = gClipboardFull;
+        else if (name == QLatin1String("MnuCHInsert") || name == QLatin1String("MnuCHDelete") ||
+                 name == QLatin1String("MnuCHMoveUp") || name == QLatin1String("MnuCHMoveDown") ||
+                 name == QLatin1String("BtnCHInsert") || name == QLatin1String("BtnCHDelete") ||
+                 name == QLatin1String("BtnCHMoveUp") || name == QLatin1String("BtnCHMoveDown"))
+            allowed = true;
+        else
+            continue;
+        a->setProperty("EditAllowed", allowed);
+        a->setEnabled(allowed);
+    }
+}
+
+void RunCommand(int code) {
+    QObject* gridPage = Grid();
+    auto* grid = qobject_cast<QWidget*>(gridPage);
+    if (gridPage) gridPage->setProperty("CodeMoveTopRow", true);
+    if (code >= 1 && code <= 7 && grid) {
+        auto* table = grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+        auto* groups = grid->findChild<QComboBox*>(QStringLiteral("Combo7"));
+        const int position = table ? table->currentRow() : 0;
+        const int group = groups ? std::max(0, groups->currentIndex()) : 0;
+        if (InRange(position)) {
+            switch (code) {
+            case 1:
+                CutCommand(position, group);
+                break;
+            case 2:
+                CopyChannel(position, group);
+                break;
+            case 3:
+                PasteCommand(position, group);
+                break;
+            case 4:
+                InsertCommand(position, group);
+                break;
+            case 5:
+                DeleteCommand(position, group);
+                break;
+            case 6:
+                MoveUpCommand(grid, position, group);
+                break;
+            case 7:
+                MoveDownCommand(grid, position, group);
+                break;
+            default:
+                break;
+            }
+            if (code != 2) ModShowFreFun::FixChannelRefs();
+            // the clipboard may have been filled: paste becomes available
+            const int row = table ? table->currentRow() : position;
+            Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmMain")),
+                                  "UpdateEditCommands", Q_ARG(int, group * 16 + row));
+        }
+    } else if (code == 8) {
+        const bool offset = gHabits.TxAsOffset;
+        {
+            FrmHabits dialog(QApplication::activeWindow());
+            dialog.exec();
+        }
+        if (gHabits.TxAsOffset != offset) {
+            Platform::Forms::Call(Grid(), "ReShowAllTxFre", Q_ARG(bool, gHabits.TxAsOffset));
+            Platform::Forms::Call(Editor(), "ReShowEditTxFre", Q_ARG(bool, gHabits.TxAsOffset));
+        }
+    }
+    if (gridPage) gridPage->setProperty("CodeMoveTopRow", false);
+}
+
+} // namespace ModCHEdit
