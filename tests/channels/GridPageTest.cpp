@@ -96,8 +96,8 @@ protected:
         Platform::Forms::Register(main);
         Platform::Forms::SetChildHost({[this](QWidget* w) { main->area->addSubWindow(w)->show(); },
                                        [this] { main->area->cascadeSubWindows(); }});
-        Platform::Forms::RegisterFactory("FrmCHInfoEdit", [] { return new FakeDetailEditor; });
         Channels::RegisterForms();
+        Platform::Forms::RegisterFactory("FrmCHInfoEdit", [] { return new FakeDetailEditor; });
     }
     void TearDown() override {
         if (page) page->close();
