@@ -529,6 +529,17 @@ void FrmCHInfoEdit::CommandClose_Click() {
         close();
 }
 
+// A fixed dialog border: no minimise or maximise button on the frame.
+void FrmCHInfoEdit::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        const Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint |
+                                      Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                      Qt::WindowSystemMenuHint;
+        if (frame->windowFlags() != flags) frame->setWindowFlags(flags);
+    }
+}
+
 void FrmCHInfoEdit::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();

@@ -1,4 +1,5 @@
-// Renders the main window, the splash and the about box of Corvan, in English
+// Renders the main window, the splash, the about box, the channel detail
+// editor and the habit dialogs of Corvan, in English
 // and in Chinese, to PNG files for a look at them without a desktop:
 //   xvfb-run -a corvan_snapshots <output folder> [configuration.dat]
 // The main window is shown once more with a configuration file opened: the
@@ -11,9 +12,12 @@
 #include "channels/Channels.h"
 #include "channels/FrmCHBatch.h"
 #include "channels/ModBatch.h"
+#include "channels/FrmHabits.h"
+#include "channels/ModCHEdit.h"
 #include "data/ConfigFiles.h"
 #include "data/DatLayout.h"
 #include "data/ModFunLang.h"
+#include "data/ModHabits.h"
 #include "data/ModInitV.h"
 #include "data/ModShowFreFun.h"
 #include "data/ModVerionMana.h"
@@ -115,6 +119,8 @@ int main(int argc, char** argv) {
 
     Channels::RegisterForms();
     Pages::RegisterForms();
+    frmMain::SetChannelEditRunner(ModCHEdit::RunCommand);
+    frmMain::SetEditCommandsUpdater(ModCHEdit::UpdateEditCommands);
     bool ok = true;
     for (int language : {1, 2}) {
         const QString tag = language == 2 ? QStringLiteral("zh") : QStringLiteral("en");
@@ -143,6 +149,28 @@ int main(int argc, char** argv) {
             ok = Save(main, out + QStringLiteral("/main_file_%1.png").arg(tag)) && ok;
         else
             ok = false;
+
+        gEditGroup = 0;
+        gEditRow = 1;
+        if (QWidget* editor = ModFun::ShowChildForm(QStringLiteral("FrmCHInfoEdit"))) {
+            QWidget* frame = qobject_cast<QMdiSubWindow*>(editor->parentWidget());
+            ok =
+                Save(frame ? frame : editor, out + QStringLiteral("/chinfoedit_%1.png").arg(tag)) &&
+                ok;
+            ok = Save(main, out + QStringLiteral("/main_chinfoedit_%1.png").arg(tag)) && ok;
+            if (frame) frame->close();
+        } else {
+            ok = false;
+        }
+        auto* habits = new FrmHabits(main);
+        habits->show();
+        ok = Save(habits, out + QStringLiteral("/habits_%1.png").arg(tag)) && ok;
+        delete habits;
+        gConfirmMode = 1;
+        auto* confirm = new FrmMsgConfirm(main);
+        confirm->show();
+        ok = Save(confirm, out + QStringLiteral("/confirm_%1.png").arg(tag)) && ok;
+        delete confirm;
 
         FillSampleRadioInfo();
         gHelpOn = true; // as the program starts
