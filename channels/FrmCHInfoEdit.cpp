@@ -481,6 +481,11 @@ void FrmCHInfoEdit::ValidateControls() {
 bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        // the frequency fields take no copy, cut or paste by keys
+        if ((watched == Text1 || watched == Text2) &&
+            (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
+             key->matches(QKeySequence::Paste)))
+            return true;
         if (IsEnter(key) && watched != Combo4) {
             if (watched == Text1) Text1_Validate();
             if (watched == Text2) Text2_Validate();

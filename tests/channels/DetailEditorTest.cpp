@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -105,6 +106,8 @@ TEST_F(DetailEditorTest, AnEmptyPositionBecomesAChannelWhenAFrequencyIsTyped) {
     EXPECT_FALSE(Box(0)->isEnabled());
 
     Text(1)->setFocus();
+    QApplication::clipboard()->setText("123");
+    QTest::keyClick(Text(1), Qt::Key_V, Qt::ControlModifier);
     QTest::keyClicks(Text(1), "4x35.1");
     EXPECT_EQ(Text(1)->text(), "435.1");
     Key(Qt::Key_Return);

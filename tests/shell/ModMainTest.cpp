@@ -2,8 +2,10 @@
 #include "SimRadio.h"
 #include "channels/ModBatch.h"
 #include "data/ModFunLang.h"
+#include "data/ModHabits.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
+#include "data/SharedState.h"
 #include "link/widgets/LinkForms.h"
 #include "link/widgets/LoadFrmLink.h"
 #include "platform/Profile.h"
@@ -238,6 +240,19 @@ TEST_F(StartupTest, StartUpCreatesTheBatchItemFile) {
     delete ModMain::Splash();
     EXPECT_EQ(program.ReadFile("BatchFun.ini"), QByteArray(20, '\1'));
     EXPECT_EQ(gBatchFunFlags[19], 1);
+}
+
+TEST_F(StartupTest, StartUpEndsWithTheHabitsAndAnEmptyClipboard) {
+    WriteSetup("[language]\nIsFirstRun=0\ncomPort=1\n");
+    program.WriteFile("Habit.ini", QByteArray("\0\0\1\0\0\0\0\0\xff\xff", 10));
+    gClipboardFull = true;
+    ASSERT_TRUE(ModMain::Main());
+    delete ModMain::Splash();
+    EXPECT_FALSE(gClipboardFull);
+    EXPECT_TRUE(gHabits.PasteInserts);
+    EXPECT_TRUE(gHabits.TxAsOffset);
+    EXPECT_FALSE(gHabits.NoPasteAsk);
+    gHabits = THabits{};
 }
 
 TEST_F(StartupTest, NumbersUseAPointWhateverTheDesktopSays) {
