@@ -259,6 +259,12 @@ QStringList FrmCHInfoEdit::BusyLockMasterList() const {
 }
 
 void FrmCHInfoEdit::ShowBusyLockChoices(const QStringList& items, const QString& shown) {
+    if (filling_ == 0) {
+        // asked for another part's channel: the shown channel's list stays,
+        // and so does the writing of this window's choices
+        WandToSave = true;
+        return;
+    }
     QComboBox* busy = Combo2[DetailRules::kBusyList];
     WandToSave = false;
     busy->clear();
@@ -268,6 +274,7 @@ void FrmCHInfoEdit::ShowBusyLockChoices(const QStringList& items, const QString&
 }
 
 void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
+    ++filling_;
     WandToSave = false;
     if (rIsGridChange) {
         Combo4->setCurrentIndex(std::clamp(gEditGroup, 0, 7));
@@ -291,6 +298,7 @@ void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
         ShowAbsent();
     text1Edited_ = false;
     text2Edited_ = false;
+    --filling_;
     WandToSave = true;
     // under Lock the channels can be browsed, not changed
     if (gLock != 0) LockTreatment();

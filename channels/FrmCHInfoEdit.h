@@ -38,7 +38,9 @@ public:
     Q_INVOKABLE void SetGridEditData(bool rIsGridChange);
     // The four busy-lockout texts (the hidden list Combo3).
     Q_INVOKABLE QStringList BusyLockMasterList() const;
-    // Fills the visible busy-lockout list and shows one of its items.
+    // Fills the visible busy-lockout list and shows one of its items, while
+    // this window shows a channel; at any other time the list is left as it
+    // is (the channel may not be the one shown).
     Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, const QString& shown);
     // The validate step: writes what the focused control holds.
     Q_INVOKABLE void ValidateControls();
@@ -93,4 +95,5 @@ private:
     bool text1Edited_ = false;
     bool text2Edited_ = false;
     bool unloaded_ = false;
+    int filling_ = 0; // inside SetGridEditData (nested calls count)
 };

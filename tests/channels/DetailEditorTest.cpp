@@ -160,6 +160,16 @@ TEST_F(DetailEditorTest, BusyLockoutOffersItsThirdChoiceOnlyWithATone) {
     List(6)->setCurrentIndex(2);
     EXPECT_EQ(Channel(1)->BusyLock, 2);
     EXPECT_EQ(List(6)->currentText(), GetLangText(15032));
+
+    // another channel's check (the grid re-showing its row) leaves the list of
+    // the shown channel alone, and the window's choices are still written
+    List(0)->setCurrentIndex(0);
+    EXPECT_EQ(List(6)->count(), 2);
+    ModShowFreFun::SetChannelCell(1, 2, 4, "7"); // channel 18 gets a tone
+    ModShowFreFun::UpdateChannelOptionList(18);
+    EXPECT_EQ(List(6)->count(), 2);
+    List(6)->setCurrentIndex(0);
+    EXPECT_EQ(Channel(1)->BusyLock, 0);
 }
 
 TEST_F(DetailEditorTest, ACallOfAnEmptyMemoryShowsNoCallAndLeavingTheListWritesIt) {
