@@ -11,8 +11,8 @@
 // nothing is written there.
 #include "channels/Channels.h"
 #include "channels/FrmCHBatch.h"
-#include "channels/ModBatch.h"
 #include "channels/FrmHabits.h"
+#include "channels/ModBatch.h"
 #include "channels/ModCHEdit.h"
 #include "data/ConfigFiles.h"
 #include "data/DatLayout.h"
