@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -244,4 +245,30 @@ TEST_F(DetailEditorTest, LockLeavesOnlyTheSelectorsUsable) {
     EXPECT_EQ(Text(1)->text(), "438.50000");
     EXPECT_FALSE(Text(2)->isEnabled());
     EXPECT_FALSE(List(2)->isEnabled());
+}
+
+TEST_F(DetailEditorTest, TheGridsDetailsButtonOpensTheEditorThatFollowsTheGrid) {
+    auto* grid = qobject_cast<frmCommChInfo*>(ModFun::ShowChildForm("frmCommChInfo"));
+    ASSERT_NE(grid, nullptr);
+    QApplication::processEvents();
+    auto* table = grid->findChild<QTableWidget*>("MSFlexGrid1");
+    auto* combo7 = grid->findChild<QComboBox*>("Combo7");
+    combo7->setFocus();
+    QTest::keyClick(combo7, Qt::Key_Down);
+    auto click = [table](int r, int c) {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualRect(table->model()->index(r, c)).center());
+    };
+    click(2, 1);
+    grid->findChild<QPushButton*>("CommandCHInfoEdit")->click();
+    QApplication::processEvents();
+    editor = qobject_cast<FrmCHInfoEdit*>(Platform::Forms::Find("FrmCHInfoEdit"));
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(Control<QComboBox>("Combo4")->currentIndex(), 1);
+    EXPECT_EQ(Control<QComboBox>("Combo1")->currentIndex(), 1);
+    EXPECT_EQ(Text(1)->text(), "438.50000");
+    click(5, 4);
+    QApplication::processEvents();
+    EXPECT_EQ(Control<QComboBox>("Combo1")->currentIndex(), 4);
+    EXPECT_FALSE(Text(2)->isEnabled());
 }
