@@ -6,6 +6,7 @@
 #include "platform/widgets/DialogMessages.h"
 #include "shell/ModMain.h"
 #include "shell/frmMain.h"
+#include "shell/ShellForms.h"
 
 #include <QApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     frmMain::SetEditCommandsUpdater(ModCHEdit::UpdateEditCommands);
     Pages::RegisterForms();
     LinkForms::RegisterForms();
+    ShellForms::RegisterForms();
     if (!ModMain::Main()) return 0;
     const int result = QApplication::exec();
     Platform::SetMessageService(nullptr);

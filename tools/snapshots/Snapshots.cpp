@@ -32,6 +32,7 @@
 #include "platform/Forms.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/FormLoader.h"
+#include "shell/FrmSetLanguage.h"
 #include "shell/ModMain.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
@@ -244,6 +245,11 @@ int main(int argc, char** argv) {
         link->show();
         ok = Save(link, out + QStringLiteral("/firstrun_%1.png").arg(tag)) && ok;
         delete link;
+
+        auto* languageDialog = new FrmSetLanguage(main);
+        languageDialog->show();
+        ok = Save(languageDialog, out + QStringLiteral("/language_%1.png").arg(tag)) && ok;
+        delete languageDialog;
         delete main;
     }
     return ok ? 0 : 1;
