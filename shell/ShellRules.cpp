@@ -38,12 +38,9 @@ void ApplyFactory(int newValue) {
     ModSettings::WriteSetupKey(QStringLiteral("Factory"), gFactory);
 }
 
-bool ApplyLock(int newValue) {
-    const int value = newValue != 0 ? 1 : 0;
-    const bool changed = value != gLock;
-    gLock = value;
+void ApplyLock(int newValue) {
+    gLock = newValue != 0 ? 1 : 0;
     ModSettings::WriteSetupKey(QStringLiteral("Lock"), gLock);
-    return changed;
 }
 
 } // namespace ModSwitches

@@ -32,10 +32,8 @@ bool AskAccessCode(const std::function<void()>& showDialog);
 // and the settings file keeps it.
 void ApplyFactory(int newValue);
 
-// The Lock switch takes the value; the settings file keeps it. True when the
-// value differs from the switch before, so the open pages must close and
-// reopen under the new state.
-bool ApplyLock(int newValue);
+// The Lock switch takes the value (0 or 1); the settings file keeps it.
+void ApplyLock(int newValue);
 
 } // namespace ModSwitches
 

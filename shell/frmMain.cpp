@@ -11,6 +11,7 @@
 #include "link/ModComm.h"
 #include "link/RadioCommands.h"
 #include "link/widgets/DialogHost.h"
+#include "link/widgets/FrmPassWord.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
@@ -19,6 +20,7 @@
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
+#include "shell/ShellRules.h"
 #include "shell/frmAbout.h"
 #include "shell/pictures/Pictures.h"
 
@@ -684,9 +686,8 @@ void frmMain::RefreshCommands() {
         QAction* button = ToolButton(t.key);
         button->setEnabled(button->isVisible() && available(QLatin1String(t.item)));
     }
-    // the Factory and Lock switches come with their access code dialog
     for (const char* key : {"btnFactory", "btnLock"})
-        ToolButton(key)->setEnabled(false);
+        ToolButton(key)->setEnabled(ToolButton(key)->isVisible());
 }
 
 void frmMain::UpdateClock() {
@@ -1198,8 +1199,62 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
         FileNew();
         return;
     }
+    if (key == QStringLiteral("btnFactory")) {
+        SetFactoryMode(ToolButton("btnFactory")->isChecked() ? 1 : 0);
+        return;
+    }
+    if (key == QStringLiteral("btnLock")) {
+        SetLockMode(ToolButton("btnLock")->isChecked() ? 1 : 0);
+        return;
+    }
     const QString item = items.value(key);
     if (item.isEmpty()) return;
     QAction* a = findChild<QAction*>(item);
     if (a && a->isEnabled()) a->trigger();
+}
+
+// ---------------------------------------------------------------- Factory and Lock
+
+bool frmMain::AskAccessCode() {
+    return ModSwitches::AskAccessCode([this] {
+        FrmPassWord dialog(this);
+        dialog.exec();
+    });
+}
+
+void frmMain::SetFactoryMode(int newValue) {
+    QAction* button = ToolButton("btnFactory");
+    if (!AskAccessCode()) {
+        button->setChecked(gFactory != 0);
+        return;
+    }
+    ModSwitches::ApplyFactory(newValue);
+    button->setChecked(gFactory != 0);
+    SetShown(Item("mnuTestData"), gTestDataOn);
+    QTreeWidgetItem* root = TreeView1->topLevelItem(0);
+    if (!root) return;
+    QTreeWidgetItem* node = nullptr;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (NodeKey(root->child(i)) == QLatin1String("N11")) node = root->child(i);
+    if (gTestDataOn && !node) {
+        // appended at the end; the next rebuild of the tree puts it in its place
+        auto* child = new QTreeWidgetItem(root, {GetLangText(12013)});
+        child->setData(0, Qt::UserRole, QStringLiteral("N11"));
+        child->setIcon(0, TreeIcon(false));
+    } else if (!gTestDataOn && node) {
+        delete node;
+    }
+}
+
+void frmMain::SetLockMode(int newValue) {
+    QAction* button = ToolButton("btnLock");
+    if (!AskAccessCode()) {
+        button->setChecked(gLock != 0);
+        return;
+    }
+    // the pages reopen under the new state
+    if ((newValue != 0 ? 1 : 0) != gLock) CloseCurAllWindows();
+    ModSwitches::ApplyLock(newValue);
+    button->setChecked(gLock != 0);
+    SetShown(Item("MnuCHBatch"), gLock != 1);
 }

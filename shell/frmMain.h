@@ -59,6 +59,11 @@ public:
     Q_INVOKABLE void LoadNewDoc2();
     Q_INVOKABLE void LoadNewDoc();
 
+    // The Factory and Lock switches, with the button's new value; both ask
+    // for the access code first.
+    void SetFactoryMode(int newValue);
+    void SetLockMode(int newValue);
+
     // Commands of the menus and the toolbar.
     void FileNew();
     void FileInit();
@@ -112,6 +117,7 @@ private:
     void SetShown(QAction* action, bool shown);
     void RunChannelEdit(int code);
     void ShowModalForm(const QString& name);
+    bool AskAccessCode();
 
     int AskSaveChanges();
     bool SaveWithoutQuestion();

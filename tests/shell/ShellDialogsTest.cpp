@@ -1,6 +1,8 @@
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
+#include "link/ModComm.h"
+#include "link/widgets/FrmPassWord.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
@@ -13,11 +15,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
 
 namespace {
 
@@ -131,6 +136,141 @@ TEST_F(LanguageDialogTest, EnterInTheListMovesOnInsteadOfClosing) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_EQ(QApplication::focusWidget(), dialog.CommandOK);
+}
+
+// ---------------------------------------------------------------- Factory and Lock
+
+TEST(AccessCodeTest, OnlyTheExactCodeOpensAndTheModeIsResetEitherWay) {
+    for (const char* typed : {"519", "0519", "51", "", "5190"}) {
+        int shown = 0;
+        const bool match = ModSwitches::AskAccessCode([&] {
+            ++shown;
+            EXPECT_EQ(gPassWordMode, -1);
+            EXPECT_TRUE(ModComm::gAccessCodeBuf.isEmpty());
+            ModComm::gAccessCodeBuf = QString::fromLatin1(typed);
+        });
+        EXPECT_EQ(shown, 1);
+        EXPECT_EQ(match, QLatin1String(typed) == QLatin1String("519")) << typed;
+        EXPECT_EQ(gPassWordMode, 0);
+        EXPECT_TRUE(ModComm::gAccessCodeBuf.isEmpty());
+    }
+}
+
+class SwitchesTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        gTestDataOn = true; // started with the marker file
+    }
+    void TearDown() override {
+        ShellTest::TearDown();
+        gTestDataOn = false;
+        gLock = 0;
+        gFactory = 0;
+    }
+    QAction* Item(const char* name) { return main->findChild<QAction*>(QLatin1String(name)); }
+    QAction* Button(const char* key) {
+        for (QAction* a : main->findChild<QToolBar*>("tbToolBar")->actions())
+            if (a->objectName() == QLatin1String(key)) return a;
+        return nullptr;
+    }
+    QStringList TreeKeys() {
+        QStringList keys;
+        QTreeWidgetItem* root = main->findChild<QTreeWidget*>("TreeView1")->topLevelItem(0);
+        for (int i = 0; i < root->childCount(); ++i)
+            keys << root->child(i)->data(0, Qt::UserRole).toString();
+        return keys;
+    }
+    // Clicks the button and answers the access code (null: Cancel).
+    void Click(const char* key, const char* code) {
+        WhenModal<FrmPassWord>([code](FrmPassWord* d) {
+            EXPECT_TRUE(d->Text1->text().isEmpty()); // the radio password is not offered
+            if (!code) {
+                d->CommandCancel->click();
+                return;
+            }
+            d->Text1->setText(QString::fromLatin1(code));
+            d->CommandOK->click();
+        });
+        Button(key)->trigger();
+    }
+};
+
+TEST_F(SwitchesTest, StartedWithoutTheFactorySwitchBothButtonsShowAndTestDataWaits) {
+    gProgPassword = QStringLiteral("1234");
+    LoadMain();
+    EXPECT_TRUE(Button("btnFactory")->isVisible());
+    EXPECT_TRUE(Button("btnFactory")->isEnabled());
+    EXPECT_TRUE(Button("btnLock")->isEnabled());
+    EXPECT_FALSE(gTestDataOn);
+    EXPECT_FALSE(TreeKeys().contains("N11"));
+    EXPECT_FALSE(Item("mnuTestData")->isVisible());
+
+    // Cancel and a wrong code put the button back and change nothing
+    ModSettings::WriteSetupKey("Factory", 0);
+    Click("btnFactory", nullptr);
+    Click("btnFactory", "518");
+    EXPECT_FALSE(Button("btnFactory")->isChecked());
+    EXPECT_FALSE(gTestDataOn);
+    EXPECT_EQ(gFactory, 0);
+    EXPECT_EQ(ModSettings::ReadSetupKey("Factory"), "0");
+    EXPECT_FALSE(TreeKeys().contains("N11"));
+    EXPECT_EQ(gProgPassword, "1234");
+}
+
+TEST_F(SwitchesTest, FactoryOnAppendsTestDataOnceAndOffRemovesIt) {
+    LoadMain();
+    Click("btnFactory", "519");
+    EXPECT_TRUE(Button("btnFactory")->isChecked());
+    EXPECT_TRUE(gTestDataOn);
+    EXPECT_EQ(gFactory, 1);
+    EXPECT_EQ(ModSettings::ReadSetupKey("Factory"), "1");
+    EXPECT_TRUE(Item("mnuTestData")->isVisible());
+    EXPECT_EQ(TreeKeys(), QStringList({"N1", "N2", "N4", "N8", "N9", "N10", "N6", "N7", "N11"}));
+
+    WhenModal<FrmPassWord>([](FrmPassWord* d) {
+        d->Text1->setText("519");
+        d->CommandOK->click();
+    });
+    main->SetFactoryMode(1); // on again: still one node
+    EXPECT_EQ(TreeKeys().count("N11"), 1);
+
+    main->LoadTree();
+    EXPECT_EQ(TreeKeys(), QStringList({"N1", "N2", "N4", "N8", "N9", "N10", "N11", "N6", "N7"}));
+
+    Click("btnFactory", "519");
+    EXPECT_FALSE(Button("btnFactory")->isChecked());
+    EXPECT_FALSE(gTestDataOn);
+    EXPECT_EQ(ModSettings::ReadSetupKey("Factory"), "0");
+    EXPECT_FALSE(Item("mnuTestData")->isVisible());
+    EXPECT_FALSE(TreeKeys().contains("N11"));
+}
+
+TEST_F(SwitchesTest, LockOnClosesThePagesAndKeepsTheChannelCommandsHidden) {
+    gFactory = 1;
+    LoadMain();
+    ASSERT_EQ(LoadedCount("frmCommChInfo"), 1);
+
+    Click("btnLock", "5l9");
+    EXPECT_FALSE(Button("btnLock")->isChecked());
+    EXPECT_EQ(LoadedCount("frmCommChInfo"), 1);
+    EXPECT_EQ(gLock, 0);
+
+    Click("btnLock", "519");
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(Button("btnLock")->isChecked());
+    EXPECT_EQ(gLock, 1);
+    EXPECT_EQ(ModSettings::ReadSetupKey("Lock"), "1");
+    EXPECT_EQ(LoadedCount("frmCommChInfo"), 0);
+    EXPECT_FALSE(Item("MnuCHBatch")->isVisible());
+    main->ShowCHInfo(true); // the grid page opened again
+    EXPECT_FALSE(Item("MnuCHEdit")->isVisible());
+    EXPECT_FALSE(Button("BtnCHCut")->isVisible());
+
+    Click("btnLock", "519");
+    EXPECT_EQ(gLock, 0);
+    EXPECT_EQ(ModSettings::ReadSetupKey("Lock"), "0");
+    EXPECT_TRUE(Item("MnuCHBatch")->isVisible());
 }
 
 } // namespace

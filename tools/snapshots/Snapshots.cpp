@@ -251,6 +251,19 @@ int main(int argc, char** argv) {
         ok = Save(languageDialog, out + QStringLiteral("/language_%1.png").arg(tag)) && ok;
         delete languageDialog;
         delete main;
+
+        // A factory workplace: the Factory and Lock switches on the toolbar.
+        gTestDataOn = true;
+        gFactory = 1;
+        gLock = 1;
+        auto* factory = new frmMain;
+        factory->resize(1000, 700);
+        factory->show();
+        ok = Save(factory, out + QStringLiteral("/main_factory_%1.png").arg(tag)) && ok;
+        delete factory;
+        gTestDataOn = false;
+        gFactory = 0;
+        gLock = 0;
     }
     return ok ? 0 : 1;
 }
