@@ -799,6 +799,7 @@ void EndComm(bool success) {
     gCommType = 0;
     gReadStep = 0;
     gWriteStep = 0;
+    gMulWriteOn = false; // a multi-radio write never outlives a session
 }
 
 void UpdateProgress() {

@@ -1,11 +1,14 @@
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
+#include "data/SharedState.h"
+#include "data/widgets/ModRidTextMenu.h"
 #include "link/ModComm.h"
 #include "link/widgets/FrmPassWord.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
+#include "shell/FrmMulSet.h"
 #include "shell/FrmSetLanguage.h"
 #include "shell/ShellForms.h"
 #include "shell/ShellRules.h"
@@ -271,6 +274,87 @@ TEST_F(SwitchesTest, LockOnClosesThePagesAndKeepsTheChannelCommandsHidden) {
     EXPECT_EQ(gLock, 0);
     EXPECT_EQ(ModSettings::ReadSetupKey("Lock"), "0");
     EXPECT_TRUE(Item("MnuCHBatch")->isVisible());
+}
+
+// ---------------------------------------------------------------- multi-radio write count
+
+TEST(MulSetTest, KeyFilterKeepsDialDigitsAndCapitalisesAToD) {
+    using ModMulSet::FilterKey;
+    for (char c : std::string("0123456789#*ABCD"))
+        EXPECT_EQ(FilterKey(c), c) << c;
+    EXPECT_EQ(FilterKey('b'), 'B');
+    EXPECT_EQ(FilterKey('d'), 'D');
+    for (int k : {int('e'), int('+'), int(' '), int('E'), int('~'), 24, 22, 3, 128, 0xE4})
+        EXPECT_EQ(FilterKey(k), ModMulSet::kDropped) << k;
+    EXPECT_EQ(FilterKey(13), ModMulSet::kMoveOn);
+    EXPECT_EQ(FilterKey(8), 8); // Backspace
+    EXPECT_EQ(FilterKey(127), 127);
+}
+
+TEST(MulSetTest, OnlyAWholeCountSwitchesTheWriteOn) {
+    gMulWriteOn = false;
+    for (const char* text : {"", "#", "*1", "1A", "D", "99999", "123456789012"}) {
+        EXPECT_FALSE(ModMulSet::StartMulWrite(QString::fromLatin1(text))) << text;
+        EXPECT_FALSE(gMulWriteOn) << text;
+    }
+    ModMulSet::gMulWriteRadio = 7;
+    EXPECT_TRUE(ModMulSet::StartMulWrite("25"));
+    EXPECT_EQ(ModMulSet::gMulWriteCount, 25);
+    EXPECT_EQ(ModMulSet::gMulWriteRadio, 1);
+    EXPECT_TRUE(gMulWriteOn);
+
+    // the end of any radio session switches it off again
+    gCommType = 2;
+    ModComm::EndComm(false);
+    EXPECT_FALSE(gMulWriteOn);
+    EXPECT_EQ(gCommType, 0);
+}
+
+class MulSetDialogTest : public ShellTest {};
+
+TEST_F(MulSetDialogTest, TypingFiltersAndOkTakesTheInitialCount) {
+    gMulWriteOn = false;
+    FrmMulSet dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Multi-Radio Write");
+    EXPECT_EQ(dialog.Command2->text(), "Cancel");
+    EXPECT_TRUE(ModRidTextMenu::IsHooked(dialog.Text1));
+    ASSERT_EQ(dialog.Text1->text(), "10");
+
+    dialog.Text1->setFocus();
+    dialog.Text1->end(false);
+    QTest::keyClicks(dialog.Text1, "be+#");
+    EXPECT_EQ(dialog.Text1->text(), "10B#");
+    QTest::keyClick(dialog.Text1, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Command1);
+
+    // a count that is not a whole number keeps the dialog open
+    dialog.Command1->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(gMulWriteOn);
+
+    dialog.Text1->setText("10");
+    dialog.Command1->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(gMulWriteOn);
+    EXPECT_EQ(ModMulSet::gMulWriteCount, 10);
+    EXPECT_EQ(ModMulSet::gMulWriteRadio, 1);
+    EXPECT_FALSE(ModRidTextMenu::IsHooked(dialog.Text1));
+    gMulWriteOn = false;
+}
+
+TEST_F(MulSetDialogTest, CancelSwitchesNothingOnAndChineseHasItsOwnCaption) {
+    gMulWriteOn = false;
+    gCurrentLanguage = 2;
+    ModFunLang::gLangFileName = QStringLiteral("chinese.ini");
+    FrmMulSet dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("多台写频"));
+    EXPECT_EQ(dialog.Command1->text(), QStringLiteral("确定"));
+    dialog.Command2->click();
+    EXPECT_FALSE(gMulWriteOn);
 }
 
 } // namespace

@@ -32,6 +32,7 @@
 #include "platform/Forms.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/FormLoader.h"
+#include "shell/FrmMulSet.h"
 #include "shell/FrmSetLanguage.h"
 #include "shell/ModMain.h"
 #include "shell/frmAbout.h"
@@ -250,6 +251,11 @@ int main(int argc, char** argv) {
         languageDialog->show();
         ok = Save(languageDialog, out + QStringLiteral("/language_%1.png").arg(tag)) && ok;
         delete languageDialog;
+
+        auto* countDialog = new FrmMulSet(main);
+        countDialog->show();
+        ok = Save(countDialog, out + QStringLiteral("/mulset_%1.png").arg(tag)) && ok;
+        delete countDialog;
         delete main;
 
         // A factory workplace: the Factory and Lock switches on the toolbar.
