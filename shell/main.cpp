@@ -5,8 +5,8 @@
 #include "pages/Pages.h"
 #include "platform/widgets/DialogMessages.h"
 #include "shell/ModMain.h"
-#include "shell/frmMain.h"
 #include "shell/ShellForms.h"
+#include "shell/frmMain.h"
 
 #include <QApplication>
 
