@@ -331,21 +331,6 @@ QByteArray HandshakeWord() {
     return word;
 }
 
-void SetChecksum(QByteArray& frame, int first) {
-    unsigned sum = 0;
-    for (int i = first; i <= frame.size() - 3; ++i)
-        sum += Byte(frame, i);
-    frame[frame.size() - 2] = static_cast<char>(sum & 0xFF);
-}
-
-bool IsChecksumOK(const QByteArray& frame, int first) {
-    if (frame.size() < first + 2) return false;
-    unsigned sum = 0;
-    for (int i = first; i <= frame.size() - 3; ++i)
-        sum += Byte(frame, i);
-    return Byte(frame, frame.size() - 2) == (sum & 0xFF);
-}
-
 QByteArray ReadFrame(qint32 address) {
     QByteArray frame(4, '\0');
     frame[0] = 'R';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FrameChecksum.h"
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
@@ -74,8 +76,6 @@ QTimer& WaitTimer();
 
 // Frames.
 QByteArray HandshakeWord();
-void SetChecksum(QByteArray& frame, int first);
-bool IsChecksumOK(const QByteArray& frame, int first);
 QByteArray ReadFrame(qint32 address);
 QByteArray WriteFrame(qint32 address);
 QByteArray EndFrame();

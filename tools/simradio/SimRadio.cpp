@@ -206,6 +206,14 @@ void SimRadio::Run() {
         if (n <= 0) continue;
         const int64_t now = NowMicros();
         bool paced;
+        bool echo;
+        {
+            std::lock_guard lock(mutex_);
+            echo = setup_.echo;
+        }
+        // An echoing cable hands the bytes back before the radio answers.
+        if (echo && ::write(master_, chunk, static_cast<size_t>(n)) < 0) {
+        }
         {
             std::lock_guard lock(mutex_);
             // A pause longer than a frame ends whatever half frame is waiting.

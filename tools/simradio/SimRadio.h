@@ -26,6 +26,7 @@ public:
         QByteArray version = "V200";
         quint8 flags = 0;   // identification byte 13
         bool paced = false; // bytes take their time at 9600 baud
+        bool echo = false;  // the cable sends every byte back to the program
 
         bool silent = false;        // answers nothing
         int ignoreHandshakes = 0;   // the first handshakes go unanswered

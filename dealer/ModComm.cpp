@@ -1,0 +1,601 @@
+#include "dealer/ModComm.h"
+
+#include "data/ModFun.h"
+#include "dealer/DealerTexts.h"
+#include "dealer/ModData.h"
+#include "dealer/ModSYSType.h"
+#include "platform/MsgBox.h"
+#include "platform/Numbers.h"
+#include "platform/serial/SerialControl.h"
+
+#include <QTimer>
+#include <cmath>
+
+namespace Mb = Platform::Mb;
+
+namespace Halbrek {
+
+namespace ModComm {
+
+int gCommState = Idle;
+int gComPort = 0;
+int gBlockAddress = kStartAddress;
+int gReadStep = 0;
+int gWriteStep = 0;
+int gSavedStep = 0;
+bool gNoEcho = false;
+int gEchoLength = 0;
+std::array<quint8, kRecvBufferSize> gRecvBuffer{};
+int gRecvCount = 0;
+QString gRadioPassword;
+bool gRadioHasPassword = false;
+bool gRadioHasAnswer = false;
+int gRadioCount = 0;
+int gRadioNo = 0;
+int gTimeoutCount = 0;
+
+namespace {
+
+// A host that shows nothing, for a session without a window.
+class NoHost final : public SessionHost {
+public:
+    void GetDataByShow() override {}
+    void ShowByData() override {}
+    bool NewProtectPassword() override { return false; }
+    bool SetProtectPassword() override { return false; }
+    bool ShowStartMulWrite() override { return gCommState == MultiWriting; }
+    void ShowRadioNo(int) override {}
+    void ShowStatus(const QString&) override {}
+};
+
+SessionHost* gHost = nullptr;
+QByteArray gLastRequest;
+int gLastThreshold = 1;
+
+quint8 At(const QByteArray& bytes, int i) {
+    return i >= 0 && i < bytes.size() ? static_cast<quint8>(bytes[i]) : 0;
+}
+
+struct Engine {
+    Platform::SerialControl comm;
+    QTimer timer;
+    Engine() {
+        timer.setSingleShot(false);
+        timer.setInterval(kReplyTimeoutMs);
+        QObject::connect(&comm, &Platform::SerialControl::OnComm, [] { MSComm1_OnComm(); });
+        QObject::connect(&timer, &QTimer::timeout, [] { WaitTimer_Timer(); });
+    }
+};
+
+Engine& TheEngine() {
+    static Engine engine;
+    return engine;
+}
+
+// Every send starts afresh: empty receive buffer, echo length, empty port
+// buffers, the threshold of the awaited reply; then the frame and the timer.
+void Send(const QByteArray& frame, int threshold) {
+    gRecvCount = 0;
+    Platform::SerialControl& c = MSComm1();
+    c.ClearOutBuffer();
+    c.ClearInBuffer();
+    c.SetRThreshold(threshold);
+    gLastRequest = frame;
+    gLastThreshold = threshold;
+    c.Output(frame);
+    WaitTimer().start();
+}
+
+void ShowMessage(const TextTable& table) {
+    Platform::MsgBox(Text(table), Mb::OKOnly);
+}
+
+bool IsWholeNumber(const QString& text) {
+    if (text.isEmpty() || text.size() > 18) return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+QString Plus1(const QString& digits) {
+    return QString::number(digits.toULongLong() + 1).rightJustified(8, u'0');
+}
+
+// The write preparation: the screen into the area, the protect question,
+// then the first block.
+void PrepareWrite() {
+    gWriteStep = 5;
+    Host()->GetDataByShow();
+    ModData::EncodeDealerInfo();
+    ClosePort();
+    if (ModProtect::CheckPasswordChange() && Host()->NewProtectPassword()) {
+        gProtectInfo.Question = gProtectInfo.NewQuestion;
+        gProtectInfo.Answer = gProtectInfo.NewAnswer;
+    }
+    ModProtect::EncodeProtect();
+    if (gCommState != Writing) return; // ended while the dialogs were open
+    if (!OpenPort()) {
+        gCommState = Idle;
+        gBlockAddress = kStartAddress;
+        return;
+    }
+    MSComm1().ClearInBuffer();
+    SendWriteBlock();
+}
+
+void MultiStep() {
+    switch (gWriteStep) {
+    case 1:
+        if (gRadioNo <= 1 || gTimeoutCount >= 2) {
+            gWriteStep = 4;
+            SendReadRequest(0xB00, 16);
+        } else {
+            // The radio just written still answers.
+            gTimeoutCount = 0;
+            SendHandshake();
+        }
+        break;
+    case 4:
+        gWriteStep = 5;
+        Host()->GetDataByShow();
+        ModData::EncodeDealerInfo();
+        SendWriteBlock();
+        break;
+    case 5:
+        SendWriteBlock();
+        break;
+    default:
+        WriteComplete();
+    }
+}
+
+} // namespace
+
+void SetHost(SessionHost* host) {
+    gHost = host;
+}
+
+SessionHost* Host() {
+    static NoHost none;
+    return gHost ? gHost : &none;
+}
+
+Platform::SerialControl& MSComm1() {
+    return TheEngine().comm;
+}
+
+QTimer& WaitTimer() {
+    return TheEngine().timer;
+}
+
+void ResetSession() {
+    WaitTimer().stop();
+    ClosePort();
+    gCommState = Idle;
+    gBlockAddress = kStartAddress;
+    gReadStep = gWriteStep = gSavedStep = 0;
+    gNoEcho = false;
+    gEchoLength = 0;
+    gRecvCount = 0;
+    gRadioPassword.clear();
+    gRadioHasPassword = gRadioHasAnswer = false;
+    gRadioCount = gRadioNo = gTimeoutCount = 0;
+    gLastRequest.clear();
+}
+
+QByteArray HandshakeWord() {
+    // Built letter by letter whenever it is sent.
+    QByteArray word;
+    for (char c : {'P', 'R', 'O', 'G', 'R', 'A', 'M'})
+        word.append(c);
+    return word;
+}
+
+QByteArray LastRequest() {
+    return gLastRequest;
+}
+
+bool OpenPort() {
+    Platform::SerialControl& c = MSComm1();
+    if (c.PortOpen()) c.Close();
+    c.SetCommPort(gComPort);
+    c.SetHandshaking(Platform::SerialControl::NoHandshaking);
+    c.SetSettings(QStringLiteral("9600,N,8,1"));
+    c.SetInputLen(0);
+    c.SetRThreshold(1);
+    if (gComPort < 1 || !c.Open()) {
+        Platform::MsgBox(Text(gMsgPortError), Mb::Critical | Mb::OKOnly);
+        return false;
+    }
+    return true;
+}
+
+void ClosePort() {
+    if (MSComm1().PortOpen()) MSComm1().Close();
+}
+
+void SendHandshake() {
+    gEchoLength = gNoEcho ? 0 : 7;
+    Send(HandshakeWord(), 1);
+}
+
+void SendReadRequest(qint32 address, qint32 length) {
+    QByteArray frame;
+    frame.append('R');
+    frame.append(static_cast<char>((address >> 8) & 0xFF));
+    frame.append(static_cast<char>(address & 0xFF));
+    frame.append(static_cast<char>(length & 0xFF));
+    gEchoLength = gNoEcho ? 0 : 4;
+    Send(frame, gEchoLength + 6 + length);
+}
+
+void SendNextReadBlock() {
+    gBlockAddress += 16;
+    if (gBlockAddress > kLastBlock)
+        FinishRead();
+    else
+        SendReadRequest(gBlockAddress, 16);
+}
+
+void SendWriteBlock() {
+    gBlockAddress += 16;
+    // The write order skips the blocks that are only read.
+    if (gBlockAddress == 0xB10) gBlockAddress = 0xB30;
+    if (gBlockAddress == 0xB40) gBlockAddress = 0xC00;
+    if (gBlockAddress == 0xC20) gBlockAddress = 0xCC0;
+    if (gBlockAddress > kLastBlock) {
+        FinishWrite();
+        return;
+    }
+    QByteArray frame;
+    frame.append('W');
+    frame.append(static_cast<char>((gBlockAddress >> 8) & 0xFF));
+    frame.append(static_cast<char>(gBlockAddress & 0xFF));
+    frame.append(char(0x10));
+    frame.append(ModData::ImageBytes(gBlockAddress, 16));
+    frame.append(char(0));
+    frame.append(char(0x06));
+    SetChecksum(frame, 1);
+    gEchoLength = gNoEcho ? 0 : 22;
+    Send(frame, gEchoLength + 1);
+}
+
+void FinishRead() {
+    gReadStep = 69;
+    NextStep(true);
+}
+
+void FinishWrite() {
+    gWriteStep = 69;
+    NextStep(true);
+}
+
+void NextStep(bool advance) {
+    WaitTimer().stop();
+    if (gCommState == Idle) return;
+    if (!advance) {
+        Send(gLastRequest, gLastThreshold);
+        return;
+    }
+    if (gCommState == Reading) {
+        gSavedStep = gReadStep;
+        if (gReadStep == 1 || gReadStep == 3) {
+            gReadStep = 3;
+            SendNextReadBlock();
+        } else {
+            ReadComplete();
+        }
+        return;
+    }
+    gSavedStep = gWriteStep;
+    if (gCommState == MultiWriting) {
+        MultiStep();
+        return;
+    }
+    switch (gWriteStep) {
+    case 1:
+        gWriteStep = 3;
+        SendReadRequest(0xB00, 16);
+        break;
+    case 3:
+        gWriteStep = 31;
+        SendReadRequest(0xB30, 16);
+        break;
+    case 31:
+        gWriteStep = 32;
+        SendReadRequest(0xC00, 16);
+        break;
+    case 32:
+        gWriteStep = 4;
+        SendReadRequest(0xC10, 16);
+        break;
+    case 4:
+        PrepareWrite();
+        break;
+    case 5:
+        SendWriteBlock();
+        break;
+    default:
+        WriteComplete();
+    }
+}
+
+bool CheckHandshakeReply() {
+    if (gRecvCount < 3) return false;
+    const int n = gRecvCount;
+    if (gRecvBuffer[n - 3] != 'K' || gRecvBuffer[n - 2] != 'L' || gRecvBuffer[n - 1] != 0x06)
+        return false;
+    const int before = n - 3;
+    if (before < 7) {
+        gNoEcho = true;
+    } else {
+        const QByteArray word = HandshakeWord();
+        gNoEcho = false;
+        for (int i = 0; i < 7; ++i)
+            if (gRecvBuffer[before - 7 + i] != static_cast<quint8>(word[i])) gNoEcho = true;
+    }
+    return true;
+}
+
+bool IsAckReply(const QByteArray& bytes) {
+    return bytes.size() == gEchoLength + 1 && At(bytes, gEchoLength) == 0x06;
+}
+
+bool IsResendReply(const QByteArray& bytes) {
+    return bytes.size() == gEchoLength + 1 && At(bytes, gEchoLength) == 0x0A;
+}
+
+bool IsDataReply(const QByteArray& bytes) {
+    const int e = gEchoLength;
+    return At(bytes, e) == 0x57 && bytes.size() >= e + 22 &&
+           bytes.size() == e + At(bytes, e + 3) + 6 && At(bytes, bytes.size() - 1) == 0x06 &&
+           IsChecksumOK(bytes, e + 1);
+}
+
+void StoreReadBlock(const QByteArray& bytes) {
+    const int e = gEchoLength;
+    const int address = At(bytes, e + 1) * 256 + At(bytes, e + 2);
+    if (address >= kAreaStart && address <= kLastBlock)
+        ModData::SetImageBytes(address, bytes.mid(e + 4, 16));
+}
+
+void StoreCheckBlock(const QByteArray& bytes, int address, int length) {
+    if (address >= kAreaStart && address <= kLastBlock)
+        ModData::SetImageBytes(address, bytes.mid(gEchoLength + 4, length));
+    switch (address) {
+    case 0xB00:
+        gDealerInfo.BandCode = ModData::ImageByte(kBandAddress);
+        break;
+    case 0xB30:
+        gRadioPassword = ModData::ConvertedText(0xB3C, 4);
+        gRadioHasPassword = !ModFun::TrimNull(gRadioPassword).isEmpty();
+        break;
+    case 0xC00:
+        StoreFixed(gProtectInfo.Question, ModData::ConvertedText(0xC00, 16));
+        break;
+    case 0xC10:
+        StoreFixed(gProtectInfo.Answer, ModData::ConvertedText(0xC10, 8));
+        gRadioHasAnswer = !FixedValue(gProtectInfo.Answer).isEmpty();
+        break;
+    default:
+        break;
+    }
+}
+
+void ReadComplete() {
+    gCommState = Idle;
+    WaitTimer().stop();
+    gBlockAddress = kStartAddress;
+    ClosePort();
+    ModData::DecodeRadioInfo();
+    Host()->ShowByData();
+    ShowMessage(gMsgReadDone);
+}
+
+QString RaiseSerialNumber(const QString& serial) {
+    QString s = ModFun::TrimNull(serial);
+    if (s.size() > 8) {
+        const QString head = s.left(8);
+        QString tail = s.mid(8);
+        if (IsWholeNumber(tail)) tail = Plus1(tail);
+        s = head + tail;
+    } else if (IsWholeNumber(s)) {
+        s = Plus1(s);
+    }
+    return s;
+}
+
+void WriteComplete() {
+    const int state = gCommState;
+    gCommState = Idle;
+    gBlockAddress = kStartAddress;
+    if (state != MultiWriting) ClosePort();
+    StoreFixed(gDealerInfo.SerialNumber, RaiseSerialNumber(gDealerInfo.SerialNumber.Text()));
+    Host()->ShowByData();
+    if (state != MultiWriting) {
+        ShowMessage(gMsgWriteDone);
+        return;
+    }
+    gCommState = MultiWriting;
+    ++gRadioNo;
+    Host()->ShowRadioNo(gRadioNo);
+    if (gRadioNo > gRadioCount) {
+        Host()->ShowStatus(QString());
+        EndMulWrite(true);
+        ShowMessage(gMsgMulWriteDone);
+        return;
+    }
+    gWriteStep = 1;
+    gTimeoutCount = 0;
+    SendHandshake();
+    Host()->ShowStatus(Text(kWaitingNext));
+}
+
+void MSComm1_OnComm() {
+    Platform::SerialControl& c = MSComm1();
+    if (c.CommEvent() != Platform::SerialControl::EvReceive) return;
+    const QByteArray chunk = c.Input();
+    // Bytes beyond the buffer's room are not kept.
+    for (int i = 0; i < chunk.size() && gRecvCount < kRecvBufferSize; ++i)
+        gRecvBuffer[static_cast<std::size_t>(gRecvCount++)] = static_cast<quint8>(chunk[i]);
+    if (gCommState == Idle) return;
+    if (CheckHandshakeReply()) {
+        NextStep(true);
+    } else if (IsAckReply(chunk)) {
+        NextStep(true);
+    } else if (IsResendReply(chunk)) {
+        NextStep(false);
+    } else if (IsDataReply(chunk)) {
+        static const int kCheckBlocks[][2] = {{1, 0xB00}, {3, 0xB30}, {31, 0xC00}, {32, 0xC10}};
+        int check = -1;
+        if (gCommState == Writing)
+            for (const auto& b : kCheckBlocks)
+                if (b[0] == gSavedStep) check = b[1];
+        if (check >= 0)
+            StoreCheckBlock(chunk, check, 16);
+        else
+            StoreReadBlock(chunk);
+        NextStep(true);
+    }
+}
+
+void WaitTimer_Timer() {
+    WaitTimer().stop();
+    if (gCommState == MultiWriting && gRadioNo > 1 && gWriteStep == 1) {
+        // Waiting for the next radio.
+        ++gTimeoutCount;
+        if (gTimeoutCount > kMaxWaitTimeouts) {
+            EndMulWrite(true);
+            ShowMessage(gMsgCommError);
+            return;
+        }
+        gWriteStep = 1;
+        SendHandshake();
+        return;
+    }
+    const int state = gCommState;
+    if (state == MultiWriting) Host()->ShowStartMulWrite();
+    ClosePort();
+    gCommState = Idle;
+    gBlockAddress = kStartAddress;
+    if (state != Idle) ShowMessage(gMsgCommError);
+}
+
+void StartRead() {
+    gCommState = Reading;
+    gReadStep = 0;
+    if (!OpenPort()) {
+        gCommState = Idle;
+        return;
+    }
+    gBlockAddress = kStartAddress;
+    SendHandshake();
+    gReadStep = 1;
+}
+
+void StartWrite() {
+    gCommState = Writing;
+    gWriteStep = 0;
+    if (!OpenPort()) {
+        gCommState = Idle;
+        return;
+    }
+    gBlockAddress = kStartAddress;
+    SendHandshake();
+    gWriteStep = 1;
+}
+
+void StartMulWrite(const QString& countText) {
+    const double count = Platform::Val(countText);
+    gRadioCount = std::isfinite(count) && count > 0 && count < 1e6 ? static_cast<int>(count) : 0;
+    gRadioNo = 1;
+    gTimeoutCount = 0;
+    Host()->ShowRadioNo(gRadioNo);
+    gCommState = MultiWriting;
+    gWriteStep = 0;
+    if (!OpenPort()) {
+        EndMulWrite(true);
+        return;
+    }
+    gBlockAddress = kStartAddress;
+    Host()->ShowStatus(Text(kWritingData));
+    SendHandshake();
+    gWriteStep = 1;
+}
+
+void EndMulWrite(bool restoreControls) {
+    if (restoreControls && gCommState == MultiWriting) Host()->ShowStartMulWrite();
+    ClosePort();
+    WaitTimer().stop();
+    gCommState = Idle;
+    gBlockAddress = kStartAddress;
+}
+
+} // namespace ModComm
+
+namespace ModProtect {
+
+int gProtectMode = 0;
+bool gProtectOK = false;
+bool gPasswordChanged = false;
+
+QString RadioAnswer() {
+    return FixedValue(gProtectInfo.Answer);
+}
+
+QString TypedAnswer() {
+    return FixedValue(gProtectInfo.NewAnswer);
+}
+
+bool AnswerMissing() {
+    return !RadioAnswer().isEmpty() && TypedAnswer() != RadioAnswer();
+}
+
+void UpdatePasswordChanged() {
+    gPasswordChanged =
+        FixedValue(gDealerInfo.Password) != ModFun::TrimNull(ModComm::gRadioPassword);
+}
+
+bool CheckPasswordChange() {
+    if (!gPasswordChanged) return false;
+    if (!ModComm::gRadioHasPassword) return true;
+    if (ModComm::gRadioHasAnswer) {
+        // A wrong answer writes the radio's own password back unchanged.
+        if (!ModComm::Host()->SetProtectPassword())
+            StoreFixed(gDealerInfo.Password, ModComm::gRadioPassword);
+        return false;
+    }
+    return !FixedValue(gDealerInfo.Password).isEmpty();
+}
+
+void EncodeProtect() {
+    for (const AreaText& f : AreaTexts())
+        if (f.writer == Writer::Protect || QLatin1String(f.name) == QLatin1String("Password"))
+            ModData::PutString(f.address, f.value(), f.width);
+}
+
+bool NewProtectPassword(const std::function<void()>& showDialog) {
+    gProtectMode = -1;
+    showDialog();
+    if (gProtectOK && !TypedAnswer().isEmpty()) ModSYSType::SaveProtectPair();
+    return gProtectOK;
+}
+
+bool SetProtectPassword(const std::function<void()>& showDialog) {
+    if (AnswerMissing()) {
+        do {
+            gProtectMode = 0;
+            showDialog();
+        } while (gProtectOK && AnswerMissing());
+    }
+    if (AnswerMissing()) {
+        Platform::MsgBox(Text(gMsgProtectError), Mb::OKOnly);
+        return false;
+    }
+    if (!RadioAnswer().isEmpty()) ModSYSType::SaveProtectPair();
+    return true;
+}
+
+} // namespace ModProtect
+
+} // namespace Halbrek

@@ -1,0 +1,285 @@
+#include "SimRadio.h"
+#include "dealer/DealerTexts.h"
+#include "dealer/ModComm.h"
+#include "dealer/ModData.h"
+#include "platform/SysLocale.h"
+#include "platform/serial/SerialControl.h"
+#include "platform/serial/SerialPorts.h"
+#include "tests/support/TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace Halbrek;
+namespace MC = Halbrek::ModComm;
+
+namespace {
+
+const int kTestPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+
+// The window as the session sees it: the screen is a function that edits
+// the record, the protect dialog a fixed answer.
+class Screen : public SessionHost {
+public:
+    std::function<void()> edit;
+    bool newPairOK = true;
+    QString newQuestion = QStringLiteral("Phone tail");
+    QString newAnswer = QStringLiteral("6688");
+    int newPairAsked = 0;
+    int shows = 0;
+    bool running = false;
+    QList<int> radioNos;
+    QStringList statuses;
+
+    void GetDataByShow() override {
+        if (edit) edit();
+        ModProtect::UpdatePasswordChanged();
+    }
+    void ShowByData() override { ++shows; }
+    bool NewProtectPassword() override {
+        ++newPairAsked;
+        // Nothing may arrive on the link while a dialog is open.
+        EXPECT_FALSE(MC::MSComm1().PortOpen());
+        EXPECT_FALSE(MC::WaitTimer().isActive());
+        StoreFixed(gProtectInfo.NewQuestion, newQuestion);
+        StoreFixed(gProtectInfo.NewAnswer, newAnswer);
+        return newPairOK;
+    }
+    bool SetProtectPassword() override { return false; }
+    bool ShowStartMulWrite() override {
+        const bool wasRunning = MC::gCommState == MC::MultiWriting;
+        running = !wasRunning;
+        return wasRunning;
+    }
+    void ShowRadioNo(int number) override { radioNos << number; }
+    void ShowStatus(const QString& text) override { statuses << text; }
+};
+
+class SessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Platform::SetSystemLcidForTesting(Platform::kLcidEnglishUs);
+        gLanguage = 1;
+        ModData::InitDefaults();
+        FillProtectTexts();
+        gProtectInfo = {};
+        gRadioImage.fill(0);
+        MC::ResetSession();
+        MC::SetHost(&screen);
+        ASSERT_TRUE(linkDir.isValid());
+        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
+        ASSERT_TRUE(radio.Start(linkDir.path(), kTestPort));
+        MC::gComPort = kTestPort;
+        // A radio as the factory leaves it.
+        radio.SetMemory(0xB00, QByteArray("KL740G\0\x08", 8));
+        radio.SetMemory(0xB0C, QByteArray(1, 0x13));
+        radio.SetMemory(0xB10, "0595");
+        radio.SetMemory(0xB40, "2024031500000007");
+        radio.SetMemory(0xB50, QByteArray("2024-03-15\0", 11));
+        radio.SetMemory(0xCC0, QByteArray("D-0815\0", 7));
+    }
+    void TearDown() override {
+        MC::ResetSession();
+        MC::SetHost(nullptr);
+        radio.Stop();
+        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
+        Platform::SetSystemLcidForTesting(-1);
+    }
+
+    bool WaitIdle(int ms = 20000) {
+        QDeadlineTimer deadline(ms);
+        while (MC::gCommState != MC::Idle && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return MC::gCommState == MC::Idle;
+    }
+    void Settle(int ms) {
+        QDeadlineTimer deadline(ms);
+        while (!deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
+        QDeadlineTimer deadline(ms);
+        while (!condition() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return condition();
+    }
+    void Update(const std::function<void(SimRadio::Setup&)>& change) {
+        SimRadio::Setup setup = radio.CurrentSetup();
+        change(setup);
+        radio.Configure(setup);
+    }
+
+    TestSupport::TempProgram program;
+    TestSupport::RecordingMessages messages;
+    QTemporaryDir linkDir;
+    SimRadio radio;
+    Screen screen;
+};
+
+TEST_F(SessionTest, ReadFetchesTheWholeAreaWithAndWithoutEcho) {
+    for (bool echo : {false, true}) {
+        radio.ResetCounters();
+        Update([echo](SimRadio::Setup& s) { s.echo = echo; });
+        gRadioImage.fill(0);
+        MC::StartRead();
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(MC::gNoEcho, !echo);
+        EXPECT_EQ(messages.CountOf("Read Complete!"), echo ? 2 : 1);
+        const auto reads = radio.CurrentCounters().readAddresses;
+        ASSERT_EQ(reads.size(), 32u);
+        EXPECT_EQ(reads.front(), 0xB00);
+        EXPECT_EQ(reads.back(), 0xCF0);
+        EXPECT_EQ(ModData::ImageBytes(0xB00, kAreaSize), radio.Memory(0xB00, kAreaSize));
+        EXPECT_EQ(gDealerInfo.RadioType, "KL740G");
+        EXPECT_EQ(gDealerInfo.BandCode, 8);
+        EXPECT_EQ(gDealerInfo.Kill, 0);
+        EXPECT_EQ(gDealerInfo.Factory, 1);
+        EXPECT_EQ(FixedValue(gDealerInfo.SerialNumber), "2024031500000007");
+        EXPECT_EQ(FixedValue(gDealerInfo.ProductedDate), "2024-03-15");
+        EXPECT_EQ(FixedValue(gDealerInfo.DealerCode), "D-0815");
+        EXPECT_EQ(FixedValue(gDealerInfo.Seller), ""); // erased bytes
+        EXPECT_FALSE(MC::MSComm1().PortOpen());
+    }
+    EXPECT_EQ(screen.shows, 2);
+}
+
+TEST_F(SessionTest, SilentRadioOrBadChecksumEndsInCommunicationError) {
+    Update([](SimRadio::Setup& s) {
+        s.corruptAddress = 0xB50;
+        s.corruptCount = 1;
+    });
+    MC::StartRead();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(messages.CountOf("Communication Error!"), 1);
+    EXPECT_EQ(messages.CountOf("Read Complete!"), 0);
+    EXPECT_EQ(ModData::ImageBytes(0xB40, 16), radio.Memory(0xB40, 16)); // kept
+    EXPECT_EQ(ModData::ImageByte(0xB50), 0);
+    EXPECT_FALSE(MC::MSComm1().PortOpen());
+
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    MC::StartWrite();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(messages.CountOf("Communication Error!"), 2);
+    EXPECT_TRUE(radio.CurrentCounters().writeAddresses.empty());
+}
+
+TEST_F(SessionTest, PortThatDoesNotOpenIsReported) {
+    MC::gComPort = 0;
+    MC::StartRead();
+    EXPECT_EQ(MC::gCommState, MC::Idle);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.shown[0].text, "Cannot Open Communication Port.");
+    EXPECT_EQ(messages.shown[0].style, Platform::Mb::Critical);
+}
+
+TEST_F(SessionTest, WriteReadsBackThenSendsEightBlocks) {
+    Update([](SimRadio::Setup& s) {
+        s.echo = true;
+        s.resendAddress = 0xCD0; // asks for one block twice more
+        s.resendCount = 2;
+    });
+    screen.edit = [] {
+        StoreFixed(gDealerInfo.DealerCode, "NEW-DEALER");
+        StoreFixed(gDealerInfo.Seller, "Lin");
+        StoreFixed(gDealerInfo.Password, "9876");
+        gDealerInfo.Kill = 1;
+    };
+    StoreFixed(gDealerInfo.SerialNumber, "2024031500000007");
+    MC::StartWrite();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(messages.CountOf("Write Complete!"), 1);
+    const SimRadio::Counters c = radio.CurrentCounters();
+    EXPECT_EQ(c.readAddresses, (std::vector<int>{0xB00, 0xB30, 0xC00, 0xC10}));
+    EXPECT_EQ(c.writeAddresses, (std::vector<int>{0xB00, 0xB30, 0xC00, 0xC10, 0xCC0, 0xCD0, 0xCD0,
+                                                  0xCD0, 0xCE0, 0xCF0}));
+    EXPECT_EQ(radio.Memory(0xCC0, 16), QByteArray("NEW-DEALER") + QByteArray(6, '\0'));
+    EXPECT_EQ(radio.Memory(0xB3C, 4), "9876");
+    EXPECT_EQ(static_cast<quint8>(radio.Memory(0xB0C, 1)[0]), 0x13 | 0x08);
+    // The radio had no password: a new pair was asked and written.
+    EXPECT_EQ(screen.newPairAsked, 1);
+    EXPECT_EQ(radio.Memory(0xC00, 16), QByteArray("Phone tail") + QByteArray(6, '\0'));
+    EXPECT_EQ(radio.Memory(0xC10, 8), QByteArray("6688") + QByteArray(4, '\0'));
+    // Untouched blocks, and the serial number rises on the screen only.
+    EXPECT_EQ(radio.Memory(0xB40, 16), "2024031500000007");
+    EXPECT_EQ(FixedValue(gDealerInfo.SerialNumber), "2024031500000008");
+    EXPECT_FALSE(MC::MSComm1().PortOpen());
+}
+
+TEST_F(SessionTest, ProtectedRadioKeepsItsPasswordWithoutTheAnswer) {
+    radio.SetMemory(0xB3C, "1111");
+    radio.SetMemory(0xC00, QByteArray("Pet\0", 4));
+    radio.SetMemory(0xC10, QByteArray("Rex\0", 4));
+    screen.edit = [] { StoreFixed(gDealerInfo.Password, "2222"); };
+    MC::StartWrite();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_TRUE(MC::gRadioHasPassword);
+    EXPECT_TRUE(MC::gRadioHasAnswer);
+    EXPECT_EQ(MC::gRadioPassword, "1111");
+    EXPECT_EQ(screen.newPairAsked, 0);
+    EXPECT_EQ(radio.Memory(0xB3C, 4), "1111");
+    EXPECT_EQ(radio.Memory(0xC10, 4), QByteArray("Rex\0", 4));
+    EXPECT_EQ(messages.CountOf("Write Complete!"), 1);
+}
+
+TEST_F(SessionTest, MultiWriteWritesEachNewRadioOnce) {
+    StoreFixed(gDealerInfo.SerialNumber, "00000010");
+    screen.edit = [] { StoreFixed(gDealerInfo.DealerCode, "BATCH"); };
+    screen.running = true; // the button switched the controls
+    MC::StartMulWrite("2");
+    // The first radio is written, then polled while it stays on the cable.
+    ASSERT_TRUE(WaitFor([&] { return MC::gRadioNo == 2; }));
+    Settle(1200);
+    EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
+    EXPECT_EQ(radio.Memory(0xCC0, 5), "BATCH");
+    // Swapped: no answer for a while, then the next radio.
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    radio.SetMemory(0xCC0, QByteArray(16, '\xFF'));
+    Settle(1300);
+    Update([](SimRadio::Setup& s) { s.silent = false; });
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 16u);
+    EXPECT_EQ(radio.Memory(0xCC0, 5), "BATCH");
+    EXPECT_EQ(MC::gRadioNo, 3);
+    EXPECT_EQ(FixedValue(gDealerInfo.SerialNumber), "00000012");
+    EXPECT_EQ(messages.CountOf("MulWrite Complete!"), 1);
+    EXPECT_EQ(messages.Count(), 1);
+    EXPECT_FALSE(screen.running);
+    EXPECT_EQ(screen.statuses.first(), "Writting Data...");
+    EXPECT_TRUE(screen.statuses.contains("Waitting next..."));
+    EXPECT_FALSE(MC::MSComm1().PortOpen());
+}
+
+TEST_F(SessionTest, MultiWriteStopsAndFailsCleanly) {
+    screen.running = true;
+    MC::StartMulWrite("abc"); // no number: one radio
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(messages.CountOf("MulWrite Complete!"), 1);
+    EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
+
+    radio.ResetCounters();
+    screen.running = true;
+    MC::StartMulWrite("5");
+    ASSERT_TRUE(WaitFor([&] { return MC::gRadioNo == 2; }));
+    // Stop while polling.
+    EXPECT_TRUE(screen.ShowStartMulWrite());
+    MC::EndMulWrite(false);
+    EXPECT_EQ(MC::gCommState, MC::Idle);
+    Settle(700);
+    EXPECT_FALSE(MC::MSComm1().PortOpen());
+    EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
+    EXPECT_EQ(messages.Count(), 1);
+
+    // A first radio that does not answer.
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    screen.running = true;
+    MC::StartMulWrite("3");
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(messages.CountOf("Communication Error!"), 1);
+    EXPECT_FALSE(screen.running);
+}
+
+} // namespace
