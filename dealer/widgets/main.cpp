@@ -1,0 +1,21 @@
+// Halbrek: the dealer tool of the KL740 and KL740G radios.
+#include "dealer/widgets/FrmMain.h"
+#include "platform/MsgBox.h"
+#include "platform/widgets/DialogMessages.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Halbrek"));
+    Platform::DialogMessages messages;
+    Platform::SetMessageService(&messages);
+    int result = 0;
+    {
+        Halbrek::FrmMain window;
+        window.show();
+        result = QApplication::exec();
+    }
+    Platform::SetMessageService(nullptr);
+    return result;
+}
