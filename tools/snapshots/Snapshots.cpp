@@ -1,6 +1,9 @@
 // Renders the main window, the splash, the about box, the channel detail
 // editor and the habit dialogs of Corvan, in English
 // and in Chinese, to PNG files for a look at them without a desktop:
+// Renders the main window, the splash and the about box of Corvan, and
+// Halbrek's window and protect dialog, in English and in Chinese, to PNG files for a look at them
+// without a desktop:
 //   xvfb-run -a corvan_snapshots <output folder> [configuration.dat]
 // The main window is shown once more with a configuration file opened: the
 // one given, or a sample with channels in the first group. The radio
@@ -25,11 +28,16 @@
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
+#include "dealer/DealerTexts.h"
+#include "dealer/ModData.h"
+#include "dealer/widgets/FrmMain.h"
+#include "dealer/widgets/FrmProtectPassWord.h"
 #include "link/widgets/FrmSetComm.h"
 #include "link/widgets/LoadFrmLink.h"
 #include "pages/Pages.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
+#include "platform/SysLocale.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/FormLoader.h"
 #include "shell/FrmMulSet.h"
@@ -106,6 +114,42 @@ void FillSampleRadioInfo() {
 const QStringList kDialogs = {"FrmModelInfo", "FrmTestData"};
 
 } // namespace
+
+// Halbrek's window in both languages (the system locale chooses), with a
+// radio's dealer information and a protected password, and its protect dialog.
+bool SaveHalbrek(const QString& out) {
+    bool ok = true;
+    QTemporaryDir settings;
+    Platform::SetAppPath(settings.path()); // its settings file is written beside it
+    for (int lcid : {Platform::kLcidEnglishUs, Platform::kLcidChineseSimplified}) {
+        const QString tag =
+            lcid == Platform::kLcidChineseSimplified ? QStringLiteral("zh") : QStringLiteral("en");
+        Platform::SetSystemLcidForTesting(lcid);
+        Halbrek::FrmMain window;
+        using Halbrek::StoreFixed;
+        Halbrek::TRadioInfo& d = Halbrek::gDealerInfo;
+        d.BandCode = 8;
+        d.Kill = 1;
+        StoreFixed(d.DealerCode, QStringLiteral("D-0815"));
+        StoreFixed(d.StockDate, QStringLiteral("2025-02-01"));
+        StoreFixed(d.SellDate, QStringLiteral("2025-03-12"));
+        StoreFixed(d.Seller, QStringLiteral("Lin"));
+        StoreFixed(d.Password, QStringLiteral("1234"));
+        StoreFixed(d.Description, QStringLiteral("Battery contacts cleaned"));
+        StoreFixed(Halbrek::gProtectInfo.Answer, QStringLiteral("6688"));
+        window.ShowByData();
+        window.ShowStatus(Halbrek::Text(Halbrek::kWaitingNext));
+        window.show();
+        ok = Save(&window, out + QStringLiteral("/halbrek_%1.png").arg(tag)) && ok;
+        Halbrek::ModProtect::gProtectMode = -1;
+        Halbrek::FrmProtectPassWord dialog(&window);
+        dialog.show();
+        ok = Save(&dialog, out + QStringLiteral("/halbrek_protect_%1.png").arg(tag)) && ok;
+    }
+    Platform::SetSystemLcidForTesting(-1);
+    Platform::SetAppPath(QString());
+    return ok;
+}
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -271,5 +315,6 @@ int main(int argc, char** argv) {
         gFactory = 0;
         gLock = 0;
     }
+    ok = SaveHalbrek(out) && ok;
     return ok ? 0 : 1;
 }
