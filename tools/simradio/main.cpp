@@ -19,6 +19,13 @@ void OnSignal(int) {
     gStop = true;
 }
 
+// SIGUSR1 takes the radio off the cable, or puts one on it again.
+std::atomic<int> gSwaps{0};
+
+void OnSwap(int) {
+    ++gSwaps;
+}
+
 // "ADDR" or "ADDR:COUNT", the address in hexadecimal; the count -1 (always)
 // when left out.
 bool ParseFault(const QString& text, int& address, int& count) {
@@ -75,6 +82,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("split"), QStringLiteral("Sends each reply in N pieces."),
          QStringLiteral("N"), QStringLiteral("1")},
         {QStringLiteral("noise"), QStringLiteral("A stray byte follows each reply.")},
+        {QStringLiteral("echo"), QStringLiteral("The cable echoes what the program sends.")},
         {QStringLiteral("handshaking"),
          QStringLiteral("Answers only when the port's handshaking is N (0 none, 1 XON/XOFF, "
                         "2 RTS/CTS, 3 both)."),
@@ -95,6 +103,7 @@ int main(int argc, char** argv) {
     setup.ignoreHandshakes = parser.value(QStringLiteral("ignore-handshakes")).toInt();
     setup.splitPieces = qMax(1, parser.value(QStringLiteral("split")).toInt());
     setup.trailingNoise = parser.isSet(QStringLiteral("noise"));
+    setup.echo = parser.isSet(QStringLiteral("echo"));
     if (parser.isSet(QStringLiteral("handshaking")))
         setup.lineHandshaking = qBound(0, parser.value(QStringLiteral("handshaking")).toInt(), 3);
     if (parser.isSet(QStringLiteral("stopbits")))
@@ -148,9 +157,18 @@ int main(int argc, char** argv) {
 
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
+    std::signal(SIGUSR1, OnSwap);
     QTimer watch;
+    int swapsSeen = 0;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (gStop) app.quit();
+        if (gSwaps == swapsSeen) return;
+        swapsSeen = gSwaps;
+        SimRadio::Setup now = radio.CurrentSetup();
+        now.silent = (swapsSeen % 2) == 1 || setup.silent;
+        radio.Configure(now);
+        std::printf("%s\n", now.silent ? "Radio taken off the cable" : "Radio on the cable");
+        std::fflush(stdout);
     });
     watch.start(100);
     app.exec();
