@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 using namespace Halbrek;
+using Halbrek::ModComm::SetChecksum;
 namespace MC = Halbrek::ModComm;
 
 namespace {
@@ -123,7 +124,10 @@ protected:
 TEST_F(SessionTest, ReadFetchesTheWholeAreaWithAndWithoutEcho) {
     for (bool echo : {false, true}) {
         radio.ResetCounters();
-        Update([echo](SimRadio::Setup& s) { s.echo = echo; });
+        Update([echo](SimRadio::Setup& s) {
+            s.echo = echo;
+            s.splitPieces = echo ? 3 : 1; // replies that come in pieces
+        });
         gRadioImage.fill(0);
         MC::StartRead();
         ASSERT_TRUE(WaitIdle());
@@ -165,6 +169,40 @@ TEST_F(SessionTest, SilentRadioOrBadChecksumEndsInCommunicationError) {
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(messages.CountOf("Communication Error!"), 2);
     EXPECT_TRUE(radio.CurrentCounters().writeAddresses.empty());
+}
+
+TEST_F(SessionTest, RepliesAreRecognisedAfterTheEcho) {
+    QByteArray reply =
+        QByteArray("W\x0C\x30\x10", 4) + QByteArray(16, 'x') + QByteArray("\0\x06", 2);
+    SetChecksum(reply, 1);
+    for (int echo : {0, 4}) {
+        MC::gEchoLength = echo;
+        const QByteArray chunk = QByteArray(echo, 'R') + reply;
+        EXPECT_TRUE(MC::IsDataReply(chunk));
+        QByteArray bad = chunk;
+        bad[bad.size() - 2] = static_cast<char>(bad[bad.size() - 2] + 1);
+        EXPECT_FALSE(MC::IsDataReply(bad));
+        EXPECT_FALSE(MC::IsDataReply(chunk.left(chunk.size() - 1)));
+        EXPECT_TRUE(MC::IsAckReply(QByteArray(echo, 'R') + '\x06'));
+        EXPECT_FALSE(MC::IsAckReply(QByteArray(echo, 'R') + "\x06\x06"));
+        EXPECT_TRUE(MC::IsResendReply(QByteArray(echo, 'R') + '\x0A'));
+        MC::StoreReadBlock(chunk);
+        EXPECT_EQ(ModData::ImageBytes(0xC30, 16), QByteArray(16, 'x'));
+    }
+    // A block outside the area is not stored.
+    gRadioImage.fill(0);
+    MC::gEchoLength = 0;
+    QByteArray outside = reply;
+    outside[1] = 0x0A;
+    SetChecksum(outside, 1);
+    MC::StoreReadBlock(outside);
+    EXPECT_EQ(gRadioImage, decltype(gRadioImage){});
+    // An erased password block leaves the radio without a password.
+    QByteArray erased =
+        QByteArray("W\x0B\x30\x10", 4) + QByteArray(16, '\xFF') + QByteArray("\0\x06", 2);
+    MC::StoreCheckBlock(erased, 0xB30, 16);
+    EXPECT_FALSE(MC::gRadioHasPassword);
+    EXPECT_EQ(MC::gRadioPassword, "");
 }
 
 TEST_F(SessionTest, PortThatDoesNotOpenIsReported) {
@@ -272,6 +310,20 @@ TEST_F(SessionTest, MultiWriteStopsAndFailsCleanly) {
     EXPECT_FALSE(MC::MSComm1().PortOpen());
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
     EXPECT_EQ(messages.Count(), 1);
+
+    // Four hours without a next radio end the run.
+    screen.running = true;
+    MC::StartMulWrite("5");
+    ASSERT_TRUE(WaitFor([&] { return MC::gRadioNo == 2; }));
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    ASSERT_TRUE(WaitFor([&] { return MC::gTimeoutCount == 1; }));
+    MC::gTimeoutCount = MC::kMaxWaitTimeouts;
+    MC::WaitTimer_Timer();
+    EXPECT_EQ(MC::gCommState, MC::Idle);
+    EXPECT_FALSE(screen.running);
+    EXPECT_EQ(messages.CountOf("Communication Error!"), 1);
+    Update([](SimRadio::Setup& s) { s.silent = false; });
+    messages.shown.clear();
 
     // A first radio that does not answer.
     Update([](SimRadio::Setup& s) { s.silent = true; });
