@@ -33,6 +33,7 @@ bool gRadioHasAnswer = false;
 int gRadioCount = 0;
 int gRadioNo = 0;
 int gTimeoutCount = 0;
+bool gAreaFromRadio = false;
 
 namespace {
 
@@ -105,6 +106,7 @@ QString Plus1(const QString& digits) {
 // then the first block.
 void PrepareWrite() {
     gWriteStep = 5;
+    gAreaFromRadio = true;
     Host()->GetDataByShow();
     ModData::EncodeDealerInfo();
     ClosePort();
@@ -126,7 +128,12 @@ void PrepareWrite() {
 void MultiStep() {
     switch (gWriteStep) {
     case 1:
-        if (gRadioNo <= 1 || gTimeoutCount >= 2) {
+        if (gRadioNo <= 1 && !gAreaFromRadio) {
+            // Nothing was read yet: the blocks that go out as they stand in
+            // the image are first taken from this radio.
+            gWriteStep = 33;
+            SendReadRequest(0xB30, 16);
+        } else if (gRadioNo <= 1 || gTimeoutCount >= 2) {
             gWriteStep = 4;
             SendReadRequest(0xB00, 16);
         } else {
@@ -134,6 +141,19 @@ void MultiStep() {
             gTimeoutCount = 0;
             SendHandshake();
         }
+        break;
+    case 33:
+        gWriteStep = 34;
+        SendReadRequest(0xC00, 16);
+        break;
+    case 34:
+        gWriteStep = 35;
+        SendReadRequest(0xC10, 16);
+        break;
+    case 35:
+        gAreaFromRadio = true;
+        gWriteStep = 4;
+        SendReadRequest(0xB00, 16);
         break;
     case 4:
         gWriteStep = 5;
@@ -180,6 +200,7 @@ void ResetSession() {
     gRadioPassword.clear();
     gRadioHasPassword = gRadioHasAnswer = false;
     gRadioCount = gRadioNo = gTimeoutCount = 0;
+    gAreaFromRadio = false;
     gLastRequest.clear();
 }
 
@@ -386,6 +407,7 @@ void ReadComplete() {
     gCommState = Idle;
     WaitTimer().stop();
     gBlockAddress = kStartAddress;
+    gAreaFromRadio = true;
     ClosePort();
     ModData::DecodeRadioInfo();
     Host()->ShowByData();

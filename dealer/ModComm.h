@@ -64,6 +64,10 @@ extern bool gRadioHasAnswer;
 extern int gRadioCount;
 extern int gRadioNo;
 extern int gTimeoutCount;
+// The image holds a radio's area (a read or a write's read-back has run);
+// until then a multi-write takes the blocks it sends unchanged from its first
+// radio.
+extern bool gAreaFromRadio;
 
 void SetHost(SessionHost* host);
 SessionHost* Host();

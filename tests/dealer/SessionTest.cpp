@@ -265,6 +265,8 @@ TEST_F(SessionTest, ProtectedRadioKeepsItsPasswordWithoutTheAnswer) {
 
 TEST_F(SessionTest, MultiWriteWritesEachNewRadioOnce) {
     StoreFixed(gDealerInfo.SerialNumber, "00000010");
+    radio.SetMemory(0xB30, "U001");
+    radio.SetMemory(0xC10, QByteArray("Rex\0", 4));
     screen.edit = [] { StoreFixed(gDealerInfo.DealerCode, "BATCH"); };
     screen.running = true; // the button switched the controls
     MC::StartMulWrite("2");
@@ -273,6 +275,13 @@ TEST_F(SessionTest, MultiWriteWritesEachNewRadioOnce) {
     Settle(1200);
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
     EXPECT_EQ(radio.Memory(0xCC0, 5), "BATCH");
+    // Nothing had been read: the radio's user code and protect answer stay.
+    const auto reads = radio.CurrentCounters().readAddresses;
+    ASSERT_GE(reads.size(), 4u);
+    EXPECT_EQ(std::vector<int>(reads.begin(), reads.begin() + 4),
+              (std::vector<int>{0xB30, 0xC00, 0xC10, 0xB00}));
+    EXPECT_EQ(radio.Memory(0xB30, 4), "U001");
+    EXPECT_EQ(radio.Memory(0xC10, 4), QByteArray("Rex\0", 4));
     // Swapped: no answer for a while, then the next radio.
     Update([](SimRadio::Setup& s) { s.silent = true; });
     radio.SetMemory(0xCC0, QByteArray(16, '\xFF'));
