@@ -104,12 +104,21 @@ QString Plus1(const QString& digits) {
 
 // The write preparation: the screen into the area, the protect question,
 // then the first block.
+void AskAndSendBlocks();
+
+// The write preparation: the screen into the area, the port closed; the
+// protect question is asked once the receive event has returned.
 void PrepareWrite() {
     gWriteStep = 5;
     gAreaFromRadio = true;
     Host()->GetDataByShow();
     ModData::EncodeDealerInfo();
     ClosePort();
+    QTimer::singleShot(0, &MSComm1(), [] { AskAndSendBlocks(); });
+}
+
+void AskAndSendBlocks() {
+    if (gCommState != Writing || gWriteStep != 5) return; // ended meanwhile
     if (ModProtect::CheckPasswordChange() && Host()->NewProtectPassword()) {
         gProtectInfo.Question = gProtectInfo.NewQuestion;
         gProtectInfo.Answer = gProtectInfo.NewAnswer;

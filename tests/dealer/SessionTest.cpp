@@ -31,6 +31,7 @@ public:
     QString newQuestion = QStringLiteral("Phone tail");
     QString newAnswer = QStringLiteral("6688");
     int newPairAsked = 0;
+    std::function<void()> whileAsking;
     int shows = 0;
     bool running = false;
     QList<int> radioNos;
@@ -48,6 +49,7 @@ public:
         EXPECT_FALSE(MC::WaitTimer().isActive());
         StoreFixed(gProtectInfo.NewQuestion, newQuestion);
         StoreFixed(gProtectInfo.NewAnswer, newAnswer);
+        if (whileAsking) whileAsking();
         return newPairOK;
     }
     bool SetProtectPassword() override { return false; }
@@ -245,6 +247,18 @@ TEST_F(SessionTest, WriteReadsBackThenSendsEightBlocks) {
     EXPECT_EQ(radio.Memory(0xB40, 16), "2024031500000007");
     EXPECT_EQ(FixedValue(gDealerInfo.SerialNumber), "2024031500000008");
     EXPECT_FALSE(MC::MSComm1().PortOpen());
+}
+
+TEST_F(SessionTest, PortGoneWhileTheQuestionIsOpenEndsTheWrite) {
+    screen.edit = [] { StoreFixed(gDealerInfo.Password, "9876"); };
+    screen.whileAsking = [] { MC::gComPort = 0; }; // the cable was pulled
+    MC::StartWrite();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(screen.newPairAsked, 1);
+    EXPECT_EQ(messages.CountOf("Cannot Open Communication Port."), 1);
+    EXPECT_EQ(messages.CountOf("Write Complete!"), 0);
+    EXPECT_TRUE(radio.CurrentCounters().writeAddresses.empty());
+    EXPECT_FALSE(MC::WaitTimer().isActive());
 }
 
 TEST_F(SessionTest, ProtectedRadioKeepsItsPasswordWithoutTheAnswer) {
