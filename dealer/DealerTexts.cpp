@@ -82,8 +82,8 @@ void FillProtectTexts() {
     gProtectQuestionLabel[1] = QStringLiteral("Question");
     gProtectAnswerLabel[1] = QStringLiteral("Answer");
     gProtectNote[1] = QStringLiteral("For example,") + crlf +
-                      QStringLiteral("Question What are the last four digits of your phone") +
-                      crlf + QStringLiteral("Answer 6688") + crlf + QStringLiteral("Note:") + crlf;
+                      QStringLiteral("Question Last four digits of your phone number") + crlf +
+                      QStringLiteral("Answer 6688") + crlf + QStringLiteral("Note:") + crlf;
     gProtectOK[1] = QStringLiteral("&OK");
     gProtectCancel[1] = QStringLiteral("&Cancel");
 
