@@ -12,6 +12,9 @@
 #include <cmath>
 #include <cstdlib>
 
+using ModShowFreFun::kTenHzPerMHz;
+using ModShowFreFun::TenHzToText;
+using ModShowFreFun::ToTenHz;
 using Platform::FormatFixed;
 using Platform::IsNumeric;
 using Platform::Val;
@@ -19,16 +22,6 @@ using Platform::Val;
 namespace BatchRules {
 
 namespace {
-
-constexpr double kTenHzPerMHz = 100000.0;
-
-long long ToTenHz(double mhz) {
-    return Platform::RoundHalfAway(mhz * kTenHzPerMHz);
-}
-
-QString TenHzText(long long units) {
-    return FormatFixed(static_cast<double>(units) / kTenHzPerMHz, 5);
-}
 
 // Whole units (halves to the even neighbour) kept on the 5 kHz or 6.25 kHz
 // raster, else moved down onto the 5 kHz raster.
@@ -103,9 +96,6 @@ QString LeaveText(int index, const QString& text) {
 
 namespace {
 
-using BatchRules::TenHzText;
-using BatchRules::ToTenHz;
-
 // Item bytes of the batch flags.
 enum Item {
     kRxFreq = 0,
@@ -170,7 +160,7 @@ int ToneStep(int start, int step, bool up, int k) {
 long long FreqStep(const QString& start, const QString& stepKHz, bool up, int k) {
     const long long step = Platform::RoundHalfAway(Val(stepKHz) * 100.0);
     const long long f = ToTenHz(Val(start)) + (up ? 1 : -1) * step * k;
-    return ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzText(f), false)));
+    return ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(f), false)));
 }
 
 void SetOffsetFromTx(TChannel& ch, long long rx, long long tx) {
@@ -231,7 +221,7 @@ void BatchApply::Run(const BatchInput& raw,
         int idx = ModShowFreFun::FindChannelIndex(ch);
 
         if (on(kRxFreq)) {
-            const QString t = TenHzText(FreqStep(in.rxStart, in.rxStep, in.rxUp, k));
+            const QString t = TenHzToText(FreqStep(in.rxStart, in.rxStep, in.rxUp, k));
             if (idx < 0) {
                 // a table that cannot take the channel leaves the number alone
                 if (ModShowFreFun::AddChannel(ch, t)) {
@@ -262,7 +252,7 @@ void BatchApply::Run(const BatchInput& raw,
                     const long long offset = ToTenHz(Val(in.offset));
                     if (in.offsetSign == 2) tx = rx + offset;
                     if (in.offsetSign == 1) tx = rx - offset;
-                    tx = ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzText(tx), false)));
+                    tx = ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(tx), false)));
                 } else {
                     tx = FreqStep(in.txStart, in.txStep, in.txUp, k);
                 }

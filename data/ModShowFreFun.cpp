@@ -20,16 +20,6 @@ namespace ModShowFreFun {
 
 namespace {
 
-constexpr double kTenHzPerMHz = 100000.0;
-
-long long ToTenHz(double mhz) {
-    return Platform::RoundHalfAway(mhz * kTenHzPerMHz);
-}
-
-QString TenHzToText(long long units) {
-    return FormatFixed(static_cast<double>(units) / kTenHzPerMHz, 5);
-}
-
 QString LowLimitText() {
     return FormatFixed(gBandLimits[0], 0);
 }
@@ -128,6 +118,14 @@ qint16 TChannel::*PlainField(int id) {
 }
 
 } // namespace
+
+long long ToTenHz(double mhz) {
+    return Platform::RoundHalfAway(mhz * kTenHzPerMHz);
+}
+
+QString TenHzToText(long long units) {
+    return FormatFixed(static_cast<double>(units) / kTenHzPerMHz, 5);
+}
 
 QString FreqTextToCode(const QString& text) {
     if (text.isEmpty()) return text;

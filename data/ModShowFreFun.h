@@ -11,6 +11,13 @@ namespace ModShowFreFun {
 
 // ---- value encodings ----
 
+// Frequencies are counted in whole units of 10 Hz wherever they are compared
+// or added, so equal frequencies never differ by a rounding remainder.
+inline constexpr double kTenHzPerMHz = 100000.0;
+long long ToTenHz(double mhz);
+// Units of 10 Hz as MHz with five decimals ("435.10000").
+QString TenHzToText(long long units);
+
 // "435.1" -> "43510000"; "" stays ""; a text that is not numeric counts as the
 // band's low limit.
 QString FreqTextToCode(const QString& text);
