@@ -512,28 +512,27 @@ void WaitTimer_Timer() {
     if (state != Idle) ShowMessage(gMsgCommError);
 }
 
-void StartRead() {
-    gCommState = Reading;
-    gReadStep = 0;
+namespace {
+// Opens the port and sends the handshake of a read or write session.
+void StartSession(int state, int& step) {
+    gCommState = state;
+    step = 0;
     if (!OpenPort()) {
         gCommState = Idle;
         return;
     }
     gBlockAddress = kStartAddress;
     SendHandshake();
-    gReadStep = 1;
+    step = 1;
+}
+} // namespace
+
+void StartRead() {
+    StartSession(Reading, gReadStep);
 }
 
 void StartWrite() {
-    gCommState = Writing;
-    gWriteStep = 0;
-    if (!OpenPort()) {
-        gCommState = Idle;
-        return;
-    }
-    gBlockAddress = kStartAddress;
-    SendHandshake();
-    gWriteStep = 1;
+    StartSession(Writing, gWriteStep);
 }
 
 void StartMulWrite(const QString& countText) {
