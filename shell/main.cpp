@@ -4,6 +4,7 @@
 #include "link/widgets/LinkForms.h"
 #include "pages/Pages.h"
 #include "platform/widgets/DialogMessages.h"
+#include "print/Print.h"
 #include "shell/ModMain.h"
 #include "shell/ShellForms.h"
 #include "shell/frmMain.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     frmMain::SetChannelEditRunner(ModCHEdit::RunCommand);
     frmMain::SetEditCommandsUpdater(ModCHEdit::UpdateEditCommands);
     Pages::RegisterForms();
+    Print::RegisterForms();
     LinkForms::RegisterForms();
     ShellForms::RegisterForms();
     if (!ModMain::Main()) return 0;

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+class QPrinter;
+class QWidget;
+
+namespace Platform {
+
+// A failure of the printer layer (the document could not be started or a page
+// could not be added). The print job stops on it.
+class PrinterError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The printer as the printed report sees it. Positions and sizes are in
+// printer units, with the origin at the top left of the printable area.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    virtual void SetFontSize(double points) = 0;
+    virtual void SetFontBold(bool bold) = 0;
+    virtual double CurrentX() const = 0;
+    virtual void SetCurrentX(double x) = 0;
+    virtual double CurrentY() const = 0;
+    virtual void SetCurrentY(double y) = 0;
+    // The printable area.
+    virtual double ScaleWidth() const = 0;
+    virtual double ScaleHeight() const = 0;
+    virtual double TextWidth(const QString& text) const = 0;
+    // Prints at (x, y) and ends the line: x goes back to 0 and y down one line.
+    // Each CR LF pair inside the text ends one further line.
+    virtual void Print(const QString& text) = 0;
+    // Ends the page; the next output goes to the top of a new page.
+    virtual void NewPage() = 0;
+    // Ends the document and hands it to the printer.
+    virtual void EndDoc() = 0;
+    // 1 on the first page, one more after each new page.
+    virtual int Page() const = 0;
+};
+
+// The program's one printer device; it keeps what the printer dialogs chose.
+QPrinter& ProgramPrinter();
+
+// A printer that draws on a printer device with QPainter. The document starts
+// when it is made (PrinterError when it cannot). A new page is only added to
+// the device when something is printed on it, so a document that ends right
+// after a new page has no blank last sheet.
+std::unique_ptr<Printer> MakePaintPrinter(QPrinter& device);
+
+// The printer dialog and its set-up form. Both return false when the user
+// cancels.
+namespace PrintDialogs {
+
+class Service {
+public:
+    virtual ~Service() = default;
+    virtual bool ShowPrinter(QWidget* parent, QPrinter& printer) = 0;
+    virtual bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) = 0;
+};
+
+// Installs the service (not owned); nullptr restores the QPrintDialog one.
+void SetService(Service* service);
+
+bool ShowPrinter(QWidget* parent, QPrinter& printer);
+bool ShowPrinterSetup(QWidget* parent, QPrinter& printer);
+
+} // namespace PrintDialogs
+
+} // namespace Platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <array>
+
+class QWidget;
+
+namespace Platform {
+class Printer;
+}
+
+// The printed report of the working configuration: the page model shared by
+// every section (header, footer, lines of cells, label/value pairs) and the
+// section printers. The sections take their captions and texts from the pages
+// that edit them, loaded hidden, so the paper carries the screen's words.
+namespace ModPrint {
+
+// The section boxes of the print selection, in this order: channel
+// information, channel details, whole-radio options, DTMF, keys, scan,
+// emergency alert, embedded message, this radio's information.
+extern std::array<qint16, 9> gPrintSelection;
+// -1 while a job runs and after a finished one; 0 after a cancelled or failed one.
+extern qint16 gPrintDone;
+// The vertical position of the line being composed.
+extern qint32 gPrtLineY;
+
+// The printer the sections print on while a job runs (not owned).
+void SetPrinter(Platform::Printer* printer);
+Platform::Printer& Printer();
+
+// Line rule: a line starts at the current y; each cell goes back to it.
+void StartLine();
+void PrintCell(double percent, const QString& text);
+
+void PrintPageHeader();
+void PrintPage();
+void PrintLabelValue(qint16 col, const QString& label, const QString& value);
+
+// The section printers; each leaves the printer at the top of a fresh page.
+void Prt_UHFChannel();
+void Prt_Option();
+void Prt_DTMF();
+void Prt_EMG();
+void Prt_Key();
+void Prt_Scan();
+void Prt_Alert();
+void Prt_Local();
+
+} // namespace ModPrint

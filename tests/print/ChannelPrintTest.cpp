@@ -1,0 +1,147 @@
+#include "PrintFixture.h"
+
+#include "data/ModFun.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+
+class ChannelPrintTest : public PrintTest {
+protected:
+    // Channel records in this order, each with a receive frequency.
+    static void SetChannels(const QList<int>& numbers) {
+        gEditData.ChannelCount = static_cast<qint16>(numbers.size());
+        for (int k = 0; k < numbers.size(); ++k) {
+            TChannel ch;
+            ch.Number = static_cast<qint16>(numbers[k]);
+            ch.RxFreq.Assign(QStringLiteral("4351%1").arg(numbers[k], 4, 10, QChar(u'0')));
+            gEditData.Channels[k] = ch;
+        }
+    }
+    static QList<int> Range(int from, int to) {
+        QList<int> n;
+        for (int i = from; i <= to; ++i)
+            n << i;
+        return n;
+    }
+    // The group and position cells of the table rows on a page.
+    QStringList GroupPositions(int page) const {
+        QStringList cells;
+        for (const auto& l : record.lines)
+            if (l.page == page && (l.x == 70 || l.x == 120)) cells << l.text;
+        return cells;
+    }
+};
+
+TEST_F(ChannelPrintTest, NoChannelsPrintOnePageWithTheTitleOnly) {
+    gEditData.ChannelCount = 0;
+    RunJob({0});
+    EXPECT_EQ(record.newPages, 1);
+    EXPECT_NE(record.Find(T(29250) + QStringLiteral("\r\n")), nullptr);
+    EXPECT_NE(record.Find(QStringLiteral("- 1 -")), nullptr);
+    EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
+}
+
+TEST_F(ChannelPrintTest, TableRowsAreSortedAndCountedFiftySixAPage) {
+    QList<int> numbers = Range(4, 57);
+    numbers = QList<int>{3, 1, 2} + numbers; // 57 records
+    SetChannels(numbers);
+    RunJob({0});
+    EXPECT_EQ(record.newPages, 2);
+    const QStringList first = GroupPositions(1);
+    ASSERT_EQ(first.size(), 112);
+    EXPECT_EQ(first.mid(0, 6), (QStringList{"1", "1", "1", "2", "1", "3"}));
+    EXPECT_EQ(first.mid(32, 2), (QStringList{"2", "1"}));  // channel 17
+    EXPECT_EQ(GroupPositions(2), (QStringList{"4", "9"})); // channel 57 alone
+    EXPECT_NE(record.Find(QStringLiteral("- 2 -"), 2), nullptr);
+    EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
+}
+
+TEST_F(ChannelPrintTest, TableTakesItsHeadingsAndListTextsFromTheGridPage) {
+    SetChannels({128});
+    gEditData.Channels[0].TxTone = 3;
+    gEditData.Channels[0].OffsetDir = 2;
+    gEditData.Channels[0].Offset.Assign(QStringLiteral("0500000"));
+    gHabits.TxAsOffset = true;
+    std::unique_ptr<QWidget> grid(Platform::Forms::Create(QStringLiteral("frmCommChInfo")));
+    auto* table = grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+    QStringList headers;
+    for (int c = 0; c < table->columnCount(); ++c)
+        headers << table->item(0, c)->text();
+    const auto header = [&headers](int c) { return headers.value(c); };
+    auto* tones = grid->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    const QString tone0 = tones->itemText(0);
+    const QString tone3 = tones->itemText(3);
+    const QString groupLabel = grid->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    grid.reset();
+
+    Platform::Forms::Create(QStringLiteral("frmCommChInfo")); // the user has it open
+    RunJob({0});
+    gHabits.TxAsOffset = false;
+    EXPECT_EQ(record.RowOf(groupLabel),
+              (QStringList{groupLabel, header(1), header(4), header(6), header(8)}));
+    EXPECT_EQ(record.RowOf(header(0)), (QStringList{header(0), header(2), header(5), header(7),
+                                                    header(9) + QStringLiteral("\r\n")}));
+    const QStringList row = record.RowOf(QStringLiteral("16"));
+    ASSERT_EQ(row.size(), 10);
+    EXPECT_EQ(row.mid(0, 6), (QStringList{"8", "16", "435.10128", "+5.00000", tone0, tone3}));
+    // the open grid page was closed by printing
+    EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
+}
+
+TEST_F(ChannelPrintTest, DetailBlocksFivePerPageWithTheEditorsWords) {
+    SetChannels({1, 2, 3, 4, 5, 17});
+    gEditData.Channels[5].Call1 = 5;
+    gEditData.Channels[5].Call2 = 0;
+    gEditData.Channels[5].ScanSkip = 1;
+    RunJob({0, 1});
+    EXPECT_EQ(record.newPages, 2);
+    const QString heading17 = T(15029) + QStringLiteral(" 2   ") + T(15001) + QStringLiteral(" 1");
+    const auto* h = record.Find(heading17, 2);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->x, 50);
+    // 12 lines a block: heading and eleven lines
+    QList<double> ys;
+    for (const auto& l : record.lines)
+        if (l.page == 2 && l.y >= h->y && !ys.contains(l.y)) ys << l.y;
+    EXPECT_EQ(ys.size(), 12 + 1); // and the footer
+
+    std::unique_ptr<QWidget> editor(Platform::Forms::Create(QStringLiteral("FrmCHInfoEdit")));
+    const auto caption = [&editor](const char* name, int index) {
+        for (auto* w : editor->findChildren<QWidget*>(QLatin1String(name)))
+            if (w->property("Index").toInt() == index) {
+                if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+                if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+            }
+        return QString();
+    };
+    const QString rx = caption("Label3", 0), call1 = caption("Label3", 8);
+    const QString skip = caption("Check1", 0), call2 = caption("Label3", 10);
+    editor.reset();
+    const auto rowOn2 = [this](const QString& label) {
+        QStringList row;
+        const auto* first = record.Find(label, 2);
+        for (const auto& l : record.lines)
+            if (first && l.page == 2 && l.y == first->y) row << l.text;
+        return row;
+    };
+    EXPECT_EQ(rowOn2(rx).value(1), T(15030)); // tone 0
+    EXPECT_EQ(rowOn2(call1), (QStringList{call1, "5", call2, T(14013)}));
+    EXPECT_EQ(rowOn2(skip).value(1), On());
+    EXPECT_NE(record.Find(QStringLiteral("435.10017 MHz"), 2), nullptr);
+    EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmCHInfoEdit")));
+}
+
+TEST_F(ChannelPrintTest, DetailsCloseAnOpenEditorButLeaveTheGrid) {
+    SetChannels({1});
+    Platform::Forms::Create(QStringLiteral("frmCommChInfo"));
+    Platform::Forms::Create(QStringLiteral("FrmCHInfoEdit"));
+    RunJob({0, 1});
+    EXPECT_TRUE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
+    EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmCHInfoEdit")));
+    EXPECT_TRUE(record.ended);
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+#include "PrintFixture.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+class PrintDialogTest : public PrintTest {
+protected:
+    void SetUp() override {
+        PrintTest::SetUp();
+        gEditData.ChannelCount = 0;
+        dialog.reset(
+            qobject_cast<QDialog*>(Platform::Forms::Create(QStringLiteral("FrmPrintList"))));
+        ASSERT_NE(dialog, nullptr);
+        dialog->show();
+    }
+    void TearDown() override {
+        dialog.reset();
+        PrintTest::TearDown();
+    }
+    QCheckBox* Box(int i) const {
+        for (auto* b : dialog->findChildren<QCheckBox*>(QStringLiteral("Check1")))
+            if (b->property("Index").toInt() == i) return b;
+        return nullptr;
+    }
+    QCheckBox* Details() const { return dialog->findChild<QCheckBox*>(QStringLiteral("Check2")); }
+    void Click(const char* button) const {
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+    }
+    // The section titles in the order the job printed them.
+    QStringList Titles() const {
+        QStringList titles;
+        for (const auto& l : record.lines)
+            if (l.text.endsWith(QStringLiteral("\r\n\r\n")) || l.text == T(29250) + "\r\n")
+                titles << l.text.trimmed();
+        return titles;
+    }
+
+    std::unique_ptr<QDialog> dialog;
+};
+
+TEST_F(PrintDialogTest, CaptionsComeFromTheLanguageTexts) {
+    EXPECT_EQ(dialog->windowTitle(), T(29200));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(Box(i)->text(), T(29250 + i));
+    EXPECT_EQ(Details()->text(), T(29270));
+    EXPECT_EQ(dialog->findChild<QPushButton*>("CommandOK")->text(), T(9017));
+    EXPECT_FALSE(T(29230).isEmpty());
+}
+
+TEST_F(PrintDialogTest, DetailsFollowTheChannelBoxAndDoNotCountAlone) {
+    EXPECT_FALSE(Details()->isEnabled());
+    Box(0)->click();
+    EXPECT_TRUE(Details()->isEnabled());
+    Details()->click();
+    Box(0)->click();
+    EXPECT_FALSE(Details()->isEnabled());
+    EXPECT_TRUE(Details()->isChecked());
+    Click("CommandOK");
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.shown[0].text, T(29230));
+    EXPECT_EQ(messages.shown[0].style, Platform::Mb::Exclamation);
+    EXPECT_EQ(dialogs.shown, 0);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(PrintDialogTest, SelectAllAndClearAllLeaveTheDetailsTick) {
+    Details()->setEnabled(true);
+    Details()->setChecked(true);
+    Click("CommandSelAll");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_TRUE(Box(i)->isChecked());
+    EXPECT_TRUE(Details()->isEnabled());
+    Click("CommandClrAll");
+    for (int i = 0; i < 8; ++i)
+        EXPECT_FALSE(Box(i)->isChecked());
+    EXPECT_FALSE(Details()->isEnabled());
+    EXPECT_TRUE(Details()->isChecked());
+    Click("CommandOK");
+    EXPECT_EQ(messages.CountOf(T(29230)), 1);
+}
+
+TEST_F(PrintDialogTest, CancelledPrinterDialogPrintsNothingAndKeepsTheDialog) {
+    Click("CommandSet"); // a cancelled set-up does nothing
+    EXPECT_EQ(dialogs.setupShown, 1);
+    Box(1)->click();
+    dialogs.answers = {false};
+    Click("CommandOK");
+    EXPECT_EQ(ModPrint::gPrintDone, 0);
+    EXPECT_TRUE(record.lines.isEmpty());
+    EXPECT_FALSE(record.ended);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(Box(1)->isChecked());
+    Click("CommandOK"); // asks for the printer again and prints
+    EXPECT_EQ(dialogs.shown, 2);
+    EXPECT_EQ(ModPrint::gPrintDone, -1);
+    EXPECT_TRUE(record.ended);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(PrintDialogTest, SectionsPrintInBoxOrderWithPagesNumberedThrough) {
+    Click("CommandSelAll");
+    Box(3)->click(); // not the keys
+    Click("CommandOK");
+    ASSERT_EQ(ModPrint::gPrintSelection, (std::array<qint16, 9>{1, 0, 1, 1, 0, 1, 1, 1, 1}));
+    const auto caption = [](const char* window) {
+        std::unique_ptr<QWidget> page(Platform::Forms::Create(QLatin1String(window)));
+        return page->windowTitle();
+    };
+    const QStringList expected{T(29250),
+                               caption("FrmOptFeatures"),
+                               caption("FrmDTMF"),
+                               caption("FrmScan"),
+                               caption("FrmAlert"),
+                               caption("FrmEmbMsg"),
+                               caption("FrmRadioInfo")};
+    EXPECT_EQ(Titles(), expected);
+    for (int page = 1; page <= 7; ++page)
+        EXPECT_NE(record.Find(QStringLiteral("- %1 -").arg(page), page), nullptr) << page;
+    EXPECT_EQ(record.newPages, 7);
+    EXPECT_TRUE(record.ended);
+    // printing closed the hidden pages again
+    EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmDTMF")));
+}
+
+TEST_F(PrintDialogTest, AnErrorStopsTheJobWithoutEndingTheDocument) {
+    // a section whose page cannot be made stops the job where it is
+    Platform::Forms::UnregisterFactory(QStringLiteral("FrmDTMF"));
+    Click("CommandSelAll");
+    Click("CommandOK");
+    Pages::RegisterForms();
+    EXPECT_EQ(ModPrint::gPrintDone, 0);
+    EXPECT_FALSE(record.ended);
+    EXPECT_EQ(record.newPages, 2); // channels and options only
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+} // namespace
