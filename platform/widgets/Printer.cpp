@@ -19,6 +19,8 @@ public:
         font_ = painter_.font();
         painter_.setFont(font_);
     }
+    // A document that was not ended (the job stopped on an error) is closed
+    // with the pages it has.
     ~PaintPrinter() override {
         if (painter_.isActive()) painter_.end();
     }
@@ -40,16 +42,22 @@ public:
     double TextWidth(const QString& text) const override {
         return QFontMetricsF(font_, &device_).horizontalAdvance(text);
     }
+    // Lines are set solid: one line is as high as the font's size. The report
+    // counts its rows (56 table rows, 5 channel blocks a page) rather than
+    // measuring them, and with the font's own line spacing they would run
+    // past the footer of a sheet.
     void Print(const QString& text) override {
         const QFontMetricsF metrics(font_, &device_);
+        const double pitch = font_.pointSizeF() * device_.resolution() / 72.0;
+        const double baseline = pitch * metrics.ascent() / metrics.height();
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         for (const QString& line : lines) {
             if (!line.isEmpty()) {
                 StartPendingPage();
-                painter_.drawText(QPointF(x_, y_ + metrics.ascent()), line);
+                painter_.drawText(QPointF(x_, y_ + baseline), line);
             }
             x_ = 0;
-            y_ += metrics.lineSpacing();
+            y_ += pitch;
         }
     }
     void NewPage() override {

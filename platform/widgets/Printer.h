@@ -49,7 +49,8 @@ QPrinter& ProgramPrinter();
 // A printer that draws on a printer device with QPainter. The document starts
 // when it is made (PrinterError when it cannot). A new page is only added to
 // the device when something is printed on it, so a document that ends right
-// after a new page has no blank last sheet.
+// after a new page has no blank last sheet. A printer destroyed before its
+// end of document closes the document with the pages printed so far.
 std::unique_ptr<Printer> MakePaintPrinter(QPrinter& device);
 
 // The printer dialog and its set-up form. Both return false when the user

@@ -119,7 +119,9 @@ TEST_F(PagePrintTest, EmbeddedMessageKeepsItsFourRows) {
     EXPECT_EQ(Rows(), (QStringList{"", "", "", ""}));
     EXPECT_EQ(record.lines.last().text, QStringLiteral("- 1 -"));
     for (const auto& l : record.lines) {
-        if (l.text.isEmpty()) EXPECT_EQ(l.x, 200);
+        if (l.text.isEmpty()) {
+            EXPECT_EQ(l.x, 200);
+        }
     }
 }
 

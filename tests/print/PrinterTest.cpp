@@ -95,7 +95,7 @@ TEST(PaintPrinterTest, LinesPagesAndTheDocumentOnAPdfDevice) {
     printer->SetCurrentX(100);
     printer->Print(QStringLiteral("one"));
     const double line = printer->CurrentY();
-    EXPECT_GT(line, 0);
+    EXPECT_DOUBLE_EQ(line, 10.0 * device.resolution() / 72); // set solid
     EXPECT_EQ(printer->CurrentX(), 0);
     // a text and two CR LF pairs: two empty lines after it
     printer->Print(QStringLiteral("two\r\n\r\n"));
@@ -108,6 +108,20 @@ TEST(PaintPrinterTest, LinesPagesAndTheDocumentOnAPdfDevice) {
     printer->NewPage(); // nothing follows: no blank sheet
     printer->EndDoc();
     EXPECT_EQ(PdfPageCount(path), 2);
+}
+
+TEST(PaintPrinterTest, ADocumentNotEndedKeepsThePagesPrintedSoFar) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stopped.pdf"));
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(path);
+    {
+        auto printer = Platform::MakePaintPrinter(device);
+        printer->Print(QStringLiteral("first section"));
+        printer->NewPage();
+    }
+    EXPECT_EQ(PdfPageCount(path), 1);
 }
 
 TEST_F(PrintTest, AWholeJobGoesIntoOnePdfDocument) {
@@ -128,4 +142,73 @@ TEST_F(PrintTest, AWholeJobGoesIntoOnePdfDocument) {
     EXPECT_EQ(PdfPageCount(path), 9);
     if (qEnvironmentVariableIsSet("CORVAN_KEEP_PDF"))
         QFile::copy(path, qEnvironmentVariable("CORVAN_KEEP_PDF"));
+}
+
+namespace {
+
+// Passes every call on to a real printer and notes the lowest line start.
+class WatchingPrinter final : public Platform::Printer {
+public:
+    WatchingPrinter(std::unique_ptr<Platform::Printer> real, double& lowestEnd)
+        : lowestEnd(lowestEnd), real_(std::move(real)) {}
+    void SetFontSize(double points) override { real_->SetFontSize(points); }
+    void SetFontBold(bool bold) override { real_->SetFontBold(bold); }
+    double CurrentX() const override { return real_->CurrentX(); }
+    void SetCurrentX(double x) override { real_->SetCurrentX(x); }
+    double CurrentY() const override { return real_->CurrentY(); }
+    void SetCurrentY(double y) override { real_->SetCurrentY(y); }
+    double ScaleWidth() const override { return real_->ScaleWidth(); }
+    double ScaleHeight() const override { return real_->ScaleHeight(); }
+    double TextWidth(const QString& text) const override { return real_->TextWidth(text); }
+    void Print(const QString& text) override {
+        if (!text.startsWith(QStringLiteral("- "))) lowestEnd = std::max(lowestEnd, LineEnd(text));
+        real_->Print(text);
+    }
+    void NewPage() override { real_->NewPage(); }
+    void EndDoc() override { real_->EndDoc(); }
+    int Page() const override { return real_->Page(); }
+
+    double& lowestEnd; // where the lowest text line ends
+
+private:
+    double LineEnd(const QString& text) {
+        const double y = real_->CurrentY();
+        QString probe = text;
+        while (probe.endsWith(QStringLiteral("\r\n")))
+            probe.chop(2);
+        // the line's height: what one print moves down
+        real_->SetCurrentY(0);
+        real_->Print(QString());
+        const double pitch = real_->CurrentY();
+        real_->SetCurrentY(y);
+        return y + pitch * (probe.count(QStringLiteral("\r\n")) + 1);
+    }
+    std::unique_ptr<Platform::Printer> real_;
+};
+
+} // namespace
+
+TEST_F(PrintTest, FullChannelPagesStayAboveTheFooterOnA4) {
+    QTemporaryDir dir;
+    double lowestEnd = 0;
+    Print::SetPrinterMaker([&lowestEnd](QPrinter& device) -> std::unique_ptr<Platform::Printer> {
+        return std::make_unique<WatchingPrinter>(Platform::MakePaintPrinter(device), lowestEnd);
+    });
+    QPrinter& device = Platform::ProgramPrinter();
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setOutputFileName(dir.filePath(QStringLiteral("full.pdf")));
+    gEditData.ChannelCount = 56;
+    for (int k = 0; k < 56; ++k) {
+        gEditData.Channels[k].Number = static_cast<qint16>(k + 1);
+        gEditData.Channels[k].RxFreq.Assign(QStringLiteral("43510000"));
+    }
+    for (const auto& selection : {std::initializer_list<int>{0}, {0, 1}}) {
+        lowestEnd = 0;
+        RunJob(selection);
+        EXPECT_GT(lowestEnd, 0);
+        EXPECT_EQ(ModPrint::gPrintDone, -1);
+        const double footer = device.height() * 0.97;
+        EXPECT_LT(lowestEnd, footer) << selection.size();
+    }
 }

@@ -9,7 +9,7 @@
 // one given, or a sample with channels in the first group. The radio
 // information view is shown with the information of a sample radio; the batch
 // channel page with its values and with its item choice; the feature pages and
-// the model and test-data dialogs follow.
+// the model, test-data and print selection dialogs follow.
 // The program folder of the build supplies language files and pictures;
 // nothing is written there.
 #include "channels/Channels.h"
@@ -40,6 +40,7 @@
 #include "platform/SysLocale.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/FormLoader.h"
+#include "print/Print.h"
 #include "shell/FrmMulSet.h"
 #include "shell/FrmSetLanguage.h"
 #include "shell/ModMain.h"
@@ -111,7 +112,7 @@ void FillSampleRadioInfo() {
 }
 
 // Dialogs shown one after the other.
-const QStringList kDialogs = {"FrmModelInfo", "FrmTestData"};
+const QStringList kDialogs = {"FrmModelInfo", "FrmTestData", "FrmPrintList"};
 
 } // namespace
 
@@ -165,6 +166,7 @@ int main(int argc, char** argv) {
 
     Channels::RegisterForms();
     Pages::RegisterForms();
+    Print::RegisterForms();
     frmMain::SetChannelEditRunner(ModCHEdit::RunCommand);
     frmMain::SetEditCommandsUpdater(ModCHEdit::UpdateEditCommands);
     bool ok = true;
@@ -251,7 +253,7 @@ int main(int argc, char** argv) {
                 ok = false;
             }
         }
-        // the model and test-data dialogs
+        // the model, test-data and print selection dialogs
         for (const QString& dialog : kDialogs) {
             QWidget* w = Platform::Forms::Create(dialog);
             if (w) w->show();
