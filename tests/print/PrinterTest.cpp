@@ -172,7 +172,7 @@ public:
 
 private:
     double LineEnd(const QString& text) {
-        const double y = real_->CurrentY();
+        const double x = real_->CurrentX(), y = real_->CurrentY();
         QString probe = text;
         while (probe.endsWith(QStringLiteral("\r\n")))
             probe.chop(2);
@@ -180,6 +180,7 @@ private:
         real_->SetCurrentY(0);
         real_->Print(QString());
         const double pitch = real_->CurrentY();
+        real_->SetCurrentX(x);
         real_->SetCurrentY(y);
         return y + pitch * (probe.count(QStringLiteral("\r\n")) + 1);
     }
@@ -210,5 +211,8 @@ TEST_F(PrintTest, FullChannelPagesStayAboveTheFooterOnA4) {
         EXPECT_EQ(ModPrint::gPrintDone, -1);
         const double footer = device.height() * 0.97;
         EXPECT_LT(lowestEnd, footer) << selection.size();
+        if (qEnvironmentVariableIsSet("CORVAN_KEEP_PDF"))
+            QFile::copy(device.outputFileName(), qEnvironmentVariable("CORVAN_KEEP_PDF") +
+                                                     QString::number(selection.size()));
     }
 }
