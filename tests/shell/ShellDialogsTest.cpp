@@ -5,6 +5,7 @@
 #include "data/widgets/ModRidTextMenu.h"
 #include "link/ModComm.h"
 #include "link/widgets/FrmPassWord.h"
+#include "link/widgets/LinkForms.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
@@ -355,6 +356,36 @@ TEST_F(MulSetDialogTest, CancelSwitchesNothingOnAndChineseHasItsOwnCaption) {
     EXPECT_EQ(dialog.Command1->text(), QStringLiteral("确定"));
     dialog.Command2->click();
     EXPECT_FALSE(gMulWriteOn);
+}
+
+class PasswordItemTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        LinkForms::RegisterForms();
+    }
+    void TearDown() override {
+        for (const char* name : {"FrmPassWord", "FrmSetComm", "LoadFrmLink"})
+            Platform::Forms::UnregisterFactory(QLatin1String(name));
+        ShellTest::TearDown();
+    }
+};
+
+TEST_F(PasswordItemTest, TheProgramMenuTakesTheRadioPassword) {
+    LoadMain();
+    QAction* item = main->findChild<QAction*>(QStringLiteral("MnuProPassWord"));
+    ASSERT_TRUE(item && item->isEnabled());
+    gPassWordMode = 0;
+    gProgPassword = QStringLiteral("12");
+    WhenModal<FrmPassWord>([](FrmPassWord* d) {
+        EXPECT_EQ(d->Text1->text(), "12"); // the password given before is offered
+        d->Text1->setText(QStringLiteral("4321"));
+        d->CommandOK->click();
+    });
+    item->trigger();
+    EXPECT_EQ(gProgPassword, "4321");
+    EXPECT_TRUE(gPasswordGiven);
+    EXPECT_EQ(LoadedCount("FrmPassWord"), 0);
 }
 
 } // namespace
