@@ -9,6 +9,7 @@
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
+#include "tests/pages/PageFixture.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -27,38 +28,17 @@ namespace {
 
 using Pages::FeaturePage;
 
-class RadioInfoPageTest : public ::testing::Test {
+class RadioInfoPageTest : public PageFixture {
 protected:
-    void SetUp() override {
-        TestSupport::ResetProgram();
-        gHelpOn = true;
-        gLock = 0;
-        Pages::RegisterForms();
-    }
     void TearDown() override {
-        for (QObject* form : Platform::Forms::Loaded())
-            if (form->objectName() == "FrmRadioInfo") delete form;
         Platform::Forms::SetChildHost({});
         Platform::Help::SetOpener({});
         gCurrentLanguage = 1;
-        gLock = 0;
+        PageFixture::TearDown();
     }
 
     // Loads the view as the printed report does: made, never shown.
-    FeaturePage* LoadHidden() {
-        auto* page = qobject_cast<FeaturePage*>(Platform::Forms::Create("FrmRadioInfo"));
-        EXPECT_NE(page, nullptr);
-        return page;
-    }
-
-    // A control by name and (for a member of a control array) index.
-    static QWidget* Control(QWidget* page, const char* name, int index = -1) {
-        for (QWidget* w : page->findChildren<QWidget*>(name))
-            if (index < 0 || w->property("Index").toInt() == index) return w;
-        return nullptr;
-    }
-
-    TestSupport::TempProgram program;
+    static FeaturePage* LoadHidden() { return Open("FrmRadioInfo"); }
 };
 
 TEST_F(RadioInfoPageTest, LoadedHiddenItShowsTheRecordWithFixedTextsCutAtTheirNul) {
