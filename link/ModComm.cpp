@@ -200,18 +200,31 @@ void OnResendRequest() {
         RetryTestBlock();
         return;
     }
-    if (gCommType == 2 && (gWriteStep == 4 || gWriteStep == 69)) {
+    if (gCommType == 2 && gWriteStep == 4) {
         const int i = BlockIndex();
         if (i < 0 || gBlockRetries[i] < 1) {
-            // "END" that is never taken ends as an unanswered "END" does.
-            if (gWriteStep == 69)
-                FinishComm(true);
-            else
-                AskRetry();
+            AskRetry();
             return;
         }
         --gBlockRetries[i];
         SendWriteCurrent();
+        return;
+    }
+    // "END" refused: said again within the resends of the slot past the last
+    // block; a radio that never takes it is a failed exchange, not a success,
+    // since it may still be in programming mode.
+    const bool endRefused = (gCommType == 2 && gWriteStep == 69) ||
+                            ((gCommType == 1 || gCommType == 3) && gReadStep == 69);
+    if (endRefused) {
+        const int i = BlockIndex();
+        if (i >= 0 && gBlockRetries[i] >= 1) {
+            --gBlockRetries[i];
+            SendEnd();
+        } else if (gCommType == 3) {
+            RetryHandshake();
+        } else {
+            AskRetry();
+        }
         return;
     }
     // Outside a write's blocks there is nothing to send again: treated as

@@ -259,6 +259,68 @@ TEST_F(ReadTest, RepliesDuringAQuestionAreIgnored) {
     EXPECT_EQ(slow.texts.count(GetLangText(9010)), 1);
 }
 
+// "END" answered with "send again" is said again, within the resends of a
+// block; the session ends well only once the radio has taken it.
+class EndRefusedTest : public ReadTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override {
+        ReadTest::SetUp();
+        QByteArray area(kRadioInfoSize, static_cast<char>(0xFF));
+        area.replace(0x30, 8, QByteArray("SN123456"));
+        radio.SetMemory(kImageSize, area);
+    }
+    void Run() {
+        switch (GetParam()) {
+        case 1:
+            Read();
+            break;
+        case 2:
+            Write();
+            break;
+        default:
+            commands.ReadRMGDataFromRadio();
+            ASSERT_TRUE(WaitIdle());
+        }
+    }
+    bool Succeeded() const {
+        switch (GetParam()) {
+        case 1:
+            return Shown(9009) == 1;
+        case 2:
+            return Shown(9010) == 1;
+        default:
+            return gLocalInfo.SerialNumber.Text().startsWith("SN123456");
+        }
+    }
+    // The questions before the error: a read and a write ask first.
+    QList<int> AnswersThenCancel() const {
+        return GetParam() == 3 ? QList<int>{Mb::IdCancel} : QList<int>{Mb::IdOK, Mb::IdCancel};
+    }
+};
+
+TEST_P(EndRefusedTest, EndIsSaidAgainUntilTheRadioTakesIt) {
+    Update([](SimRadio::Setup& s) { s.resendEndCount = 2; });
+    Run();
+    EXPECT_TRUE(Succeeded());
+    EXPECT_EQ(radio.CurrentCounters().ends, 3);
+    EXPECT_EQ(Shown(9008), 0);
+}
+
+TEST_P(EndRefusedTest, RadioThatNeverTakesEndIsACommunicationError) {
+    Update([](SimRadio::Setup& s) { s.resendEndCount = -1; });
+    messages.answers = AnswersThenCancel();
+    Run();
+    EXPECT_FALSE(Succeeded());
+    EXPECT_EQ(Shown(9008), 1);
+    // three resends, then the "END" of the failed session
+    EXPECT_TRUE(WaitFor([this] { return radio.CurrentCounters().ends == 5; }));
+    EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+    EXPECT_EQ(gCommType, 0);
+    if (GetParam() == 1) ExpectNothingLost();
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadWriteInformation, EndRefusedTest, ::testing::Values(1, 2, 3));
+
 class WriteTest : public LinkTest {
 protected:
     void SetUp() override {

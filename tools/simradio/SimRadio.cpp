@@ -358,7 +358,13 @@ bool SimRadio::TakeFrame(QByteArray& reply, const Line& line) {
         }
         input_.remove(0, 3);
         ++counters_.ends;
-        if (!deaf && !s.dropEndReply) reply = QByteArray(1, char(0x06));
+        if (deaf || s.dropEndReply) return true;
+        if (UseFault(s.resendEndCount)) {
+            ++counters_.resendRequests;
+            reply = QByteArray(1, char(0x0A));
+            return true;
+        }
+        reply = QByteArray(1, char(0x06));
         return true;
     }
     input_.remove(0, 1);

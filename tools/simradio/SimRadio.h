@@ -40,6 +40,7 @@ public:
         int splitGapMs = 3;         // ... with this pause between them
         bool trailingNoise = false; // a stray byte follows each reply
         bool dropEndReply = false;  // "END" goes unanswered
+        int resendEndCount = 0;     // "END" gets 0x0A this many times
         int duplicateAddress = -1;  // read replies for this address come twice
         // The line settings the radio is set to: on any other the frames reach
         // it garbled and it answers nothing. -1 / 0: any.

@@ -79,6 +79,9 @@ int main(int argc, char** argv) {
         {QStringLiteral("resend"),
          QStringLiteral("Answers \"send again\" to writes at ADDR (hex)."),
          QStringLiteral("ADDR[:COUNT]")},
+        {QStringLiteral("resend-end"),
+         QStringLiteral("Answers \"send again\" to the first N \"END\"s (-1: every one)."),
+         QStringLiteral("N"), QStringLiteral("0")},
         {QStringLiteral("split"), QStringLiteral("Sends each reply in N pieces."),
          QStringLiteral("N"), QStringLiteral("1")},
         {QStringLiteral("noise"), QStringLiteral("A stray byte follows each reply.")},
@@ -101,6 +104,7 @@ int main(int argc, char** argv) {
     setup.paced = parser.isSet(QStringLiteral("paced"));
     setup.silent = parser.isSet(QStringLiteral("silent"));
     setup.ignoreHandshakes = parser.value(QStringLiteral("ignore-handshakes")).toInt();
+    setup.resendEndCount = parser.value(QStringLiteral("resend-end")).toInt();
     setup.splitPieces = qMax(1, parser.value(QStringLiteral("split")).toInt());
     setup.trailingNoise = parser.isSet(QStringLiteral("noise"));
     setup.echo = parser.isSet(QStringLiteral("echo"));
