@@ -32,15 +32,13 @@ void ReadTestFile(const QString& path, TTestBlock& destination) {
     destination = block;
 }
 
+QByteArray TestFileBytes(const TTestBlock& block) {
+    return QByteArray(reinterpret_cast<const char*>(block.data()), kTestBlockSize);
+}
+
 bool WriteTestFile(const QString& path, const TTestBlock& source) {
-    // The block is the file's first record; what stood after it is kept.
-    QByteArray bytes;
-    {
-        QFile old(path);
-        if (old.exists() && old.open(QIODevice::ReadOnly)) bytes = old.readAll();
-    }
-    if (bytes.size() < kTestBlockSize) bytes.resize(kTestBlockSize);
-    std::copy(source.begin(), source.end(), bytes.begin());
+    // The file is the block alone: whatever a longer file held after it goes.
+    const QByteArray bytes = TestFileBytes(source);
     QSaveFile out(path);
     return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
 }

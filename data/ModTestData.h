@@ -2,6 +2,7 @@
 
 #include "data/RadioData.h"
 
+#include <QByteArray>
 #include <QString>
 
 // The factory test-data switch and the 16-byte test block files.
@@ -14,7 +15,9 @@ inline constexpr const char* kMarker = "ZT615_3318_Bench_CalibrationKey";
 void LoadTestMode();
 // Reads the first 16 bytes of the file when it exists; nothing otherwise.
 void ReadTestFile(const QString& path, TTestBlock& destination);
-// Writes the 16 bytes as the file's first record. False when it failed.
+// The 16 bytes of a ".ted" file.
+QByteArray TestFileBytes(const TTestBlock& block);
+// Writes the file as exactly the 16 bytes. False when it failed.
 bool WriteTestFile(const QString& path, const TTestBlock& source);
 void LoadTedForDat(const QString& datPath);
 bool SaveTedForDat(const QString& datPath);

@@ -1,6 +1,8 @@
 #include "pages/FrmTestData.h"
 
 #include "data/ConfigFiles.h"
+#include "data/DatLayout.h"
+#include "data/ModFunLang.h"
 #include "data/ModTestData.h"
 #include "data/ProgramSettings.h"
 #include "data/SharedState.h"
@@ -8,6 +10,7 @@
 #include "pages/FeaturePage.h"
 #include "pages/PageInputs.h"
 #include "platform/Forms.h"
+#include "platform/MsgBox.h"
 #include "platform/Numbers.h"
 #include "platform/widgets/FileDialogs.h"
 
@@ -103,10 +106,15 @@ QString FrmTestData::CorrectByte(const QString& text) {
 }
 
 bool FrmTestData::IsConfigurationFile(const QString& path) {
+    if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive)) return true;
     const QFileInfo chosen(path);
+    if (!chosen.exists()) return false;
+    // the current configuration, or a file of a configuration's length under
+    // another name
     const QFileInfo data(gDataFileName);
-    return chosen.exists() && data.exists() &&
-           chosen.canonicalFilePath() == data.canonicalFilePath();
+    if (data.exists() && chosen.canonicalFilePath() == data.canonicalFilePath()) return true;
+    return chosen.isFile() &&
+           (chosen.size() == DatLayout::kFileSize || chosen.size() == DatLayout::kShortFileSize);
 }
 
 void FrmTestData::SetLanguageCaptions() {
@@ -145,8 +153,13 @@ void FrmTestData::SaveFile() {
     const QString proposed = ModFreFile::SideFileName(gDataFileName, QStringLiteral(".ted"));
     const QString path =
         Platform::FileDialogs::GetSaveFileName(this, Filter(), proposed, QStringLiteral("ted"));
-    if (path.isEmpty() || IsConfigurationFile(path)) return;
-    ModTestData::WriteTestFile(path, work_);
+    if (path.isEmpty()) return;
+    if (IsConfigurationFile(path)) {
+        Platform::MsgBox(ModFunLang::GetLangText(9080),
+                         Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+        return;
+    }
+    if (!ModTestData::WriteTestFile(path, work_)) Platform::MsgBox(ModFunLang::GetLangText(9002));
 }
 
 bool FrmTestData::eventFilter(QObject* watched, QEvent* event) {

@@ -23,8 +23,9 @@ public:
     // What a box shows for its text: "0" for anything that is not a number,
     // else the whole number held to 0..255, written plainly.
     static QString CorrectByte(const QString& text);
-    // Whether a chosen save path names the configuration file itself, which a
-    // test block must never overwrite.
+    // Whether a chosen save path names a configuration file (a ".dat" file,
+    // the current configuration, or a file of a configuration's length), which
+    // a test block must never overwrite.
     static bool IsConfigurationFile(const QString& path);
 
     Q_INVOKABLE void LoadFile();

@@ -1,3 +1,4 @@
+#include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
@@ -118,14 +119,40 @@ TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
     EXPECT_EQ(gEditTestBlock[15], 115);
 }
 
-TEST_F(TestDataDialogTest, SaveNeverOverwritesTheConfigurationFile) {
+// Save writes the 16 bytes alone, refuses any configuration file with a
+// message, and reports a write that failed.
+TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
+    TestSupport::RecordingMessages messages;
     gDataFileName = program.ProgramDir() + "/radio.dat";
     const QByteArray config(8597, 'C');
     program.WriteFile("radio.dat", config);
-    dialogs.savePath = gDataFileName;
+    program.WriteFile("other.DAT", config);
+    program.WriteFile("renamed.ted", config);
+    program.WriteFile("bench.ted", QByteArray(40, 'x'));
     auto dialog = Open();
-    Press(dialog.get(), "Command1", 1);
+    for (const char* name : {"radio.dat", "other.DAT", "renamed.ted", "new.dat"}) {
+        dialogs.savePath = program.ProgramDir() + u'/' + QLatin1String(name);
+        Press(dialog.get(), "Command1", 1);
+    }
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 4);
     EXPECT_EQ(program.ReadFile("radio.dat"), config);
+    EXPECT_EQ(program.ReadFile("other.DAT"), config);
+    EXPECT_EQ(program.ReadFile("renamed.ted"), config);
+    EXPECT_FALSE(QFile::exists(program.ProgramDir() + "/new.dat"));
+
+    dialogs.savePath = program.ProgramDir() + "/bench.ted";
+    Press(dialog.get(), "Command1", 1);
+    QByteArray expected;
+    for (int i = 0; i < 16; ++i)
+        expected.append(static_cast<char>(100 + i));
+    EXPECT_EQ(program.ReadFile("bench.ted"), expected);
+    EXPECT_EQ(messages.Count(), 4);
+
+    dialogs.savePath = program.ProgramDir() + "/no-such-folder/bench.ted";
+    Press(dialog.get(), "Command1", 1);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9002)), 1);
+    Press(dialog.get(), "CommandCancel");
+    EXPECT_EQ(gEditTestBlock[0], 100);
 }
 
 TEST_F(TestDataDialogTest, ChineseCaptionsAreItsOwnAndByteNamesStay) {
