@@ -1120,16 +1120,17 @@ void frmMain::FileImport() {
 void frmMain::OpenDocument(bool import) {
     const QString path = Platform::FileDialogs::GetOpenFileName(this, dialogFilter_);
     if (path.isEmpty()) return;
-    const QString previous = gDataFileName;
+    ownFileWhileOpening_ = gDataFileName;
     gDataFileName = path;
     CloseCurAllWindows();
     const bool opened =
         import ? ModShowFreFun::ReopenDataFile(this) : ModShowFreFun::OpenDataFile(this);
     // A refused file must not become the file that the next Save writes.
     if (!opened) {
-        gDataFileName = previous;
+        gDataFileName = ownFileWhileOpening_;
         ShowMainTxt();
     }
+    ownFileWhileOpening_.clear();
 }
 
 bool frmMain::FileSave() {
@@ -1163,7 +1164,16 @@ bool frmMain::AskSaveBeforeSwitch() {
     if (!ModShowFreFun::IsDataModified()) return true;
     const int answer = AskSaveChanges();
     if (answer == Platform::Mb::IdCancel) return false;
-    return answer == Platform::Mb::IdNo || FileSave();
+    if (answer == Platform::Mb::IdNo) return true;
+    if (ownFileWhileOpening_.isEmpty()) return FileSave();
+    // The file being opened needs the other version: the data is saved to its
+    // own file, never over the file being opened.
+    const QString opening = gDataFileName;
+    gDataFileName = ownFileWhileOpening_;
+    const bool saved = FileSave();
+    ownFileWhileOpening_ = gDataFileName;
+    gDataFileName = opening;
+    return saved;
 }
 
 void frmMain::HelpTopic() {

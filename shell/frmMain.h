@@ -152,5 +152,8 @@ private:
     bool moveTree = false;
     int dragStartX_ = 0;
     bool leavingWithoutQuestion_ = false;
+    // While a file is being opened gDataFileName names it; the data on
+    // screen still belongs to this file (empty when no open is in progress).
+    QString ownFileWhileOpening_;
     bool unloaded_ = false;
 };
