@@ -32,13 +32,15 @@ constexpr ToneBytes kTones[] = {
 };
 
 // The options packed into bytes 10-14: bits hi..lo of the byte. A radio value
-// above max reads as 0.
+// above max, the last value the channel editors offer, reads as def, the
+// field's default, so that what the channel pages show is what is kept.
 struct ChannelBits {
     int byte;
     int hi;
     int lo;
     qint16 TChannel::*field;
     int max;
+    int def = 0;
 };
 constexpr ChannelBits kChannelBits[] = {
     {10, 6, 6, &TChannel::TxInhibit, 1},
@@ -51,11 +53,11 @@ constexpr ChannelBits kChannelBits[] = {
     {11, 4, 4, &TChannel::Whisper, 1},
     {11, 3, 2, &TChannel::PttId, 3},
     {11, 1, 0, &TChannel::TxStep, 2},
-    {12, 7, 6, &TChannel::Bandwidth, 3},
-    {12, 5, 4, &TChannel::OptSignal, 3},
+    {12, 7, 6, &TChannel::Bandwidth, 2},
+    {12, 5, 4, &TChannel::OptSignal, 1},
     {12, 3, 3, &TChannel::Compander, 1},
     {12, 2, 2, &TChannel::Inversion, 1},
-    {12, 1, 0, &TChannel::TxPower, 3},
+    {12, 1, 0, &TChannel::TxPower, 2, 2},
     {13, 7, 0, &TChannel::Call1, kDtmfCodeCount}, // DTMF code memory, 0 = off
     {14, 7, 0, &TChannel::Call2, kDtmfCodeCount},
 };
@@ -158,7 +160,7 @@ void DecodeChannel(int slotIndex) {
     }
     for (const ChannelBits& f : kChannelBits) {
         const int v = Bytes::GetBits(slot[f.byte], f.hi, f.lo);
-        ch.*f.field = static_cast<qint16>(v <= f.max ? v : 0);
+        ch.*f.field = static_cast<qint16>(v <= f.max ? v : f.def);
     }
 
     gEditData.Channels[static_cast<std::size_t>(index)] = ch;

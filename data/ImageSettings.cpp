@@ -24,7 +24,8 @@ enum class Setting : quint8 {
 };
 
 // A field at bits hi..lo of an image byte. It is read back from bits
-// readHi..lo; a radio value above max reads as def, the field's default.
+// readHi..lo; a radio value above max, the last value its page offers, reads
+// as def, the field's default.
 struct SettingBits {
     int address;
     int hi;
@@ -39,37 +40,40 @@ struct SettingBits {
 constexpr int kAnyByte = 255;
 
 constexpr SettingBits kOptionBits[] = {
-    {0x830, 7, 4, 7, Setting::Option, 0, 15, 0}, // squelch level
-    {0x831, 7, 6, 7, Setting::Option, 1, 3, 1},  // voice prompt
-    {0x831, 5, 3, 5, Setting::Option, 2, 7, 0},  // voice volume
+    {0x830, 7, 4, 7, Setting::Option, 0, 9, 0},  // squelch level
+    {0x831, 7, 6, 7, Setting::Option, 1, 2, 1},  // voice prompt
+    {0x831, 5, 3, 5, Setting::Option, 2, 5, 0},  // voice volume
     {0x831, 2, 2, 2, Setting::Option, 10, 1, 0}, // wired clone
     {0x831, 1, 0, 1, Setting::Option, 4, 3, 0},  // battery save
     {0x832, 7, 7, 7, Setting::Option, 5, 1, 0},  // VOX
     {0x832, 6, 6, 6, Setting::Option, 6, 1, 0},  // VOX tone
     {0x832, 5, 5, 5, Setting::Option, 7, 1, 0},  // channel lock
     {0x832, 4, 4, 4, Setting::Option, 8, 1, 0},  // group select
-    {0x832, 3, 0, 3, Setting::Option, 9, 15, 0}, // time-out pre-alert
+    {0x832, 3, 0, 3, Setting::Option, 9, 10, 0}, // time-out pre-alert
     {0x833, 7, 6, 7, Setting::Option, 3, 3, 3},  // tail elimination
     {0x833, 5, 5, 5, Setting::Option, 11, 1, 0}, // tail elimination without signalling
     {0x833, 4, 4, 4, Setting::Prohibit, 0, 1, 0},
-    {0x834, 7, 0, 7, Setting::Option, 12, kAnyByte, 0}, // time-out timer
-    {0x835, 7, 0, 7, Setting::Option, 13, kAnyByte, 0}, // time-out re-key
-    {0x836, 7, 0, 7, Setting::Option, 14, kAnyByte, 0}, // time-out reset
-    {0x837, 7, 4, 7, Setting::Option, 16, 15, 0},       // VOX delay
-    {0x837, 3, 0, 3, Setting::Option, 15, 15, 0},       // VOX level
-    {0x838, 7, 0, 7, Setting::Option, 17, kAnyByte, 0}, // channel group
+    {0x834, 7, 0, 7, Setting::Option, 12, 240, 0}, // time-out timer
+    {0x835, 7, 0, 7, Setting::Option, 13, 60, 0},  // time-out re-key
+    {0x836, 7, 0, 7, Setting::Option, 14, 30, 0},  // time-out reset
+    {0x837, 7, 4, 7, Setting::Option, 16, 9, 0},   // VOX delay
+    {0x837, 3, 0, 3, Setting::Option, 15, 3, 0},   // VOX level
+    {0x838, 7, 0, 7, Setting::Option, 17, 8, 0},   // channel group
 };
 
+constexpr int kMaxKeyFunction = 22;
+
 constexpr SettingBits kKeyBytes[] = {
-    {0x83A, 7, 0, 7, Setting::Key, 0, kAnyByte, 10}, // long-press time
-    {0x83B, 7, 0, 7, Setting::Key, 1, kAnyByte, 10}, // emergency long-press time
-    {0x83C, 7, 0, 7, Setting::Key, 2, kAnyByte, 0},  // PF1 long
-    {0x83D, 7, 0, 7, Setting::Key, 3, kAnyByte, 0},  // PF1 short
-    {0x83E, 7, 0, 7, Setting::Key, 4, kAnyByte, 0},  // PF2 long
-    {0x83F, 7, 0, 7, Setting::Key, 5, kAnyByte, 0},  // PF2 short
+    {0x83A, 7, 0, 7, Setting::Key, 0, 25, 10},             // long-press time
+    {0x83B, 7, 0, 7, Setting::Key, 1, 25, 10},             // emergency long-press time
+    {0x83C, 7, 0, 7, Setting::Key, 2, kMaxKeyFunction, 0}, // PF1 long
+    {0x83D, 7, 0, 7, Setting::Key, 3, kMaxKeyFunction, 0}, // PF1 short
+    {0x83E, 7, 0, 7, Setting::Key, 4, kMaxKeyFunction, 0}, // PF2 long
+    {0x83F, 7, 0, 7, Setting::Key, 5, kMaxKeyFunction, 0}, // PF2 short
 };
 
 constexpr int kMaxGroup = 8;
+constexpr int kMaxScanTime = 50; // tenths of a second
 constexpr int kMaxPosition = 16;
 
 constexpr SettingBits kScanBits[] = {
@@ -81,22 +85,22 @@ constexpr SettingBits kScanBits[] = {
     {0x842, 7, 0, 7, Setting::Scan, 9, kMaxPosition, 0},  // PRI1 position
     {0x843, 7, 0, 7, Setting::Scan, 10, kMaxGroup, 0},    // PRI2 group
     {0x844, 7, 0, 7, Setting::Scan, 11, kMaxPosition, 0}, // PRI2 position
-    {0x845, 7, 0, 7, Setting::Scan, 3, kAnyByte, 0},      // look-back A
-    {0x846, 7, 0, 7, Setting::Scan, 4, kAnyByte, 0},      // look-back B
-    {0x847, 7, 0, 7, Setting::Scan, 5, kAnyByte, 0},      // receive resume delay
-    {0x848, 7, 0, 7, Setting::Scan, 6, kAnyByte, 0},      // transmit resume delay
+    {0x845, 7, 0, 7, Setting::Scan, 3, kMaxScanTime, 0},  // look-back A
+    {0x846, 7, 0, 7, Setting::Scan, 4, kMaxScanTime, 0},  // look-back B
+    {0x847, 7, 0, 7, Setting::Scan, 5, kMaxScanTime, 0},  // receive resume delay
+    {0x848, 7, 0, 7, Setting::Scan, 6, kMaxScanTime, 0},  // transmit resume delay
 };
 
 constexpr SettingBits kDtmfBits[] = {
-    {0x849, 7, 0, 7, Setting::Dtmf, 0, kAnyByte, 0}, // transmit rate
-    {0x84A, 7, 0, 7, Setting::Dtmf, 1, kAnyByte, 0}, // first-digit time
-    {0x84B, 7, 0, 7, Setting::Dtmf, 2, kAnyByte, 0}, // first-digit delay
-    {0x84C, 7, 0, 7, Setting::Dtmf, 3, kAnyByte, 0}, // "*" and "#" tone time
-    {0x84D, 7, 0, 7, Setting::Dtmf, 4, kAnyByte, 0}, // D key
-    {0x84E, 7, 7, 7, Setting::Dtmf, 5, 1, 0},        // side tone
-    {0x84E, 5, 4, 5, Setting::Dtmf, 6, 3, 0},        // call alert or auto answer
-    {0x84F, 7, 0, 3, Setting::Dtmf, 7, 15, 0},       // group code
-    {0x850, 7, 0, 7, Setting::Dtmf, 8, kAnyByte, 0}, // auto reset
+    {0x849, 7, 0, 7, Setting::Dtmf, 0, 10, 0}, // transmit rate
+    {0x84A, 7, 0, 7, Setting::Dtmf, 1, 20, 0}, // first-digit time
+    {0x84B, 7, 0, 7, Setting::Dtmf, 2, 50, 0}, // first-digit delay
+    {0x84C, 7, 0, 7, Setting::Dtmf, 3, 20, 0}, // "*" and "#" tone time
+    {0x84D, 7, 0, 7, Setting::Dtmf, 4, 16, 0}, // D key
+    {0x84E, 7, 7, 7, Setting::Dtmf, 5, 1, 0},  // side tone
+    {0x84E, 5, 4, 5, Setting::Dtmf, 6, 2, 0},  // call alert or auto answer
+    {0x84F, 7, 0, 3, Setting::Dtmf, 7, 6, 0},  // group code
+    {0x850, 7, 0, 7, Setting::Dtmf, 8, 15, 0}, // auto reset
 };
 
 constexpr SettingBits kAlertBits[] = {

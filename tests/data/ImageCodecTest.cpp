@@ -141,13 +141,13 @@ TEST_F(ImageCodecTest, OptionBitsOfTheSlot) {
     c.PttId = 3;
     c.TxStep = 2;
     c.Bandwidth = 1;
-    c.OptSignal = 2;
+    c.OptSignal = 1;
     c.Inversion = 1;
     c.TxPower = 2;
     c.Call1 = 16;
     c.Call2 = 3;
     ModCommFun::EncodeImage();
-    EXPECT_EQ(Bytes(16 + 10, 16 + 14), Hex("59 2E 66 10 03"));
+    EXPECT_EQ(Bytes(16 + 10, 16 + 14), Hex("59 2E 56 10 03"));
 
     const TChannel before = c;
     ModCommFun::DecodeImage();

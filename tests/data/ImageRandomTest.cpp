@@ -108,6 +108,9 @@ void ExpectDecodedInRange(int round) {
         ASSERT_LE(c.Call1, kDtmfCodeCount);
         ASSERT_LE(c.Call2, kDtmfCodeCount);
         ASSERT_LE(c.OffsetDir, 2);
+        ASSERT_LE(c.TxPower, 2);
+        ASSERT_LE(c.Bandwidth, 2);
+        ASSERT_LE(c.OptSignal, 1);
     }
     const TSettings& s = gEditData.Settings;
     ASSERT_LE(s.Alert[7], 8);

@@ -28,10 +28,10 @@ protected:
 };
 
 TEST_F(ImageSettingsTest, OptionBytesPackTheFeatures) {
-    S().OptFeatures = {5, 2, 6, 1, 3, 1, 0, 1, 0, 9, 1, 0, 30, 40, 50, 12, 6, 7};
+    S().OptFeatures = {5, 2, 5, 1, 3, 1, 0, 1, 0, 9, 1, 0, 30, 40, 30, 3, 6, 7};
     gEditData.ProhibitInit = 1;
     ModCommFun::EncodeOptions830(S().OptFeatures);
-    EXPECT_EQ(Bytes(0x830, 0x838), Hex("50 B7 A9 50 1E 28 32 6C 07"));
+    EXPECT_EQ(Bytes(0x830, 0x838), Hex("50 AF A9 50 1E 28 1E 63 07"));
     EXPECT_EQ(gImage[0x839], 0xFF) << "0x839 is not the codec's";
 
     const auto sent = S().OptFeatures;
@@ -51,15 +51,15 @@ TEST_F(ImageSettingsTest, SquelchLevelIsTheHighNibble) {
     EXPECT_EQ(S().OptFeatures[0], 5);
 }
 
-// VOX delay: the page offers 0 to 9; whatever this program writes comes back.
-TEST_F(ImageSettingsTest, VoxDelayComesBackAsWritten) {
+// VOX delay: the page offers 0 to 9; a radio value above it reads as 0.
+TEST_F(ImageSettingsTest, VoxDelayComesBackAsWrittenWithinItsList) {
     for (int delay = 0; delay <= 15; ++delay) {
         S().OptFeatures[16] = static_cast<qint16>(delay);
         S().OptFeatures[15] = 3;
         ModCommFun::EncodeImage();
         EXPECT_EQ(gImage[0x837], (delay << 4) | 3);
         ModCommFun::DecodeImage();
-        EXPECT_EQ(S().OptFeatures[16], delay);
+        EXPECT_EQ(S().OptFeatures[16], delay <= 9 ? delay : 0);
         EXPECT_EQ(S().OptFeatures[15], 3);
     }
 }
@@ -99,12 +99,12 @@ TEST_F(ImageSettingsTest, AlertByteCarriesTheAlertMode) {
 }
 
 TEST_F(ImageSettingsTest, DtmfFieldsAndGroupCodeNibble) {
-    D().Fields = {1, 2, 3, 4, 5, 1, 2, 9, 6};
+    D().Fields = {1, 2, 3, 4, 5, 1, 2, 6, 6};
     ModCommFun::EncodeImage();
-    EXPECT_EQ(Bytes(0x849, 0x850), Hex("01 02 03 04 05 A0 09 06"));
-    gImage[0x84F] = 0xF9;
+    EXPECT_EQ(Bytes(0x849, 0x850), Hex("01 02 03 04 05 A0 06 06"));
+    gImage[0x84F] = 0xF6;
     ModCommFun::DecodeImage();
-    EXPECT_EQ(D().Fields, (std::array<qint16, 9>{1, 2, 3, 4, 5, 1, 2, 9, 6}));
+    EXPECT_EQ(D().Fields, (std::array<qint16, 9>{1, 2, 3, 4, 5, 1, 2, 6, 6}));
 }
 
 TEST_F(ImageSettingsTest, OwnIdIsPaddedWithZerosToTheLength) {
@@ -285,6 +285,38 @@ TEST_F(ImageSettingsTest, IdentificationFlagsAreSplitAndRemembered) {
     ModCommFun::SplitIdentFlags(gSavedIdentFlags);
     EXPECT_EQ(gIdentFlags, (std::array<quint8, 4>{1, 0, 0, 0}));
     EXPECT_EQ(gSavedIdentFlags, (std::array<quint8, 4>{1, 1, 1, 1})) << "saved flags stay set";
+}
+
+// A radio value beyond the list its page offers reads as the field's default,
+// so that the value kept is the one the page shows.
+TEST_F(ImageSettingsTest, ValuesBeyondThePageListsReadAsDefaults) {
+    struct Case {
+        int address;
+        quint8 byte;
+        const qint16* field;
+        int expected;
+    };
+    const Case cases[] = {
+        {0x830, 0xA0, &S().OptFeatures[0], 0}, // squelch 10
+        {0x831, 0xF0, &S().OptFeatures[1], 1}, // voice prompt 3 ...
+        {0x831, 0xF0, &S().OptFeatures[2], 0}, // ... voice volume 6
+        {0x834, 241, &S().OptFeatures[12], 0}, // time-out timer
+        {0x838, 9, &S().OptFeatures[17], 0},   // channel group
+        {0x83A, 26, &S().Keys[0], 10},         // long-press time
+        {0x83C, 23, &S().Keys[2], 0},          // key function
+        {0x84D, 17, &D().Fields[4], 0},        // D key
+        {0x84F, 7, &D().Fields[7], 0},         // group code
+    };
+    for (const Case& c : cases) {
+        ModCommFun::EncodeImage();
+        gImage[static_cast<std::size_t>(c.address)] = c.byte;
+        ModCommFun::DecodeImage();
+        EXPECT_EQ(*c.field, c.expected) << std::hex << c.address;
+    }
+    ModCommFun::EncodeImage();
+    gImage[0x845] = 51; // look-back time, a byte of the scan block
+    ModCommFun::DecodeImage();
+    EXPECT_EQ(S().Scan[3], 0);
 }
 
 // Radio bytes outside a setting's range read as the setting's default, so no

@@ -59,9 +59,11 @@ TChannel RandomChannel(std::mt19937& rng, int number) {
           &TChannel::Talkaround, &TChannel::SignalRelation, &TChannel::Whisper,
           &TChannel::Compander, &TChannel::Inversion, &TChannel::ScanSkip})
         ch.*f = static_cast<qint16>(Pick(rng, 0, 1));
-    for (qint16 TChannel::*f : {&TChannel::BusyLock, &TChannel::PttId, &TChannel::Bandwidth,
-                                &TChannel::OptSignal, &TChannel::TxPower})
+    for (qint16 TChannel::*f : {&TChannel::BusyLock, &TChannel::PttId})
         ch.*f = static_cast<qint16>(Pick(rng, 0, 3));
+    ch.Bandwidth = static_cast<qint16>(Pick(rng, 0, 2));
+    ch.OptSignal = static_cast<qint16>(Pick(rng, 0, 1));
+    ch.TxPower = static_cast<qint16>(Pick(rng, 0, 2));
     ch.Call1 = static_cast<qint16>(Pick(rng, 0, 16));
     ch.Call2 = static_cast<qint16>(Pick(rng, 0, 16));
     return ch;
@@ -102,15 +104,15 @@ void RandomConfiguration(std::mt19937& rng) {
     gEditData.ModelInfo.BandCode = static_cast<qint16>(ModFreFile::BandTextToCode(gBandText));
 
     TSettings& s = gEditData.Settings;
-    static const int kOptionMax[18] = {15, 3, 7, 3,   3,   1,   1,  1,  1,
-                                       15, 1, 1, 255, 255, 255, 15, 15, 255};
+    static const int kOptionMax[18] = {9, 2, 5, 3, 3, 1, 1, 1, 1, 10, 1, 1, 240, 60, 30, 3, 9, 8};
     for (int i = 0; i < 18; ++i)
         s.OptFeatures[static_cast<std::size_t>(i)] =
             static_cast<qint16>(Pick(rng, 0, kOptionMax[i]));
     gEditData.ProhibitInit = static_cast<qint16>(Pick(rng, 0, 1));
-    for (qint16& key : s.Keys)
-        key = static_cast<qint16>(Pick(rng, 0, 255));
-    static const int kScanMax[12] = {1, 3, 7, 255, 255, 255, 255, 1, 8, 16, 8, 16};
+    static const int kKeyMax[6] = {25, 25, 22, 22, 22, 22};
+    for (int i = 0; i < 6; ++i)
+        s.Keys[static_cast<std::size_t>(i)] = static_cast<qint16>(Pick(rng, 0, kKeyMax[i]));
+    static const int kScanMax[12] = {1, 3, 7, 50, 50, 50, 50, 1, 8, 16, 8, 16};
     for (int i = 0; i < 12; ++i)
         s.Scan[static_cast<std::size_t>(i)] = static_cast<quint8>(Pick(rng, 0, kScanMax[i]));
     static const int kAlertMax[10] = {3, 1, 16, 255, 255, 255, 1, 8, 16, 255};
@@ -118,7 +120,7 @@ void RandomConfiguration(std::mt19937& rng) {
         s.Alert[static_cast<std::size_t>(i)] = static_cast<quint8>(Pick(rng, 0, kAlertMax[i]));
     gEditExtraData.AlertMode = static_cast<quint8>(Pick(rng, 0, 1));
 
-    static const int kDtmfMax[9] = {255, 255, 255, 255, 255, 1, 3, 15, 255};
+    static const int kDtmfMax[9] = {10, 20, 50, 20, 16, 1, 2, 6, 15};
     for (int i = 0; i < 9; ++i)
         s.Dtmf.Fields[static_cast<std::size_t>(i)] = static_cast<qint16>(Pick(rng, 0, kDtmfMax[i]));
     s.Dtmf.IdLen = static_cast<qint16>(Pick(rng, 3, 10));

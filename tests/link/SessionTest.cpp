@@ -229,6 +229,23 @@ TEST_F(ReadTest, UnacknowledgedEndStillSucceeds) {
     ExpectReadOK();
 }
 
+// Transmit power, bandwidth and optional signalling beyond what the channel
+// pages offer are read as their defaults, and a write sends those.
+TEST_F(ReadTest, ChannelValuesBeyondTheListsAreReadAndSentAsDefaults) {
+    radio.SetMemory(12, QByteArray(1, char(0xFF))); // channel 1: all 3, compander, inversion
+    Read();
+    ASSERT_EQ(Shown(9009), 1);
+    const TChannel& ch = gEditData.Channels[0];
+    EXPECT_EQ(ch.TxPower, 2);
+    EXPECT_EQ(ch.Bandwidth, 0);
+    EXPECT_EQ(ch.OptSignal, 0);
+    EXPECT_EQ(ch.Compander, 1);
+    radio.FillMemory(0x00);
+    Write();
+    ASSERT_EQ(Shown(9010), 1);
+    EXPECT_EQ(radio.Memory(0, 16), radioImage.left(12) + char(0x0E) + radioImage.mid(13, 3));
+}
+
 // While a question is open, a reply that arrives is dropped: no second
 // question, and the session goes on when the first is answered.
 TEST_F(ReadTest, RepliesDuringAQuestionAreIgnored) {
