@@ -293,6 +293,8 @@ void FrmDTMF::ShowPageData() {
     Pages::ChooseIndex(Combo2[5], d.Fields[AutoReset]);
     int side = d.Fields[SideTone];
     ModFun::SetCheckValue(Check1, side);
+    // a value above 1 shows clear, and is kept as the box shows it
+    gEditData.Settings.Dtmf.Fields[SideTone] = static_cast<qint16>(side);
     const int idLen = d.IdLen > 10 || d.IdLen < 3 ? 3 : d.IdLen;
     Text3->setText(d.Id.Text().left(idLen));
     const TDtmfCode* codes[4] = {&d.Bot, &d.Eot, &d.Stun, &d.Kill};

@@ -12,16 +12,17 @@ namespace {
 
 constexpr int kLineLength = 16;
 
-// Keeps characters above 127 out of a line whichever way they arrive (typed,
-// pasted from the box's menu, dropped): the radio holds single-byte text.
-class SingleByte final : public QValidator {
+// Keeps a line to the printable characters 32 to 126 whichever way they
+// arrive (typed, pasted from the box's menu, dropped): the radio shows
+// single-byte text, and a tab or DEL would be kept unseen.
+class Printable final : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int& pos) const override {
         QString kept;
         int keptPos = 0;
         for (int i = 0; i < input.size(); ++i) {
-            if (input[i].unicode() > 127) continue;
+            if (input[i].unicode() < 32 || input[i].unicode() > 126) continue;
             kept += input[i];
             if (i < pos) ++keptPos;
         }
@@ -41,7 +42,7 @@ FrmEmbMsg::FrmEmbMsg(QWidget* parent) : FeaturePage({"FrmEmbMsg", 3700}, parent)
         box->setGeometry(Twips(600, 300 + 480 * i, 3000, 360));
         box->setMaxLength(kLineLength);
         Pages::SetTextKeyRule(box, [](QChar c) { return c; });
-        box->setValidator(new SingleByte(box));
+        box->setValidator(new Printable(box));
         connect(box, &QLineEdit::textChanged, this, [i](const QString& text) {
             StoreLine(gEditData.Settings.EmbMsg[static_cast<std::size_t>(i)], text);
         });

@@ -51,7 +51,9 @@ QList<int> OfferedCodes(bool shortPress) {
 Choice Choose(const QStringList& functionNames, const QString& chosen, const QString& firstEntry,
               int scanMode, bool voxOn) {
     Choice r{chosen, 0};
-    if (r.text == functionNames.value(kScanFunction) && scanMode == 0) r.text = firstEntry;
+    // scanning and VOX are on only as their pages show them: a stored value
+    // above 1 shows as off there
+    if (r.text == functionNames.value(kScanFunction) && scanMode != 1) r.text = firstEntry;
     if (r.text == functionNames.value(kVoxFunction) && !voxOn) r.text = firstEntry;
     r.code = static_cast<int>(std::max<qsizetype>(0, functionNames.indexOf(r.text)));
     return r;
@@ -168,7 +170,7 @@ void FrmKey::KeyChosen(int list) {
     QStringList names;
     for (int i = 0; i < Combo2->count(); ++i)
         names << Combo2->itemText(i);
-    const bool voxOn = gEditData.Settings.OptFeatures[5] != 0;
+    const bool voxOn = gEditData.Settings.OptFeatures[5] == 1;
     const KeyRules::Choice choice = KeyRules::Choose(
         names, combo->currentText(), combo->itemText(0), gEditData.Settings.Scan[0], voxOn);
     if (choice.text != combo->currentText()) {

@@ -194,8 +194,12 @@ void FrmOptFeatures::ShowOptFeat(std::array<qint16, 18> fields) {
     }
     showing_ = true;
     for (int i = 0; i < 6; ++i) {
-        int value = fields[OptFeatRules::FieldOf(20 + i)];
+        const auto field = static_cast<std::size_t>(OptFeatRules::FieldOf(20 + i));
+        int value = fields[field];
         ModFun::SetCheckValue(Check1[static_cast<std::size_t>(i)], value);
+        // a value above 1 shows clear, and is kept as the box shows it
+        if (value != fields[field])
+            gEditData.Settings.OptFeatures[field] = static_cast<qint16>(value);
     }
     int prohibit = gEditData.ProhibitInit;
     ModFun::SetCheckValue(Check1[6], prohibit);

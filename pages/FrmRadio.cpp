@@ -79,9 +79,20 @@ void FrmRadio::ChangShowByLanguage() {
     MSFlexGrid1->SetCellText(0, 1, GetLangText(17002));
 }
 
+namespace {
+
+// A preset that holds something that is not a frequency (a damaged file).
+bool IsUnreadable(const TRadioFre& preset) {
+    if (preset.Empty != 0) return false;
+    const QString code = ModFun::TrimNull(preset.Fre.Text());
+    return !code.isEmpty() && code != QLatin1String("FFFFFFFF") && !Platform::IsNumeric(code);
+}
+
+} // namespace
+
 QString FrmRadio::ShownPreset(int index) const {
     const TRadioFre& preset = gEditData.RadioFreList[static_cast<std::size_t>(index)];
-    if (preset.Empty != 0) return {};
+    if (preset.Empty != 0 || IsUnreadable(preset)) return {};
     return ModShowFreFun::FreqCodeToText(ModFun::TrimNull(preset.Fre.Text()));
 }
 
@@ -97,8 +108,10 @@ void FrmRadio::ShowPageData() {
 
 void FrmRadio::CommitCell() {
     if (row_ < 1 || col_ < 1) return;
-    const QString t = CheckRadioFre(Text1->text());
     TRadioFre& preset = gEditData.RadioFreList[static_cast<std::size_t>(row_ - 1)];
+    // a preset shown empty because it is not a number stays until it is edited
+    if (!dirty_ && IsUnreadable(preset)) return;
+    const QString t = CheckRadioFre(Text1->text());
     preset.Empty = t.isEmpty() ? 1 : 0;
     preset.Fre.Assign(GetSaveRadioFreData(t));
     MSFlexGrid1->SetCellText(row_, col_,

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -79,6 +80,19 @@ TEST_F(EmbMsgTest, PasteKeysAndWideCharactersAreKeptOut) {
     box->insert(QStringLiteral("A测B"));
     EXPECT_EQ(box->text(), "AB");
     EXPECT_EQ(Stored(0).left(3), QByteArray("AB\0", 3));
+}
+
+// Only the characters 32 to 126 reach a line, pasted from the box's menu or
+// typed: a tab or DEL is dropped.
+TEST_F(EmbMsgTest, LinesKeepOnlyPrintableCharacters) {
+    auto page = Open();
+    QLineEdit* box = Line(page.get(), 1);
+    QApplication::clipboard()->setText(QStringLiteral("A\tB\x7F C~"));
+    box->paste();
+    QKeyEvent del(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("\x7F"));
+    QApplication::sendEvent(box, &del);
+    EXPECT_EQ(box->text(), "AB C~");
+    EXPECT_EQ(Stored(1), QByteArray("AB C~\0", 6) + QByteArray(10, ' '));
 }
 
 TEST_F(EmbMsgTest, EnterMovesToTheNextControl) {

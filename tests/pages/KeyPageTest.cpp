@@ -79,6 +79,20 @@ TEST_F(KeyPageTest, ScanAndVoxFunctionsNeedTheirSwitches) {
     EXPECT_EQ(keys[2], 8);
 }
 
+// Scanning and VOX stored as 2 show as off on their pages, so the keys page
+// does not offer their functions either.
+TEST_F(KeyPageTest, SwitchesStoredAboveOneAreOffForTheKeys) {
+    gEditData.Settings.Scan[0] = 2;
+    gEditData.Settings.OptFeatures[5] = 2;
+    Pages::FeaturePage* page = Open("FrmKey");
+    Pick(List(page, 0), Function(8));
+    Pick(List(page, 3), Function(22));
+    EXPECT_EQ(page->ControlText("Combo1", 0), Function(0));
+    EXPECT_EQ(page->ControlText("Combo1", 3), Function(0));
+    EXPECT_EQ(keys[2], 0);
+    EXPECT_EQ(keys[5], 0);
+}
+
 TEST_F(KeyPageTest, RefreshShowsFunctionsClearedElsewhereAndLockStillCorrects) {
     gEditData.Settings.Scan[0] = 1;
     keys[4] = 8;

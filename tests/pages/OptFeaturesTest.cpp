@@ -61,7 +61,7 @@ TEST(OptFeatRulesTest, StoredValuesAndListIndexesMapBothWays) {
 
 TEST_F(OptFeaturesTest, LoadingCorrectsValuesOutsideTheListsOnly) {
     Field(kTot) = 255;
-    Field(kVox) = 2; // shown clear, kept
+    Field(kVox) = 2; // shown clear, and kept as shown
     gEditData.ProhibitInit = 3;
     TRadioData expected = gEditData;
     auto page = Open();
@@ -74,6 +74,7 @@ TEST_F(OptFeaturesTest, LoadingCorrectsValuesOutsideTheListsOnly) {
     expected.Settings.OptFeatures[kVoiceVolume] = 1;
     expected.Settings.OptFeatures[kGroup] = 1;
     expected.Settings.OptFeatures[kTot] = 0;
+    expected.Settings.OptFeatures[kVox] = 0;
     expected.ProhibitInit = 0;
     EXPECT_TRUE(gEditData == expected);
 }

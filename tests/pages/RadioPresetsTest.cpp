@@ -100,6 +100,32 @@ TEST_F(RadioPresetsTest, VisitedPresetGoesOntoTheRasterAndEditorShowsSixCharacte
     EXPECT_EQ(editor->text(), "100.05");
 }
 
+// A preset that is not a number shows empty without a message and is kept
+// until the user types into its cell.
+TEST_F(RadioPresetsTest, APresetThatIsNotANumberShowsEmptyAndStaysUntilEdited) {
+    page.reset();
+    TestSupport::RecordingMessages messages;
+    gEditData.RadioFreList[2] = {0, {}};
+    gEditData.RadioFreList[2].Fre.Assign("87.X5000");
+    const TRadioData before = gEditData;
+    page.reset(Platform::Forms::Create("FrmRadio"));
+    page->show();
+    QApplication::setActiveWindow(page.get());
+    grid = page->findChild<QTableWidget*>("MSFlexGrid1");
+    editor = page->findChild<QLineEdit*>("Text1");
+    EXPECT_EQ(grid->item(3, 1)->text(), "");
+    grid->setCurrentCell(3, 1);
+    EXPECT_EQ(editor->text(), "");
+    grid->setCurrentCell(4, 1);
+    Platform::Forms::Validate(page.get());
+    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_TRUE(gEditData == before);
+
+    Type(3, "88");
+    EXPECT_EQ(Preset(2).Fre.Bytes(), "08800000");
+    EXPECT_EQ(Preset(2).Empty, 0);
+}
+
 TEST_F(RadioPresetsTest, ValidationAndClosingCommitAPendingEdit) {
     grid->setCurrentCell(5, 1);
     QTest::keyClicks(editor, "9x9.5");
