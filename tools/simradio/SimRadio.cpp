@@ -39,7 +39,7 @@ bool UseFault(int& count) {
 
 } // namespace
 
-SimRadio::SimRadio() : memory_(kMemorySize, 0xFF) {}
+SimRadio::SimRadio() : radios_(1, std::vector<quint8>(kMemorySize, 0xFF)) {}
 
 SimRadio::~SimRadio() {
     Stop();
@@ -132,22 +132,47 @@ void SimRadio::ResetCounters() {
 }
 
 QByteArray SimRadio::Memory(int address, int length) const {
+    return MemoryOf(OnCable(), address, length);
+}
+
+QByteArray SimRadio::MemoryOf(int radio, int address, int length) const {
     std::lock_guard lock(mutex_);
     QByteArray bytes;
+    if (radio < 0 || radio >= static_cast<int>(radios_.size())) return bytes;
+    const std::vector<quint8>& memory = radios_[static_cast<size_t>(radio)];
     for (int i = 0; i < length && address + i < kMemorySize; ++i)
-        bytes.append(static_cast<char>(memory_[address + i]));
+        bytes.append(static_cast<char>(memory[address + i]));
     return bytes;
+}
+
+void SimRadio::PutOn(int radio) {
+    std::lock_guard lock(mutex_);
+    if (radio < 0) return;
+    while (static_cast<int>(radios_.size()) <= radio)
+        radios_.push_back(radios_[0]);
+    onCable_ = radio;
+    input_.clear();
+}
+
+int SimRadio::OnCable() const {
+    std::lock_guard lock(mutex_);
+    return onCable_;
+}
+
+int SimRadio::RadioCount() const {
+    std::lock_guard lock(mutex_);
+    return static_cast<int>(radios_.size());
 }
 
 void SimRadio::SetMemory(int address, const QByteArray& bytes) {
     std::lock_guard lock(mutex_);
     for (int i = 0; i < bytes.size() && address + i < kMemorySize; ++i)
-        memory_[address + i] = static_cast<quint8>(bytes[i]);
+        Mem()[address + i] = static_cast<quint8>(bytes[i]);
 }
 
 void SimRadio::FillMemory(quint8 value) {
     std::lock_guard lock(mutex_);
-    std::fill(memory_.begin(), memory_.end(), value);
+    std::fill(Mem().begin(), Mem().end(), value);
 }
 
 void SimRadio::SetPassword(const QByteArray& password) {
@@ -301,12 +326,17 @@ bool SimRadio::TakeFrame(QByteArray& reply, const Line& line) {
             ++counters_.dropped;
             return true;
         }
+        // A misaddressed reply brings the block after the one asked for.
+        const int from = address == s.misaddressAddress && UseFault(s.misaddressCount) &&
+                                 address + 16 + length <= kMemorySize
+                             ? address + 16
+                             : address;
         reply.append('W');
-        reply.append(static_cast<char>(address >> 8));
-        reply.append(static_cast<char>(address & 0xFF));
+        reply.append(static_cast<char>(from >> 8));
+        reply.append(static_cast<char>(from & 0xFF));
         reply.append(static_cast<char>(length));
         for (int i = 0; i < length; ++i)
-            reply.append(static_cast<char>(memory_[address + i]));
+            reply.append(static_cast<char>(Mem()[from + i]));
         quint8 cs = Checksum(reply, 1, reply.size() - 1);
         if (address == s.corruptAddress && UseFault(s.corruptCount)) {
             ++cs;
@@ -342,7 +372,7 @@ bool SimRadio::TakeFrame(QByteArray& reply, const Line& line) {
             return true;
         }
         for (int i = 0; i < length; ++i)
-            memory_[address + i] = static_cast<quint8>(frame[4 + i]);
+            Mem()[address + i] = static_cast<quint8>(frame[4 + i]);
         reply = QByteArray(1, char(0x06));
         return true;
     }

@@ -42,6 +42,8 @@ public:
         bool dropEndReply = false;  // "END" goes unanswered
         int resendEndCount = 0;     // "END" gets 0x0A this many times
         int duplicateAddress = -1;  // read replies for this address come twice
+        int misaddressAddress = -1; // read replies for this address bring the next block ...
+        int misaddressCount = 0;    // ... this many times
         // The line settings the radio is set to: on any other the frames reach
         // it garbled and it answers nothing. -1 / 0: any.
         int lineHandshaking = -1; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
@@ -94,6 +96,14 @@ public:
     // The programming password (0xB3C-0xB3F): up to 4 bytes, the rest 0xFF.
     void SetPassword(const QByteArray& password);
 
+    // Several radios, each with its own memory, of which one is on the cable
+    // (radio 0 at the start). Memory() and SetMemory() act on the one on the
+    // cable. A radio put on for the first time starts as a copy of radio 0.
+    void PutOn(int radio);
+    int OnCable() const;
+    int RadioCount() const;
+    QByteArray MemoryOf(int radio, int address, int length) const;
+
     // The line settings last applied to the port by the program.
     bool LineSettings(unsigned& iflag, unsigned& cflag) const;
     Line CurrentLine() const;
@@ -121,7 +131,9 @@ private:
     mutable std::mutex mutex_;
     Setup setup_;
     Counters counters_;
-    std::vector<quint8> memory_;
+    std::vector<std::vector<quint8>> radios_;
+    int onCable_ = 0;
+    std::vector<quint8>& Mem() { return radios_[static_cast<size_t>(onCable_)]; }
     QByteArray input_;
     // When the last received byte has arrived on the line (paced mode).
     int64_t lineFreeAt_ = 0;

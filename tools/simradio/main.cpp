@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -66,7 +67,8 @@ int main(int argc, char** argv) {
          QStringLiteral("text")},
         {QStringLiteral("memory"),
          QStringLiteral("File holding the radio's memory from 0x000; loaded at start when it "
-                        "exists and saved when the radio stops."),
+                        "exists and saved when the radio stops. Given several times, one radio "
+                        "per file: each SIGUSR1 that puts a radio on the cable puts the next."),
          QStringLiteral("file")},
         {QStringLiteral("paced"), QStringLiteral("Bytes take their real time at 9600 baud.")},
         {QStringLiteral("silent"), QStringLiteral("Answers nothing.")},
@@ -75,6 +77,9 @@ int main(int argc, char** argv) {
         {QStringLiteral("drop"), QStringLiteral("Leaves blocks at ADDR (hex) unanswered."),
          QStringLiteral("ADDR[:COUNT]")},
         {QStringLiteral("corrupt"), QStringLiteral("Bad checksum in replies for ADDR (hex)."),
+         QStringLiteral("ADDR[:COUNT]")},
+        {QStringLiteral("misaddress"),
+         QStringLiteral("Answers reads at ADDR (hex) with the block after it."),
          QStringLiteral("ADDR[:COUNT]")},
         {QStringLiteral("resend"),
          QStringLiteral("Answers \"send again\" to writes at ADDR (hex)."),
@@ -119,7 +124,8 @@ int main(int argc, char** argv) {
     };
     for (const Fault& f : {Fault{"drop", &setup.dropAddress, &setup.dropCount},
                            Fault{"corrupt", &setup.corruptAddress, &setup.corruptCount},
-                           Fault{"resend", &setup.resendAddress, &setup.resendCount}}) {
+                           Fault{"resend", &setup.resendAddress, &setup.resendCount},
+                           Fault{"misaddress", &setup.misaddressAddress, &setup.misaddressCount}}) {
         const QString value = parser.value(QLatin1String(f.name));
         if (!value.isEmpty() && !ParseFault(value, *f.address, *f.count)) {
             std::fprintf(stderr, "--%s: give ADDR or ADDR:COUNT, ADDR in hexadecimal\n", f.name);
@@ -137,18 +143,23 @@ int main(int argc, char** argv) {
     const int port = parser.value(QStringLiteral("port")).toInt();
 
     SimRadio radio;
-    const QString memoryFile = parser.value(QStringLiteral("memory"));
-    if (!memoryFile.isEmpty()) {
-        QFile file(memoryFile);
-        if (file.open(QIODevice::ReadOnly)) radio.SetMemory(0, file.read(SimRadio::kMemorySize));
+    const QStringList memoryFiles = parser.values(QStringLiteral("memory"));
+    for (int i = 0; i < std::max<int>(1, memoryFiles.size()); ++i) {
+        radio.PutOn(i);
+        if (i < memoryFiles.size()) {
+            QFile file(memoryFiles[i]);
+            if (file.open(QIODevice::ReadOnly))
+                radio.SetMemory(0, file.read(SimRadio::kMemorySize));
+        }
+        // The identification bytes as the radio's memory carries them.
+        radio.SetMemory(0xB00, setup.model.leftJustified(7, '\0'));
+        radio.SetMemory(0xB07, QByteArray(1, static_cast<char>(setup.band)));
+        radio.SetMemory(0xB08, setup.version.leftJustified(4, '\0'));
+        radio.SetMemory(0xB0C, QByteArray(1, static_cast<char>(setup.flags)));
+        if (parser.isSet(QStringLiteral("password")))
+            radio.SetPassword(parser.value(QStringLiteral("password")).toLatin1());
     }
-    // The identification bytes as the radio's memory carries them.
-    radio.SetMemory(0xB00, setup.model.leftJustified(7, '\0'));
-    radio.SetMemory(0xB07, QByteArray(1, static_cast<char>(setup.band)));
-    radio.SetMemory(0xB08, setup.version.leftJustified(4, '\0'));
-    radio.SetMemory(0xB0C, QByteArray(1, static_cast<char>(setup.flags)));
-    if (parser.isSet(QStringLiteral("password")))
-        radio.SetPassword(parser.value(QStringLiteral("password")).toLatin1());
+    radio.PutOn(0);
     radio.Configure(setup);
     if (!radio.Start(dir, port)) {
         std::fprintf(stderr, "The pseudo-terminal or the link in %s could not be made.\n",
@@ -170,18 +181,22 @@ int main(int argc, char** argv) {
         swapsSeen = gSwaps;
         SimRadio::Setup now = radio.CurrentSetup();
         now.silent = (swapsSeen % 2) == 1 || setup.silent;
+        if (!now.silent) radio.PutOn((radio.OnCable() + 1) % radio.RadioCount());
         radio.Configure(now);
-        std::printf("%s\n", now.silent ? "Radio taken off the cable" : "Radio on the cable");
+        if (now.silent)
+            std::printf("Radio taken off the cable\n");
+        else
+            std::printf("Radio %d on the cable\n", radio.OnCable() + 1);
         std::fflush(stdout);
     });
     watch.start(100);
     app.exec();
 
     radio.Stop();
-    if (!memoryFile.isEmpty()) {
-        QFile file(memoryFile);
+    for (int i = 0; i < memoryFiles.size(); ++i) {
+        QFile file(memoryFiles[i]);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(radio.Memory(0, SimRadio::kMemorySize));
+            file.write(radio.MemoryOf(i, 0, SimRadio::kMemorySize));
     }
     const SimRadio::Counters c = radio.CurrentCounters();
     std::printf("handshakes %d, reads %d, writes %d, ends %d\n", c.handshakes, c.reads, c.writes,
