@@ -29,6 +29,9 @@ const TextTable kWritingData{QString(), QStringLiteral("Writting Data..."),
                              QStringLiteral("正在写设置数据...")};
 const TextTable kWaitingNext{QString(), QStringLiteral("Waitting next..."),
                              QStringLiteral("请换下一台机器...")};
+const TextTable kSerialNumberFull{
+    QString(), QStringLiteral("Serial Number Overflow! MulWrite stopped before the next radio."),
+    QStringLiteral("序列号已到最大值！批写入已在下一台机器前停止。")};
 
 QString Text(const TextTable& table) {
     return table[gLanguage == 2 ? 2 : 1];

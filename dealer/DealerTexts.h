@@ -40,6 +40,8 @@ extern const TextTable kMulWriteIdle;
 extern const TextTable kMulWriteRunning;
 extern const TextTable kWritingData;
 extern const TextTable kWaitingNext;
+// A multi-write ends before a serial number would be issued twice.
+extern const TextTable kSerialNumberFull;
 
 // One caption of the main window: the control's name and its two texts.
 struct Caption {

@@ -33,7 +33,7 @@ bool gRadioHasAnswer = false;
 int gRadioCount = 0;
 int gRadioNo = 0;
 int gTimeoutCount = 0;
-bool gAreaFromRadio = false;
+int gResendsLeft = 0;
 
 namespace {
 
@@ -49,9 +49,22 @@ public:
     void ShowStatus(const QString&) override {}
 };
 
+// The reply the last frame asks for; any other counts as no reply.
+enum class Awaited { Nothing, Handshake, Block, Accept };
+
 SessionHost* gHost = nullptr;
 QByteArray gLastRequest;
 int gLastThreshold = 1;
+Awaited gAwaited = Awaited::Nothing;
+Awaited gLastAwaited = Awaited::Nothing;
+// The block address of the last read request.
+int gRequestAddress = -1;
+// A reply was taken and its action is queued; a new session makes older
+// queued actions void.
+bool gActionPending = false;
+unsigned gSession = 0;
+// The programming password the screen gave for the radio being written.
+QString gTypedPassword;
 
 quint8 At(const QByteArray& bytes, int i) {
     return i >= 0 && i < bytes.size() ? static_cast<quint8>(bytes[i]) : 0;
@@ -73,22 +86,52 @@ Engine& TheEngine() {
     return engine;
 }
 
+void SetState(int state) {
+    if (gCommState == state) return;
+    gCommState = state;
+    Host()->ShowCommState();
+}
+
 // Every send starts afresh: empty receive buffer, echo length, empty port
 // buffers, the threshold of the awaited reply; then the frame and the timer.
-void Send(const QByteArray& frame, int threshold) {
+void Output(const QByteArray& frame, int threshold) {
     gRecvCount = 0;
     Platform::SerialControl& c = MSComm1();
     c.ClearOutBuffer();
     c.ClearInBuffer();
     c.SetRThreshold(threshold);
-    gLastRequest = frame;
-    gLastThreshold = threshold;
     c.Output(frame);
     WaitTimer().start();
 }
 
+// A new frame, with its own resends.
+void Send(const QByteArray& frame, int threshold, Awaited awaited) {
+    gLastRequest = frame;
+    gLastThreshold = threshold;
+    gAwaited = gLastAwaited = awaited;
+    gResendsLeft = kMaxResends;
+    Output(frame, threshold);
+}
+
 void ShowMessage(const TextTable& table) {
     Platform::MsgBox(Text(table), Mb::OKOnly);
+}
+
+// Back to idle: port closed, time-out stopped, nothing awaited.
+void EndSession() {
+    WaitTimer().stop();
+    ClosePort();
+    gAwaited = Awaited::Nothing;
+    gBlockAddress = kStartAddress;
+    SetState(Idle);
+}
+
+// No usable reply: the session ends with the communication error.
+void CommError() {
+    const int state = gCommState;
+    if (state == MultiWriting) Host()->ShowStartMulWrite();
+    EndSession();
+    if (state != Idle) ShowMessage(gMsgCommError);
 }
 
 bool IsWholeNumber(const QString& text) {
@@ -102,73 +145,92 @@ QString Plus1(const QString& digits) {
     return QString::number(digits.toULongLong() + 1).rightJustified(8, u'0');
 }
 
-// The write preparation: the screen into the area, the protect question,
-// then the first block.
-void AskAndSendBlocks();
-
-// The write preparation: the screen into the area, the port closed; the
-// protect question is asked once the receive event has returned.
-void PrepareWrite() {
-    gWriteStep = 5;
-    gAreaFromRadio = true;
-    Host()->GetDataByShow();
-    ModData::EncodeDealerInfo();
-    ClosePort();
-    QTimer::singleShot(0, &MSComm1(), [] { AskAndSendBlocks(); });
+// The counter part of a serial number: the digits after the first 8
+// characters, or the whole number when it is 8 characters or shorter.
+QString SerialCounter(const QString& serial) {
+    const QString s = ModFun::TrimNull(serial);
+    return s.size() > 8 ? s.mid(8) : s;
 }
 
+// The protect question, then the blocks. Runs outside the receive event
+// with the port closed, so nothing arrives while a dialog is open.
 void AskAndSendBlocks() {
-    if (gCommState != Writing || gWriteStep != 5) return; // ended meanwhile
+    const int state = gCommState;
     if (ModProtect::CheckPasswordChange() && Host()->NewProtectPassword()) {
         gProtectInfo.Question = gProtectInfo.NewQuestion;
         gProtectInfo.Answer = gProtectInfo.NewAnswer;
     }
     ModProtect::EncodeProtect();
-    if (gCommState != Writing) return; // ended while the dialogs were open
+    if (gCommState != state) return; // ended while the dialogs were open
     if (!OpenPort()) {
-        gCommState = Idle;
-        gBlockAddress = kStartAddress;
+        if (state == MultiWriting) Host()->ShowStartMulWrite();
+        EndSession();
         return;
     }
     MSComm1().ClearInBuffer();
     SendWriteBlock();
 }
 
-void MultiStep() {
+// The write preparation of each radio, once its blocks 0xB00, 0xB30, 0xC00
+// and 0xC10 were read back: the screen into the area, the port closed, the
+// protect rule, then the first block.
+void PrepareWrite() {
+    gWriteStep = 5;
+    Host()->GetDataByShow();
+    gTypedPassword = FixedValue(gDealerInfo.Password);
+    ModData::EncodeDealerInfo();
+    ClosePort();
+    AskAndSendBlocks();
+}
+
+// The read-back block that a data reply answers in a write, by the step
+// that asked for it; -1 when it is a read's block.
+int CheckBlockAddress() {
+    static const int kCheckBlocks[][2] = {{1, 0xB00}, {3, 0xB30}, {31, 0xC00}, {32, 0xC10}};
+    if (gCommState != Writing && gCommState != MultiWriting) return -1;
+    for (const auto& b : kCheckBlocks)
+        if (b[0] == gSavedStep) return b[1];
+    return -1;
+}
+
+// The action of a reply that was taken: a data reply is stored first.
+void Act(bool advance, const QByteArray& data) {
+    if (!data.isEmpty()) {
+        const int check = CheckBlockAddress();
+        if (check >= 0)
+            StoreCheckBlock(data, check, 16);
+        else
+            StoreReadBlock(data);
+    }
+    NextStep(advance);
+}
+
+void WriteStep() {
     switch (gWriteStep) {
     case 1:
-        if (gRadioNo <= 1 && !gAreaFromRadio) {
-            // Nothing was read yet: the blocks that go out as they stand in
-            // the image are first taken from this radio.
-            gWriteStep = 33;
-            SendReadRequest(0xB30, 16);
-        } else if (gRadioNo <= 1 || gTimeoutCount >= 2) {
-            gWriteStep = 4;
-            SendReadRequest(0xB00, 16);
-        } else {
+        if (gCommState == MultiWriting && gRadioNo > 1 && gTimeoutCount < 2) {
             // The radio just written still answers.
             gTimeoutCount = 0;
             SendHandshake();
+            return;
         }
-        break;
-    case 33:
-        gWriteStep = 34;
-        SendReadRequest(0xC00, 16);
-        break;
-    case 34:
-        gWriteStep = 35;
-        SendReadRequest(0xC10, 16);
-        break;
-    case 35:
-        gAreaFromRadio = true;
-        gWriteStep = 4;
+        gWriteStep = 3;
         SendReadRequest(0xB00, 16);
         break;
+    case 3:
+        gWriteStep = 31;
+        SendReadRequest(0xB30, 16);
+        break;
+    case 31:
+        gWriteStep = 32;
+        SendReadRequest(0xC00, 16);
+        break;
+    case 32:
+        gWriteStep = 4;
+        SendReadRequest(0xC10, 16);
+        break;
     case 4:
-        gWriteStep = 5;
-        Host()->GetDataByShow();
-        ModData::EncodeDealerInfo();
-        SendWriteBlock();
+        PrepareWrite();
         break;
     case 5:
         SendWriteBlock();
@@ -176,6 +238,29 @@ void MultiStep() {
     default:
         WriteComplete();
     }
+}
+
+// The multi-write goes on with the next radio, or ends.
+void NextRadio() {
+    // Each radio takes the password the screen gave, not the one the radio
+    // before kept.
+    StoreFixed(gDealerInfo.Password, gTypedPassword);
+    const bool full = SerialNumberFull(gDealerInfo.SerialNumber.Text());
+    if (!full)
+        StoreFixed(gDealerInfo.SerialNumber, RaiseSerialNumber(gDealerInfo.SerialNumber.Text()));
+    Host()->ShowByData();
+    ++gRadioNo;
+    Host()->ShowRadioNo(gRadioNo);
+    if (full || gRadioNo > gRadioCount) {
+        Host()->ShowStatus(QString());
+        EndMulWrite(true);
+        ShowMessage(full ? kSerialNumberFull : gMsgMulWriteDone);
+        return;
+    }
+    gWriteStep = 1;
+    gTimeoutCount = 0;
+    SendHandshake();
+    Host()->ShowStatus(Text(kWaitingNext));
 }
 
 } // namespace
@@ -209,8 +294,13 @@ void ResetSession() {
     gRadioPassword.clear();
     gRadioHasPassword = gRadioHasAnswer = false;
     gRadioCount = gRadioNo = gTimeoutCount = 0;
-    gAreaFromRadio = false;
+    gResendsLeft = 0;
     gLastRequest.clear();
+    gAwaited = Awaited::Nothing;
+    gRequestAddress = -1;
+    gActionPending = false;
+    ++gSession;
+    gTypedPassword.clear();
 }
 
 QByteArray HandshakeWord() {
@@ -246,7 +336,7 @@ void ClosePort() {
 
 void SendHandshake() {
     gEchoLength = gNoEcho ? 0 : 7;
-    Send(HandshakeWord(), 1);
+    Send(HandshakeWord(), 1, Awaited::Handshake);
 }
 
 void SendReadRequest(qint32 address, qint32 length) {
@@ -256,7 +346,8 @@ void SendReadRequest(qint32 address, qint32 length) {
     frame.append(static_cast<char>(address & 0xFF));
     frame.append(static_cast<char>(length & 0xFF));
     gEchoLength = gNoEcho ? 0 : 4;
-    Send(frame, gEchoLength + 6 + length);
+    gRequestAddress = address;
+    Send(frame, gEchoLength + 6 + length, Awaited::Block);
 }
 
 void SendNextReadBlock() {
@@ -287,7 +378,7 @@ void SendWriteBlock() {
     frame.append(char(0x06));
     SetChecksum(frame, 1);
     gEchoLength = gNoEcho ? 0 : 22;
-    Send(frame, gEchoLength + 1);
+    Send(frame, gEchoLength + 1, Awaited::Accept);
 }
 
 void FinishRead() {
@@ -304,7 +395,14 @@ void NextStep(bool advance) {
     WaitTimer().stop();
     if (gCommState == Idle) return;
     if (!advance) {
-        Send(gLastRequest, gLastThreshold);
+        // The same frame again, as long as it has resends left.
+        if (gResendsLeft < 1) {
+            CommError();
+            return;
+        }
+        --gResendsLeft;
+        gAwaited = gLastAwaited;
+        Output(gLastRequest, gLastThreshold);
         return;
     }
     if (gCommState == Reading) {
@@ -318,36 +416,7 @@ void NextStep(bool advance) {
         return;
     }
     gSavedStep = gWriteStep;
-    if (gCommState == MultiWriting) {
-        MultiStep();
-        return;
-    }
-    switch (gWriteStep) {
-    case 1:
-        gWriteStep = 3;
-        SendReadRequest(0xB00, 16);
-        break;
-    case 3:
-        gWriteStep = 31;
-        SendReadRequest(0xB30, 16);
-        break;
-    case 31:
-        gWriteStep = 32;
-        SendReadRequest(0xC00, 16);
-        break;
-    case 32:
-        gWriteStep = 4;
-        SendReadRequest(0xC10, 16);
-        break;
-    case 4:
-        PrepareWrite();
-        break;
-    case 5:
-        SendWriteBlock();
-        break;
-    default:
-        WriteComplete();
-    }
+    WriteStep();
 }
 
 bool CheckHandshakeReply() {
@@ -413,11 +482,7 @@ void StoreCheckBlock(const QByteArray& bytes, int address, int length) {
 }
 
 void ReadComplete() {
-    gCommState = Idle;
-    WaitTimer().stop();
-    gBlockAddress = kStartAddress;
-    gAreaFromRadio = true;
-    ClosePort();
+    EndSession();
     ModData::DecodeRadioInfo();
     Host()->ShowByData();
     ShowMessage(gMsgReadDone);
@@ -436,30 +501,21 @@ QString RaiseSerialNumber(const QString& serial) {
     return s;
 }
 
+bool SerialNumberFull(const QString& serial) {
+    const QString counter = SerialCounter(serial);
+    return IsWholeNumber(counter) && Plus1(counter).size() > 8;
+}
+
 void WriteComplete() {
-    const int state = gCommState;
-    gCommState = Idle;
     gBlockAddress = kStartAddress;
-    if (state != MultiWriting) ClosePort();
+    if (gCommState == MultiWriting) {
+        NextRadio();
+        return;
+    }
+    EndSession();
     StoreFixed(gDealerInfo.SerialNumber, RaiseSerialNumber(gDealerInfo.SerialNumber.Text()));
     Host()->ShowByData();
-    if (state != MultiWriting) {
-        ShowMessage(gMsgWriteDone);
-        return;
-    }
-    gCommState = MultiWriting;
-    ++gRadioNo;
-    Host()->ShowRadioNo(gRadioNo);
-    if (gRadioNo > gRadioCount) {
-        Host()->ShowStatus(QString());
-        EndMulWrite(true);
-        ShowMessage(gMsgMulWriteDone);
-        return;
-    }
-    gWriteStep = 1;
-    gTimeoutCount = 0;
-    SendHandshake();
-    Host()->ShowStatus(Text(kWaitingNext));
+    ShowMessage(gMsgWriteDone);
 }
 
 void MSComm1_OnComm() {
@@ -469,56 +525,78 @@ void MSComm1_OnComm() {
     // Bytes beyond the buffer's room are not kept.
     for (int i = 0; i < chunk.size() && gRecvCount < kRecvBufferSize; ++i)
         gRecvBuffer[static_cast<std::size_t>(gRecvCount++)] = static_cast<quint8>(chunk[i]);
-    if (gCommState == Idle) return;
-    if (CheckHandshakeReply()) {
-        NextStep(true);
-    } else if (IsAckReply(chunk)) {
-        NextStep(true);
-    } else if (IsResendReply(chunk)) {
-        NextStep(false);
-    } else if (IsDataReply(chunk)) {
-        static const int kCheckBlocks[][2] = {{1, 0xB00}, {3, 0xB30}, {31, 0xC00}, {32, 0xC10}};
-        int check = -1;
-        if (gCommState == Writing)
-            for (const auto& b : kCheckBlocks)
-                if (b[0] == gSavedStep) check = b[1];
-        if (check >= 0)
-            StoreCheckBlock(chunk, check, 16);
-        else
-            StoreReadBlock(chunk);
-        NextStep(true);
+    // A reply counts only as the one the last frame asks for, and only
+    // while nothing is being acted on.
+    if (gCommState == Idle || gActionPending) return;
+    bool advance = true;
+    QByteArray data;
+    switch (gAwaited) {
+    case Awaited::Handshake:
+        if (!CheckHandshakeReply()) return;
+        break;
+    case Awaited::Block:
+        if (IsResendReply(chunk)) {
+            advance = false;
+        } else if (IsDataReply(chunk) &&
+                   At(chunk, gEchoLength + 1) * 256 + At(chunk, gEchoLength + 2) ==
+                       gRequestAddress) {
+            data = chunk;
+        } else {
+            return;
+        }
+        break;
+    case Awaited::Accept:
+        if (IsResendReply(chunk))
+            advance = false;
+        else if (!IsAckReply(chunk))
+            return;
+        break;
+    case Awaited::Nothing:
+        return;
     }
+    WaitTimer().stop();
+    gAwaited = Awaited::Nothing;
+    gActionPending = true;
+    // The step runs after the receive event has returned, so that no
+    // message or question it opens is nested inside it.
+    const unsigned session = gSession;
+    QMetaObject::invokeMethod(
+        &c,
+        [session, advance, data] {
+            if (session != gSession) return;
+            gActionPending = false;
+            Act(advance, data);
+        },
+        Qt::QueuedConnection);
 }
 
 void WaitTimer_Timer() {
     WaitTimer().stop();
+    if (gCommState == Idle) return;
     if (gCommState == MultiWriting && gRadioNo > 1 && gWriteStep == 1) {
         // Waiting for the next radio.
         ++gTimeoutCount;
         if (gTimeoutCount > kMaxWaitTimeouts) {
-            EndMulWrite(true);
-            ShowMessage(gMsgCommError);
+            CommError();
             return;
         }
         gWriteStep = 1;
         SendHandshake();
         return;
     }
-    const int state = gCommState;
-    if (state == MultiWriting) Host()->ShowStartMulWrite();
-    ClosePort();
-    gCommState = Idle;
-    gBlockAddress = kStartAddress;
-    if (state != Idle) ShowMessage(gMsgCommError);
+    CommError();
 }
 
 namespace {
 // Opens the port and sends the handshake of a read or write session.
 void StartSession(int state, int& step) {
-    gCommState = state;
+    if (gCommState != Idle) return; // one session at a time
+    ++gSession;
+    gActionPending = false;
+    SetState(state);
     step = 0;
     if (!OpenPort()) {
-        gCommState = Idle;
+        SetState(Idle);
         return;
     }
     gBlockAddress = kStartAddress;
@@ -536,12 +614,15 @@ void StartWrite() {
 }
 
 void StartMulWrite(const QString& countText) {
+    if (gCommState != Idle) return;
     const double count = Platform::Val(countText);
     gRadioCount = std::isfinite(count) && count > 0 && count < 1e6 ? static_cast<int>(count) : 0;
     gRadioNo = 1;
     gTimeoutCount = 0;
     Host()->ShowRadioNo(gRadioNo);
-    gCommState = MultiWriting;
+    ++gSession;
+    gActionPending = false;
+    SetState(MultiWriting);
     gWriteStep = 0;
     if (!OpenPort()) {
         EndMulWrite(true);
@@ -555,10 +636,7 @@ void StartMulWrite(const QString& countText) {
 
 void EndMulWrite(bool restoreControls) {
     if (restoreControls && gCommState == MultiWriting) Host()->ShowStartMulWrite();
-    ClosePort();
-    WaitTimer().stop();
-    gCommState = Idle;
-    gBlockAddress = kStartAddress;
+    EndSession();
 }
 
 } // namespace ModComm

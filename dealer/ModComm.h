@@ -29,6 +29,8 @@ public:
     virtual bool ShowStartMulWrite() = 0;
     virtual void ShowRadioNo(int number) = 0;
     virtual void ShowStatus(const QString& text) = 0;
+    // A session started or ended: the commands follow gCommState.
+    virtual void ShowCommState() {}
 };
 
 // Halbrek's serial session: handshake, echo detection, read requests, write
@@ -44,6 +46,8 @@ inline constexpr int kReplyTimeoutMs = 500;
 inline constexpr int kRecvBufferSize = 101;
 // Unanswered handshakes after which a multi-write gives up waiting (4 hours).
 inline constexpr int kMaxWaitTimeouts = 28800;
+// "Send again" replies a frame may have before the session gives up.
+inline constexpr int kMaxResends = 3;
 
 enum CommState { Idle = 0, Reading = 1, Writing = 2, MultiWriting = 3 };
 
@@ -64,10 +68,8 @@ extern bool gRadioHasAnswer;
 extern int gRadioCount;
 extern int gRadioNo;
 extern int gTimeoutCount;
-// The image holds a radio's area (a read or a write's read-back has run);
-// until then a multi-write takes the blocks it sends unchanged from its first
-// radio.
-extern bool gAreaFromRadio;
+// Resends left for the frame last sent.
+extern int gResendsLeft;
 
 void SetHost(SessionHost* host);
 SessionHost* Host();
@@ -101,12 +103,15 @@ void ReadComplete();
 void WriteComplete();
 // The serial number raised by one as a write leaves it.
 QString RaiseSerialNumber(const QString& serial);
+// Raising the serial number would carry its 8-digit counter into a ninth
+// digit (which the 16-character field may cut back to an issued number).
+bool SerialNumberFull(const QString& serial);
 
 // Serial receive event and reply time-out.
 void MSComm1_OnComm();
 void WaitTimer_Timer();
 
-// The Read and Write buttons.
+// The Read and Write buttons; nothing while a session runs.
 void StartRead();
 void StartWrite();
 // The MulWrite button once the controls were switched to running: the count

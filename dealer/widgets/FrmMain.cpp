@@ -358,6 +358,14 @@ void FrmMain::ShowStatus(const QString& text) {
     Label6->setText(text);
 }
 
+void FrmMain::ShowCommState() {
+    // One session at a time; a running multi-write keeps its Stop button.
+    const int state = ModComm::gCommState;
+    Command1->setEnabled(state == ModComm::Idle);
+    Command2->setEnabled(state == ModComm::Idle);
+    Command4->setEnabled(state == ModComm::Idle || state == ModComm::MultiWriting);
+}
+
 void FrmMain::ShowProtectDialog() {
     FrmProtectPassWord dialog(this);
     dialog.exec();
@@ -384,6 +392,8 @@ void FrmMain::Command3_Click() {
 }
 
 void FrmMain::Command4_Click() {
+    const int state = ModComm::gCommState;
+    if (state == ModComm::Reading || state == ModComm::Writing) return;
     if (ShowStartMulWrite()) {
         ModComm::EndMulWrite(false);
         return;

@@ -33,6 +33,7 @@ public:
     Q_INVOKABLE bool ShowStartMulWrite() override;
     void ShowRadioNo(int number) override;
     void ShowStatus(const QString& text) override;
+    void ShowCommState() override;
 
     // The text of box Text1(index) (the description box has several lines).
     QString BoxText(int index) const;

@@ -5,6 +5,7 @@
 #include "dealer/ModData.h"
 #include "dealer/ModSYSType.h"
 #include "dealer/widgets/FrmProtectPassWord.h"
+#include "platform/MsgBox.h"
 #include "platform/SysLocale.h"
 #include "platform/serial/SerialControl.h"
 #include "platform/serial/SerialPorts.h"
@@ -99,12 +100,44 @@ protected:
         radio.SetMemory(0xB0C, QByteArray(1, 0x01));
         radio.SetMemory(0xB40, "2024031500000007");
     }
-    bool WaitIdle(int ms = 15000) {
+    bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
         QDeadlineTimer deadline(ms);
-        while (MC::gCommState != MC::Idle && !deadline.hasExpired())
+        while (!condition() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return MC::gCommState == MC::Idle;
+        return condition();
     }
+    bool WaitIdle(int ms = 15000) {
+        return WaitFor([] { return MC::gCommState == MC::Idle; }, ms);
+    }
+    void Update(const std::function<void(SimRadio::Setup&)>& change) {
+        SimRadio::Setup setup = radio.CurrentSetup();
+        change(setup);
+        radio.Configure(setup);
+    }
+    // The radio on the cable is taken off; once the tool has missed it twice,
+    // the next one is put on.
+    void SwapTo(int next) {
+        ASSERT_TRUE(WaitFor([next] { return MC::gRadioNo == next + 1; }));
+        Update([](SimRadio::Setup& s) { s.silent = true; });
+        ASSERT_TRUE(WaitFor([] { return MC::gTimeoutCount >= 2; }));
+        radio.PutOn(next);
+        Update([](SimRadio::Setup& s) { s.silent = false; });
+    }
+    // Writes radios 1 .. count-1 after radio 0 in one multi-write.
+    void MulWrite(int count) {
+        window->Text2[0]->setText(QString::number(count));
+        window->Command4->click();
+        for (int next = 1; next < count; ++next)
+            SwapTo(next);
+        ASSERT_TRUE(WaitIdle());
+    }
+    QStringList Texts() const {
+        QStringList texts;
+        for (const auto& m : messages.shown)
+            texts << m.text;
+        return texts;
+    }
+    QByteArray Area(int radioIndex) { return radio.MemoryOf(radioIndex, 0xB00, kAreaSize); }
     void Setting(const char* key, const QString& value) {
         ModSYSType::WriteSetting(QLatin1String(key), value);
     }
@@ -312,6 +345,275 @@ TEST_F(FrmMainTest, MulWriteButtonRunsAndStops) {
     EXPECT_EQ(window->Label6->text(), "");
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
     EXPECT_EQ(messages.Count(), 0);
+}
+
+// Radio k of a batch: its own band, user code, bytes nobody interprets,
+// password and protect pair.
+void OwnData(SimRadio& radio, int k, const QByteArray& password) {
+    radio.PutOn(k);
+    radio.SetMemory(0xB00, QByteArray("KL740\0\0", 7) + char(8 + k) + "V200" + char(0x11));
+    radio.SetMemory(0xB30, "U00" + QByteArray::number(k) + QByteArray(8, char('a' + k)) +
+                               password.leftJustified(4, '\xFF'));
+    radio.SetMemory(0xC00, ("Question " + QByteArray::number(k)).leftJustified(16, '\0'));
+    radio.SetMemory(0xC10, ("Ans " + QByteArray::number(k)).leftJustified(8, '\0') +
+                               QByteArray(8, char(0x30 + k)));
+}
+
+QByteArray Field(const QByteArray& text, int width) {
+    return text.leftJustified(width, '\0');
+}
+
+TEST_F(FrmMainTest, MulWriteLeavesEachRadioItsOwnData) {
+    StartRadio();
+    Load();
+    for (bool readFirst : {false, true}) {
+        SCOPED_TRACE(readFirst ? "after a read" : "without a read");
+        messages.shown.clear();
+        radio.ResetCounters();
+        std::array<QByteArray, 3> before;
+        for (int k = 2; k >= 0; --k) {
+            OwnData(radio, k, "1234");
+            before[k] = Area(k);
+        }
+        if (readFirst) {
+            window->Command1->click();
+            ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(window->BoxText(7), "U000");
+        }
+        window->SetBoxText(8, "D-77");
+        window->SetBoxText(11, "Lin");
+        window->SetBoxText(12, "1234");
+        window->Check4->setChecked(true);
+        DialogScript unexpected; // a dialog nobody expects is cancelled and counted
+        unexpected.answers = {std::nullopt};
+        unexpected.Arm();
+        MulWrite(3);
+        EXPECT_EQ(unexpected.shown, 0);
+        EXPECT_EQ(messages.CountOf("MulWrite Complete!"), 1);
+        EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 24u);
+        for (int k = 0; k < 3; ++k) {
+            // Only the kill bit and the dealer fields of the screen change.
+            QByteArray expected = before[k];
+            expected[0x0C] = char(expected[0x0C] | 0x08);
+            expected.replace(0x1C0, 64, Field("D-77", 16) + Field("", 32) + Field("Lin", 16));
+            EXPECT_EQ(Area(k).toHex(), expected.toHex()) << "radio " << k;
+        }
+    }
+}
+
+TEST_F(FrmMainTest, MulWriteAsksEachRadioItsOwnProtectAnswer) {
+    StartRadio();
+    Load();
+    OwnData(radio, 2, "");     // no password yet: a new pair is asked
+    OwnData(radio, 1, "2222"); // answered right
+    OwnData(radio, 0, "1111"); // a wrong answer, then Cancel
+    const QByteArray keep0 = Area(0);
+    window->SetBoxText(12, "9999");
+    DialogScript script;
+    script.answers = {QString("ans 0"), std::nullopt, QString("Ans 1"), QString("New 2")};
+    script.Arm();
+    MulWrite(3);
+    EXPECT_EQ(script.shown, 4);
+    EXPECT_EQ(script.questionsSeen.mid(0, 3),
+              QStringList({"Question 0", "Question 0", "Question 1"}));
+    EXPECT_EQ(messages.CountOf("Protect PassWord Answer Error!"), 1);
+    EXPECT_EQ(messages.CountOf("MulWrite Complete!"), 1);
+    // Radio 0 keeps its password and pair; the others take the screen's
+    // password, radio 2 with the pair given for it.
+    EXPECT_EQ(Area(0).mid(0x30, 16), keep0.mid(0x30, 16));
+    EXPECT_EQ(Area(0).mid(0x100, 32), keep0.mid(0x100, 32));
+    EXPECT_EQ(radio.MemoryOf(1, 0xB3C, 4), "9999");
+    EXPECT_EQ(radio.MemoryOf(1, 0xC10, 8), Field("Ans 1", 8));
+    EXPECT_EQ(radio.MemoryOf(2, 0xB3C, 4), "9999");
+    EXPECT_EQ(radio.MemoryOf(2, 0xC00, 24), Field("Question 1", 16) + Field("New 2", 8));
+    EXPECT_EQ(window->BoxText(12), "9999");
+}
+
+// A protect question ending in "WK" whose checksum is 'L': its reply ends
+// with the bytes of the handshake answer.
+const QByteArray kLikeHandshake = "Last word: h..WK";
+
+// Faults of the radio or the line: a session either stores the data as it
+// came, or ends in the communication error with nothing written.
+TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
+    struct Case {
+        const char* name;
+        bool write;
+        std::function<void(SimRadio::Setup&)> fault;
+        const char* message;
+        std::vector<int> writes;
+    };
+    const std::vector<int> all{0xB00, 0xB30, 0xC00, 0xC10, 0xCC0, 0xCD0, 0xCE0, 0xCF0};
+    const std::vector<Case> cases{
+        {"data like a handshake answer, read", false, {}, "Read Complete!", {}},
+        {"data like a handshake answer, write", true, {}, "Write Complete!", all},
+        {"misaddressed reply, read",
+         false,
+         [](SimRadio::Setup& s) {
+             s.misaddressAddress = 0xB40;
+             s.misaddressCount = -1;
+         },
+         "Communication Error!",
+         {}},
+        {"misaddressed reply, write",
+         true,
+         [](SimRadio::Setup& s) {
+             s.misaddressAddress = 0xB30;
+             s.misaddressCount = -1;
+         },
+         "Communication Error!",
+         {}},
+        {"endless send again",
+         true,
+         [](SimRadio::Setup& s) {
+             s.resendAddress = 0xB30;
+             s.resendCount = -1;
+         },
+         "Communication Error!",
+         {0xB00, 0xB30, 0xB30, 0xB30, 0xB30}},
+    };
+    StartRadio();
+    Load();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.shown.clear();
+        radio.ResetCounters();
+        Update([&c](SimRadio::Setup& s) {
+            s = {};
+            if (c.fault) c.fault(s);
+        });
+        // An area that a write with the empty screen leaves as it is.
+        radio.SetMemory(0xB00, QByteArray(kAreaSize, '\0'));
+        radio.SetMemory(0xC00, kLikeHandshake);
+        const QByteArray before = radio.Memory(0xB00, kAreaSize);
+        gRadioImage.fill(0);
+        window->ShowByData();
+        for (int i : {8, 9, 10, 11, 12})
+            window->SetBoxText(i, "");
+        (c.write ? window->Command2 : window->Command1)->click();
+        ASSERT_TRUE(WaitIdle());
+        EXPECT_EQ(Texts(), QStringList{c.message});
+        EXPECT_EQ(radio.CurrentCounters().writeAddresses, c.writes);
+        EXPECT_EQ(radio.Memory(0xB00, kAreaSize).toHex(), before.toHex());
+        if (!c.write && QLatin1String(c.message) == "Read Complete!")
+            EXPECT_EQ(ModData::ImageBytes(0xB00, kAreaSize).toHex(), before.toHex());
+        EXPECT_TRUE(window->Command1->isEnabled());
+        EXPECT_FALSE(MC::MSComm1().PortOpen());
+    }
+}
+
+TEST_F(FrmMainTest, OneSessionAtATime) {
+    StartRadio();
+    Load();
+    window->SetBoxText(8, "D-77");
+    for (QPushButton* start : {window->Command1, window->Command2, window->Command4}) {
+        radio.ResetCounters();
+        messages.shown.clear();
+        const QByteArray before = radio.Memory(0xB00, kAreaSize);
+        window->Text2[0]->setText("1");
+        start->click();
+        // Every further press while the session runs does nothing.
+        EXPECT_FALSE(window->Command1->isEnabled());
+        EXPECT_FALSE(window->Command2->isEnabled());
+        EXPECT_EQ(window->Command4->isEnabled(), start == window->Command4);
+        window->Command1->click();
+        window->Command2->click();
+        window->Command1_Click();
+        window->Command2_Click();
+        if (start != window->Command4) window->Command4_Click();
+        ASSERT_TRUE(WaitIdle());
+        const SimRadio::Counters c = radio.CurrentCounters();
+        EXPECT_EQ(c.handshakes, 1);
+        EXPECT_EQ(c.reads, start == window->Command1 ? 32 : 4);
+        EXPECT_EQ(c.writes, start == window->Command1 ? 0 : 8);
+        EXPECT_EQ(messages.Count(), 1);
+        if (start == window->Command1) EXPECT_EQ(radio.Memory(0xB00, kAreaSize), before);
+        for (QPushButton* b : {window->Command1, window->Command2, window->Command4})
+            EXPECT_TRUE(b->isEnabled());
+    }
+    // Enabled again after a failure too.
+    Update([](SimRadio::Setup& s) { s.silent = true; });
+    window->Command2->click();
+    EXPECT_FALSE(window->Command4->isEnabled());
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(messages.CountOf("Communication Error!"), 1);
+    for (QPushButton* b : {window->Command1, window->Command2, window->Command4})
+        EXPECT_TRUE(b->isEnabled());
+}
+
+TEST_F(FrmMainTest, MulWriteStopsBeforeASerialNumberIsIssuedTwice) {
+    StartRadio();
+    Load();
+    for (int k = 2; k >= 0; --k)
+        OwnData(radio, k, "");
+    const QByteArray third = Area(2);
+    window->SetBoxText(1, "2024031599999998");
+    window->SetBoxText(8, "D-77");
+    window->Text2[0]->setText("3");
+    window->Command4->click();
+    SwapTo(1);
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Texts(),
+              QStringList{"Serial Number Overflow! MulWrite stopped before the next radio."});
+    EXPECT_EQ(window->BoxText(1), "2024031599999999");
+    EXPECT_EQ(window->Command4->text(), "&MulWrite");
+    EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 16u);
+    EXPECT_EQ(radio.MemoryOf(1, 0xCC0, 4), "D-77");
+    EXPECT_EQ(Area(2), third);
+    EXPECT_FALSE(MC::MSComm1().PortOpen()); // the run does not wait for a third radio
+}
+
+// Counts the messages shown while the serial receive event runs.
+class InReceiveWatch final : public Platform::MessageService {
+public:
+    explicit InReceiveWatch(Platform::MessageService* next) : next_(next) {
+        Reconnect([this] {
+            ++depth_;
+            MC::MSComm1_OnComm();
+            --depth_;
+        });
+        Platform::SetMessageService(this);
+    }
+    ~InReceiveWatch() override {
+        Platform::SetMessageService(next_);
+        Reconnect([] { MC::MSComm1_OnComm(); });
+    }
+    int Show(const QString& text, int style, const QString& title) override {
+        if (depth_ > 0) ++inside;
+        return next_->Show(text, style, title);
+    }
+    int inside = 0;
+
+private:
+    static void Reconnect(const std::function<void()>& handler) {
+        QObject::disconnect(&MC::MSComm1(), &Platform::SerialControl::OnComm, nullptr, nullptr);
+        QObject::connect(&MC::MSComm1(), &Platform::SerialControl::OnComm, handler);
+    }
+    Platform::MessageService* next_;
+    int depth_ = 0;
+};
+
+TEST_F(FrmMainTest, MessagesWaitUntilTheReceiveEventHasReturned) {
+    StartRadio();
+    radio.SetMemory(0xB3C, "1111");
+    radio.SetMemory(0xC10, QByteArray("Rex\0", 4));
+    Load();
+    InReceiveWatch watch(&messages);
+    window->Command1->click();
+    ASSERT_TRUE(WaitIdle());
+    window->SetBoxText(12, "2222");
+    DialogScript script;
+    script.answers = {std::nullopt};
+    script.Arm();
+    window->Command2->click();
+    ASSERT_TRUE(WaitIdle());
+    window->Text2[0]->setText("1");
+    window->Command4->click();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(Texts(), QStringList({"Read Complete!", "Protect PassWord Answer Error!",
+                                    "Write Complete!", "MulWrite Complete!"}));
+    EXPECT_EQ(watch.inside, 0);
+    EXPECT_EQ(radio.Memory(0xB3C, 4), "1111");
 }
 
 } // namespace
