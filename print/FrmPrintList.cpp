@@ -134,20 +134,33 @@ void FrmPrintList::PrintAll() {
         gPrintDone = 0;
         return;
     }
+    // the sections in the order of their boxes
+    void (*const sections[])() = {Prt_UHFChannel, Prt_Option, Prt_DTMF, Prt_Key,
+                                  Prt_Scan,       Prt_Alert,  Prt_EMG,  Prt_Local};
+    std::unique_ptr<Platform::Printer> printer;
+    int running = -1; // the section being printed
     try {
-        std::unique_ptr<Platform::Printer> printer =
-            gPrinterMaker ? gPrinterMaker(device) : Platform::MakePaintPrinter(device);
+        printer = gPrinterMaker ? gPrinterMaker(device) : Platform::MakePaintPrinter(device);
         SetPrinter(printer.get());
         printer->SetFontSize(10);
-        // the sections in the order of their boxes
-        void (*const sections[])() = {Prt_UHFChannel, Prt_Option, Prt_DTMF, Prt_Key,
-                                      Prt_Scan,       Prt_Alert,  Prt_EMG,  Prt_Local};
-        for (int i = 0; i < 8; ++i)
-            if (gPrintSelection[i == 0 ? 0 : i + 1] != 0) sections[i]();
+        for (int i = 0; i < 8; ++i) {
+            if (gPrintSelection[i == 0 ? 0 : i + 1] == 0) continue;
+            running = i;
+            const KeepConfiguration keep;
+            sections[i]();
+        }
+        running = -1;
         printer->EndDoc();
         SetPrinter(nullptr);
     } catch (const std::exception&) {
+        // the hidden pages are closed already; nothing of the job goes out
+        if (printer) printer->Abort();
         SetPrinter(nullptr);
         gPrintDone = 0;
+        // the message names the section that failed, or the printer
+        Platform::MsgBox(running >= 0 ? ModFunLang::GetLangText(9090) + QStringLiteral("\n") +
+                                            ModFunLang::GetLangText(29250 + running)
+                                      : ModFunLang::GetLangText(9091),
+                         Platform::Mb::Critical);
     }
 }

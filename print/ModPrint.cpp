@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 
 namespace ModPrint {
@@ -123,10 +124,31 @@ QString ComboItem(const QWidget* page, const char* name, int index, int item) {
 
 // ---- frame of a section page ----
 
+// What every page of the running section starts with, below the page header:
+// its title and, for the channel table, the heading rows. A continuation page
+// repeats it.
+std::function<void()> gSectionHead;
+// Where the body of the current page starts; a line below it has the page's
+// head above it. Infinite while the head itself prints.
+double gBodyTop = 0;
+
 void PrintTitle(const QString& title, int emptyLines) {
     Platform::Printer& p = Printer();
     p.SetCurrentX(PercentOf(p.ScaleWidth(), 5));
     p.Print(title + kCrLf.repeated(emptyLines));
+}
+
+void PrintHead() {
+    gBodyTop = std::numeric_limits<double>::infinity();
+    PrintPageHeader();
+    if (gSectionHead) gSectionHead();
+    gBodyTop = Printer().CurrentY();
+}
+
+// Starts a section: its first page with the page header and the section's head.
+void BeginSection(std::function<void()> head) {
+    gSectionHead = std::move(head);
+    PrintHead();
 }
 
 void EndSectionPage() {
@@ -134,14 +156,39 @@ void EndSectionPage() {
     Printer().NewPage();
 }
 
+void EndSection() {
+    EndSectionPage();
+    gSectionHead = nullptr;
+}
+
+// Where the footer's line starts: 3 % of the height above the bottom, and
+// never so low that the footer leaves the printable area.
+double FooterY() {
+    const Platform::Printer& p = Printer();
+    const double h = p.ScaleHeight();
+    return std::min<double>(h - PercentOf(h, 3), h - p.LineHeight());
+}
+
+// Makes sure that this many lines fit between the current y and the footer's
+// line; when they do not, the page ends and a continuation page starts with
+// the page header and the section's head. A page whose body is still empty is
+// kept: what does not fit there would not fit on any page.
+void MakeRoom(int lines) {
+    Platform::Printer& p = Printer();
+    if (p.CurrentY() <= gBodyTop) return;
+    if (p.CurrentY() + lines * p.LineHeight() <= FooterY()) return;
+    EndSectionPage();
+    PrintHead();
+}
+
 // The frame of a feature-page section: header, the page's caption, its rows,
 // footer and new page.
 void PrintFeaturePage(const char* window, const std::function<void(const QWidget*)>& rows) {
     HiddenPage hidden(QLatin1String(window), false);
-    PrintPageHeader();
-    PrintTitle(hidden.Page()->windowTitle(), 2);
+    const QString title = hidden.Page()->windowTitle();
+    BeginSection([title] { PrintTitle(title, 2); });
     rows(hidden.Page());
-    EndSectionPage();
+    EndSection();
 }
 
 // A row with left-aligned labels: label at 10 %, value at the value column.
@@ -188,8 +235,8 @@ QString HeaderCell(const QWidget* grid, int col) {
     return item ? item->text() : QString();
 }
 
-void PrintChannelTable(const QWidget* page, const std::array<qint16, 256>& chNos, qint32 pageNo,
-                       qint32 count, qint16 perPage) {
+// The table's two heading lines; each heading stands 2 % left of its column.
+void PrintTableHeading(const QWidget* page) {
     const QWidget* grid = Control(page, "MSFlexGrid1", -1);
     StartLine();
     PrintCell(5, Text(page, "Label1"));
@@ -203,10 +250,10 @@ void PrintChannelTable(const QWidget* page, const std::array<qint16, 256>& chNos
     PrintCell(51, HeaderCell(grid, 5));
     PrintCell(71, HeaderCell(grid, 7));
     PrintCell(87, HeaderCell(grid, 9) + kCrLf);
+}
 
-    for (int i = 0; i < perPage; ++i) {
-        const qint32 k = (pageNo - 1) * perPage + i;
-        if (k >= count) break;
+void PrintChannelTable(const QWidget* page, const std::array<qint16, 256>& chNos, qint32 count) {
+    for (qint32 k = 0; k < count; ++k) {
         const int ch = chNos[k];
         const TChannel& c = FindChannel(ch);
         StartLine();
@@ -231,31 +278,38 @@ QString ToneText(const QWidget* page, int list, int tone) {
     return tone == 0 ? T(15030) : ComboItem(page, "Combo2", list, tone);
 }
 
-void PrintChannelDetail(const QWidget* page, const std::array<qint16, 256>& chNos, qint32 pageNo,
-                        qint32 count, qint16 perPage) {
+// Lines of a detail block: the heading and eleven label/value lines.
+constexpr int kDetailBlockLines = 12;
+
+void PrintChannelDetail(const QWidget* page, const std::array<qint16, 256>& chNos, qint32 count) {
     Platform::Printer& p = Printer();
-    for (int i = 0; i < perPage; ++i) {
-        const qint32 k = (pageNo - 1) * perPage + i;
-        if (k >= count) break;
+    for (qint32 k = 0; k < count; ++k) {
         const int ch = chNos[k];
+        MakeRoom(kDetailBlockLines); // a block stays on one page
         p.SetCurrentX(PercentOf(p.ScaleWidth(), 5));
         p.Print(T(15029) + QStringLiteral(" ") + QString::number((ch - 1) / 16 + 1) +
                 QStringLiteral("   ") + T(15001) + QStringLiteral(" ") +
                 QString::number((ch - 1) % 16 + 1));
         const TChannel& c = FindChannel(ch);
-        const QString mhz = QStringLiteral(" MHz");
-        LeftRow2(Text(page, "Label2", 0), RxText(c) + mhz, Text(page, "Label2", 1),
-                 ModShowFreFun::TxFreqDisplay(ModFun::TrimNull(c.RxFreq.Text()),
-                                              ModFun::TrimNull(c.Offset.Text()), c.OffsetDir,
-                                              gHabits.TxAsOffset) +
-                     mhz);
-        const auto row = [&](int label1, const QString& value1, int label2, const QString& value2) {
+        // label at 10 %, value at 30 %; a second pair at 55 % and 75 %
+        const auto line = [](const QString& label1, const QString& value1, bool second,
+                             const QString& label2, const QString& value2) {
             StartLine();
-            PrintCell(10, Text(page, "Label3", label1));
+            PrintCell(10, label1);
             PrintCell(30, value1);
-            if (label2 < 0) return;
-            PrintCell(55, Text(page, "Label3", label2));
+            if (!second) return;
+            PrintCell(55, label2);
             PrintCell(75, value2);
+        };
+        const QString mhz = QStringLiteral(" MHz");
+        line(Text(page, "Label2", 0), RxText(c) + mhz, true, Text(page, "Label2", 1),
+             ModShowFreFun::TxFreqDisplay(ModFun::TrimNull(c.RxFreq.Text()),
+                                          ModFun::TrimNull(c.Offset.Text()), c.OffsetDir,
+                                          gHabits.TxAsOffset) +
+                 mhz);
+        const auto row = [&](int label1, const QString& value1, int label2, const QString& value2) {
+            line(Text(page, "Label3", label1), value1, label2 >= 0,
+                 label2 < 0 ? QString() : Text(page, "Label3", label2), value2);
         };
         row(0, ToneText(page, 0, c.RxTone), 1, ToneText(page, 1, c.TxTone));
         row(2, T(15044 + c.TxPower), 3, c.OptSignal == 1 ? T(15043) : T(15030));
@@ -264,12 +318,8 @@ void PrintChannelDetail(const QWidget* page, const std::array<qint16, 256>& chNo
         row(8, CallText(c.Call1), 10, CallText(c.Call2));
         row(9, T(15050 + c.SignalRelation), -1, {});
         const auto checks = [&](int box1, int value1, int box2, int value2) {
-            StartLine();
-            PrintCell(10, Text(page, "Check1", box1));
-            PrintCell(30, CheckText(value1));
-            if (box2 < 0) return;
-            PrintCell(55, Text(page, "Check1", box2));
-            PrintCell(75, CheckText(value2));
+            line(Text(page, "Check1", box1), CheckText(value1), box2 >= 0,
+                 box2 < 0 ? QString() : Text(page, "Check1", box2), CheckText(value2));
         };
         checks(0, c.ScanSkip, 1, c.Scramble);
         checks(2, c.TxInhibit, 5, c.Whisper);
@@ -284,6 +334,8 @@ void PrintChannelDetail(const QWidget* page, const std::array<qint16, 256>& chNo
 
 void SetPrinter(Platform::Printer* printer) {
     gPrinter = printer;
+    gSectionHead = nullptr;
+    gBodyTop = 0;
 }
 
 Platform::Printer& Printer() {
@@ -292,6 +344,7 @@ Platform::Printer& Printer() {
 }
 
 void StartLine() {
+    MakeRoom(1);
     gPrtLineY = static_cast<qint32>(std::nearbyint(Printer().CurrentY()));
 }
 
@@ -331,9 +384,8 @@ void PrintPageHeader() {
 void PrintPage() {
     Platform::Printer& p = Printer();
     const QString s = QStringLiteral("- ") + QString::number(p.Page()) + QStringLiteral(" -");
-    const double h = p.ScaleHeight();
     p.SetCurrentX((p.ScaleWidth() - p.TextWidth(s)) / 2);
-    p.SetCurrentY(h - PercentOf(h, 3));
+    p.SetCurrentY(FooterY());
     p.Print(s);
 }
 
@@ -348,35 +400,42 @@ void PrintLabelValue(qint16 col, const QString& label, const QString& value) {
     p.Print(value);
 }
 
+KeepConfiguration::KeepConfiguration()
+    : data_(gEditData), extra_(gEditExtraData), testBlock_(gEditTestBlock) {}
+
+KeepConfiguration::~KeepConfiguration() {
+    gEditData = data_;
+    gEditExtraData = extra_;
+    gEditTestBlock = testBlock_;
+}
+
 // ---- sections ----
 
 void Prt_UHFChannel() {
     const bool details = gPrintSelection[1] > 0;
-    const qint16 perPage = details ? 5 : 56;
     const qint32 n = gEditData.UsedCount();
-    const qint32 pages = n / perPage + (n % perPage != 0 ? 1 : 0);
     std::array<qint16, 256> list{};
     for (int k = 0; k < n; ++k)
         list[k] = gEditData.Channels[k].Number;
     std::sort(list.begin(), list.begin() + n);
 
-    if (pages == 0) {
-        PrintPageHeader();
-        PrintTitle(T(29250), 1);
-        EndSectionPage();
+    if (n == 0) {
+        BeginSection([] { PrintTitle(T(29250), 1); });
+        EndSection();
         return;
     }
     HiddenPage hidden(details ? QStringLiteral("FrmCHInfoEdit") : QStringLiteral("frmCommChInfo"),
                       true);
-    for (qint32 page = 1; page <= pages; ++page) {
-        PrintPageHeader();
+    const QWidget* page = hidden.Page();
+    BeginSection([page, details] {
         PrintTitle(T(29250), 2);
-        if (details)
-            PrintChannelDetail(hidden.Page(), list, page, n, perPage);
-        else
-            PrintChannelTable(hidden.Page(), list, page, n, perPage);
-        EndSectionPage();
-    }
+        if (!details) PrintTableHeading(page);
+    });
+    if (details)
+        PrintChannelDetail(page, list, n);
+    else
+        PrintChannelTable(page, list, n);
+    EndSection();
 }
 
 void Prt_Option() {

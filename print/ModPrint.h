@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/RadioData.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -29,13 +31,32 @@ extern qint32 gPrtLineY;
 void SetPrinter(Platform::Printer* printer);
 Platform::Printer& Printer();
 
-// Line rule: a line starts at the current y; each cell goes back to it.
+// Line rule: a line starts at the current y; each cell goes back to it. A
+// line that does not fit above the footer starts a continuation page, with
+// the page header and the head of the section (its title, and the table's
+// heading for the channel table).
 void StartLine();
 void PrintCell(double percent, const QString& text);
 
 void PrintPageHeader();
 void PrintPage();
 void PrintLabelValue(qint16 col, const QString& label, const QString& value);
+
+// Printing changes nothing: the pages that a section loads hidden correct what
+// they show as they load, and this puts the working configuration back as it
+// was when it was made.
+class KeepConfiguration {
+public:
+    KeepConfiguration();
+    ~KeepConfiguration();
+    KeepConfiguration(const KeepConfiguration&) = delete;
+    KeepConfiguration& operator=(const KeepConfiguration&) = delete;
+
+private:
+    TRadioData data_;
+    TExtraData extra_;
+    TTestBlock testBlock_;
+};
 
 // The section printers; each leaves the printer at the top of a fresh page.
 void Prt_UHFChannel();

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QList>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -15,24 +16,12 @@ namespace {
 class PaintPrinter final : public Printer {
 public:
     explicit PaintPrinter(QPrinter& device) : device_(device) {
-        if (!painter_.begin(&device_)) throw PrinterError("the printer did not start the document");
-        font_ = painter_.font();
-        painter_.setFont(font_);
-    }
-    // A document that was not ended (the job stopped on an error) is closed
-    // with the pages it has.
-    ~PaintPrinter() override {
-        if (painter_.isActive()) painter_.end();
+        if (device_.width() <= 0 || device_.height() <= 0)
+            throw PrinterError("the printer has no printable area");
     }
 
-    void SetFontSize(double points) override {
-        font_.setPointSizeF(points);
-        painter_.setFont(font_);
-    }
-    void SetFontBold(bool bold) override {
-        font_.setBold(bold);
-        painter_.setFont(font_);
-    }
+    void SetFontSize(double points) override { font_.setPointSizeF(points); }
+    void SetFontBold(bool bold) override { font_.setBold(bold); }
     double CurrentX() const override { return x_; }
     void SetCurrentX(double x) override { x_ = x; }
     double CurrentY() const override { return y_; }
@@ -42,22 +31,18 @@ public:
     double TextWidth(const QString& text) const override {
         return QFontMetricsF(font_, &device_).horizontalAdvance(text);
     }
-    // Lines are set solid: one line is as high as the font's size. The report
-    // counts its rows (56 table rows, 5 channel blocks a page) rather than
-    // measuring them, and with the font's own line spacing they would run
-    // past the footer of a sheet.
+    double LineHeight() const override { return QFontMetricsF(font_, &device_).lineSpacing(); }
     void Print(const QString& text) override {
         const QFontMetricsF metrics(font_, &device_);
-        const double pitch = font_.pointSizeF() * device_.resolution() / 72.0;
-        const double baseline = pitch * metrics.ascent() / metrics.height();
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         for (const QString& line : lines) {
             if (!line.isEmpty()) {
-                StartPendingPage();
-                painter_.drawText(QPointF(x_, y_ + baseline), line);
+                if (pages_.isEmpty() || pendingPage_) pages_.emplace_back();
+                pendingPage_ = false;
+                pages_.last().append({QPointF(x_, y_ + metrics.ascent()), font_, line});
             }
             x_ = 0;
-            y_ += pitch;
+            y_ += metrics.lineSpacing();
         }
     }
     void NewPage() override {
@@ -67,20 +52,35 @@ public:
         y_ = 0;
     }
     void EndDoc() override {
-        if (painter_.isActive()) painter_.end();
+        if (pages_.isEmpty()) return;
+        QPainter painter;
+        if (!painter.begin(&device_)) throw PrinterError("the printer did not start the document");
+        for (qsizetype i = 0; i < pages_.size(); ++i) {
+            if (i > 0 && !device_.newPage()) {
+                device_.abort();
+                throw PrinterError("the printer did not start a new page");
+            }
+            for (const Text& t : pages_[i]) {
+                painter.setFont(t.font);
+                painter.drawText(t.baseline, t.text);
+            }
+        }
+        pages_.clear();
+        if (!painter.end()) throw PrinterError("the printer did not finish the document");
     }
+    void Abort() override { pages_.clear(); }
     int Page() const override { return page_; }
 
 private:
-    void StartPendingPage() {
-        if (!pendingPage_) return;
-        pendingPage_ = false;
-        if (!device_.newPage()) throw PrinterError("the printer did not start a new page");
-    }
+    struct Text {
+        QPointF baseline;
+        QFont font;
+        QString text;
+    };
 
     QPrinter& device_;
-    QPainter painter_;
     QFont font_;
+    QList<QList<Text>> pages_; // the document composed so far
     double x_ = 0;
     double y_ = 0;
     int page_ = 1;

@@ -9,8 +9,8 @@ class QWidget;
 
 namespace Platform {
 
-// A failure of the printer layer (the document could not be started or a page
-// could not be added). The print job stops on it.
+// A failure of the printer layer (the printer did not take the document). The
+// print job stops on it.
 class PrinterError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -32,6 +32,8 @@ public:
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
     virtual double TextWidth(const QString& text) const = 0;
+    // How far one printed line moves down in the current font.
+    virtual double LineHeight() const = 0;
     // Prints at (x, y) and ends the line: x goes back to 0 and y down one line.
     // Each CR LF pair inside the text ends one further line.
     virtual void Print(const QString& text) = 0;
@@ -39,6 +41,8 @@ public:
     virtual void NewPage() = 0;
     // Ends the document and hands it to the printer.
     virtual void EndDoc() = 0;
+    // Drops the document: nothing of it reaches the printer.
+    virtual void Abort() = 0;
     // 1 on the first page, one more after each new page.
     virtual int Page() const = 0;
 };
@@ -46,11 +50,12 @@ public:
 // The program's one printer device; it keeps what the printer dialogs chose.
 QPrinter& ProgramPrinter();
 
-// A printer that draws on a printer device with QPainter. The document starts
-// when it is made (PrinterError when it cannot). A new page is only added to
-// the device when something is printed on it, so a document that ends right
-// after a new page has no blank last sheet. A printer destroyed before its
-// end of document closes the document with the pages printed so far.
+// A printer that draws on a printer device with QPainter, in the device's
+// units, with the font's own line spacing. The document is composed in memory
+// and handed to the device only at its end of document, so a job that stops
+// on an error (Abort, or a printer destroyed before its end of document) sends
+// nothing. A page exists only when something is printed on it, so no sheet
+// comes out blank.
 std::unique_ptr<Printer> MakePaintPrinter(QPrinter& device);
 
 // The printer dialog and its set-up form. Both return false when the user

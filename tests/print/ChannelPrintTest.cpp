@@ -44,18 +44,28 @@ TEST_F(ChannelPrintTest, NoChannelsPrintOnePageWithTheTitleOnly) {
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
 }
 
-TEST_F(ChannelPrintTest, TableRowsAreSortedAndCountedFiftySixAPage) {
-    QList<int> numbers = Range(4, 57);
-    numbers = QList<int>{3, 1, 2} + numbers; // 57 records
+TEST_F(ChannelPrintTest, TableRowsRunOnToContinuationPagesUnderTheHeading) {
+    QList<int> numbers;
+    for (int i = 128; i >= 1; --i)
+        numbers << i; // created last to first
     SetChannels(numbers);
+    std::unique_ptr<QWidget> grid(Platform::Forms::Create(QStringLiteral("frmCommChInfo")));
+    const QString groupLabel = grid->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    grid.reset();
     RunJob({0});
-    EXPECT_EQ(record.newPages, 2);
-    const QStringList first = GroupPositions(1);
-    ASSERT_EQ(first.size(), 112);
-    EXPECT_EQ(first.mid(0, 6), (QStringList{"1", "1", "1", "2", "1", "3"}));
-    EXPECT_EQ(first.mid(32, 2), (QStringList{"2", "1"}));  // channel 17
-    EXPECT_EQ(GroupPositions(2), (QStringList{"4", "9"})); // channel 57 alone
-    EXPECT_NE(record.Find(QStringLiteral("- 2 -"), 2), nullptr);
+    ASSERT_GE(record.newPages, 2);
+    QStringList cells, expected;
+    for (int page = 1; page <= record.newPages; ++page) {
+        cells << GroupPositions(page);
+        // every page has the header, the title and the table's heading
+        EXPECT_NE(record.Find(T(29221) + QStringLiteral("\r\n"), page), nullptr) << page;
+        EXPECT_NE(record.Find(T(29250) + QStringLiteral("\r\n\r\n"), page), nullptr) << page;
+        EXPECT_EQ(record.RowOf(groupLabel, page).size(), 5) << page;
+        EXPECT_GT(GroupPositions(page).size(), 0) << page;
+    }
+    for (int ch = 1; ch <= 128; ++ch)
+        expected << QString::number((ch - 1) / 16 + 1) << QString::number((ch - 1) % 16 + 1);
+    EXPECT_EQ(cells, expected);
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
 }
 
@@ -91,22 +101,35 @@ TEST_F(ChannelPrintTest, TableTakesItsHeadingsAndListTextsFromTheGridPage) {
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
 }
 
-TEST_F(ChannelPrintTest, DetailBlocksFivePerPageWithTheEditorsWords) {
-    SetChannels({1, 2, 3, 4, 5, 17});
-    gEditData.Channels[5].Call1 = 5;
-    gEditData.Channels[5].Call2 = 0;
-    gEditData.Channels[5].ScanSkip = 1;
+TEST_F(ChannelPrintTest, DetailBlocksAreNeverSplitAndCarryTheEditorsWords) {
+    SetChannels(Range(1, 9) + QList<int>{17});
+    gEditData.Channels[9].Call1 = 5;
+    gEditData.Channels[9].Call2 = 0;
+    gEditData.Channels[9].ScanSkip = 1;
     RunJob({0, 1});
-    EXPECT_EQ(record.newPages, 2);
+    ASSERT_EQ(record.newPages, 2);
+    // a block is its heading and the eleven lines after it, all on one page
+    const QString heading = T(15029) + QStringLiteral(" ");
+    int blocks = 0;
+    for (qsizetype i = 0; i < record.lines.size(); ++i) {
+        if (!record.lines[i].text.startsWith(heading)) continue;
+        ++blocks;
+        QList<double> ys;
+        for (qsizetype j = i + 1; j < record.lines.size() && ys.size() <= 11; ++j) {
+            const auto& l = record.lines[j];
+            if (!ys.contains(l.y)) ys << l.y;
+            if (ys.size() <= 11) EXPECT_EQ(l.page, record.lines[i].page) << i;
+        }
+    }
+    EXPECT_EQ(blocks, 10);
     const QString heading17 = T(15029) + QStringLiteral(" 2   ") + T(15001) + QStringLiteral(" 1");
     const auto* h = record.Find(heading17, 2);
     ASSERT_NE(h, nullptr);
     EXPECT_EQ(h->x, 50);
-    // 12 lines a block: heading and eleven lines
-    QList<double> ys;
-    for (const auto& l : record.lines)
-        if (l.page == 2 && l.y >= h->y && !ys.contains(l.y)) ys << l.y;
-    EXPECT_EQ(ys.size(), 12 + 1); // and the footer
+    // the first line's values stand at 30 % like the other lines'
+    const auto* rxValue = record.Find(QStringLiteral("435.10017 MHz"), 2);
+    ASSERT_NE(rxValue, nullptr);
+    EXPECT_EQ(rxValue->x, 300);
 
     std::unique_ptr<QWidget> editor(Platform::Forms::Create(QStringLiteral("FrmCHInfoEdit")));
     const auto caption = [&editor](const char* name, int index) {
@@ -120,17 +143,19 @@ TEST_F(ChannelPrintTest, DetailBlocksFivePerPageWithTheEditorsWords) {
     const QString rx = caption("Label3", 0), call1 = caption("Label3", 8);
     const QString skip = caption("Check1", 0), call2 = caption("Label3", 10);
     editor.reset();
-    const auto rowOn2 = [this](const QString& label) {
+    // a line of channel 17's block, the last one printed
+    const auto rowOf17 = [this, h](const QString& label) {
         QStringList row;
-        const auto* first = record.Find(label, 2);
+        const PrintRecord::Line* first = nullptr;
+        for (const auto& l : record.lines)
+            if (!first && l.page == 2 && l.y > h->y && l.text == label) first = &l;
         for (const auto& l : record.lines)
             if (first && l.page == 2 && l.y == first->y) row << l.text;
         return row;
     };
-    EXPECT_EQ(rowOn2(rx).value(1), T(15030)); // tone 0
-    EXPECT_EQ(rowOn2(call1), (QStringList{call1, "5", call2, T(14013)}));
-    EXPECT_EQ(rowOn2(skip).value(1), On());
-    EXPECT_NE(record.Find(QStringLiteral("435.10017 MHz"), 2), nullptr);
+    EXPECT_EQ(rowOf17(rx).value(1), T(15030)); // tone 0
+    EXPECT_EQ(rowOf17(call1), (QStringList{call1, "5", call2, T(14013)}));
+    EXPECT_EQ(rowOf17(skip).value(1), On());
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmCHInfoEdit")));
 }
 

@@ -1,7 +1,9 @@
 #include "PrintFixture.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -125,17 +127,40 @@ TEST_F(PrintDialogTest, SectionsPrintInBoxOrderWithPagesNumberedThrough) {
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmDTMF")));
 }
 
-TEST_F(PrintDialogTest, AnErrorStopsTheJobWithoutEndingTheDocument) {
-    // a section whose page cannot be made stops the job where it is
-    Platform::Forms::UnregisterFactory(QStringLiteral("FrmDTMF"));
-    Click("CommandSelAll");
-    Click("CommandOK");
-    Pages::RegisterForms();
-    EXPECT_EQ(ModPrint::gPrintDone, 0);
-    EXPECT_FALSE(record.ended);
-    EXPECT_EQ(record.newPages, 2); // channels and options only
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(messages.Count(), 0);
+// A job that fails sends nothing, closes its hidden pages, keeps the dialog
+// and the configuration, and says what failed: a section whose page cannot be
+// made, or a printer that does not take the document.
+TEST_F(PrintDialogTest, AFailedJobSendsNothingAndSaysWhatFailed) {
+    struct Case {
+        bool pageFails;
+        QString message;
+    };
+    const Case cases[] = {{true, T(9090) + QStringLiteral("\n") + T(29252)}, {false, T(9091)}};
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        const QString path = c.pageFails ? dir.filePath(QStringLiteral("report.pdf"))
+                                         : dir.filePath(QStringLiteral("missing/report.pdf"));
+        Print::SetPrinterMaker(nullptr);
+        QPrinter& device = Platform::ProgramPrinter();
+        device.setOutputFormat(QPrinter::PdfFormat);
+        device.setOutputFileName(path);
+        if (c.pageFails) Platform::Forms::UnregisterFactory(QStringLiteral("FrmDTMF"));
+        Platform::Forms::Create(QStringLiteral("FrmOptFeatures")); // the user has it open
+        const TRadioData before = gEditData;
+        messages.shown.clear();
+        Click("CommandSelAll");
+        Click("CommandOK");
+        Pages::RegisterForms();
+        EXPECT_EQ(ModPrint::gPrintDone, 0);
+        EXPECT_FALSE(QFile::exists(path));
+        ASSERT_EQ(messages.Count(), 1);
+        EXPECT_EQ(messages.shown[0].text, c.message);
+        EXPECT_EQ(messages.shown[0].style, Platform::Mb::Critical);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(gEditData == before);
+        for (const char* page : {"FrmOptFeatures", "FrmDTMF", "frmCommChInfo"})
+            EXPECT_FALSE(Platform::Forms::IsLoaded(QLatin1String(page))) << page;
+    }
 }
 
 } // namespace

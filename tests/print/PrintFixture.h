@@ -17,8 +17,36 @@
 #include <QDialog>
 #include <QList>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <memory>
+
+// What a tool of poppler-utils prints for a PDF file; a failure to run it
+// fails the test.
+inline QString PdfTool(const QString& tool, const QStringList& args) {
+    QProcess process;
+    process.start(tool, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString() << " failed: " << process.errorString().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The number of pages pdfinfo finds in the file; -1 when it finds none.
+inline int PdfPages(const QString& path) {
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))"))
+                                          .match(PdfTool(QStringLiteral("pdfinfo"), {path}));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The text of the file, pages ended by a form feed.
+inline QString PdfText(const QString& path) {
+    return PdfTool(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+}
 
 // What a recording printer was asked to do.
 struct PrintRecord {
@@ -29,10 +57,12 @@ struct PrintRecord {
         double size;
         bool bold;
         int page;
+        double height; // of one line in the line's font
     };
     QList<Line> lines;
     int newPages = 0;
     bool ended = false;
+    bool aborted = false;
 
     // Texts printed on a page (1-based), in order.
     QStringList TextsOn(int page) const {
@@ -71,10 +101,11 @@ public:
     double ScaleWidth() const override { return 1000; }
     double ScaleHeight() const override { return 2000; }
     double TextWidth(const QString& text) const override { return size_ * text.size(); }
+    double LineHeight() const override { return 2 * size_; }
     void Print(const QString& text) override {
-        record_.lines.append({x_, y_, text, size_, bold_, page_});
+        record_.lines.append({x_, y_, text, size_, bold_, page_, LineHeight()});
         x_ = 0;
-        y_ += 2 * size_ * (text.count(QStringLiteral("\r\n")) + 1);
+        y_ += LineHeight() * (text.count(QStringLiteral("\r\n")) + 1);
     }
     void NewPage() override {
         ++page_;
@@ -82,6 +113,7 @@ public:
         x_ = y_ = 0;
     }
     void EndDoc() override { record_.ended = true; }
+    void Abort() override { record_.aborted = true; }
     int Page() const override { return page_; }
 
 private:
