@@ -152,15 +152,20 @@ void FrmPrintList::PrintAll() {
         running = -1;
         printer->EndDoc();
         SetPrinter(nullptr);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         // the hidden pages are closed already; nothing of the job goes out
         if (printer) printer->Abort();
         SetPrinter(nullptr);
         gPrintDone = 0;
-        // the message names the section that failed, or the printer
-        Platform::MsgBox(running >= 0 ? ModFunLang::GetLangText(9090) + QStringLiteral("\n") +
-                                            ModFunLang::GetLangText(29250 + running)
-                                      : ModFunLang::GetLangText(9091),
-                         Platform::Mb::Critical);
+        // the message says what failed: the paper, a section or the printer
+        QString text;
+        if (dynamic_cast<const PaperTooSmall*>(&error))
+            text = ModFunLang::GetLangText(9092);
+        else if (running >= 0)
+            text = ModFunLang::GetLangText(9090) + QStringLiteral("\n") +
+                   ModFunLang::GetLangText(29250 + running);
+        else
+            text = ModFunLang::GetLangText(9091);
+        Platform::MsgBox(text, Platform::Mb::Critical);
     }
 }

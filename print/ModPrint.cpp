@@ -26,7 +26,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <limits>
 #include <stdexcept>
 
 namespace ModPrint {
@@ -128,9 +127,10 @@ QString ComboItem(const QWidget* page, const char* name, int index, int item) {
 // its title and, for the channel table, the heading rows. A continuation page
 // repeats it.
 std::function<void()> gSectionHead;
-// Where the body of the current page starts; a line below it has the page's
-// head above it. Infinite while the head itself prints.
+// Where the body of the current page starts, below its head.
 double gBodyTop = 0;
+// The page's head is being printed; its lines are not measured.
+bool gInHead = false;
 
 void PrintTitle(const QString& title, int emptyLines) {
     Platform::Printer& p = Printer();
@@ -139,9 +139,10 @@ void PrintTitle(const QString& title, int emptyLines) {
 }
 
 void PrintHead() {
-    gBodyTop = std::numeric_limits<double>::infinity();
+    gInHead = true;
     PrintPageHeader();
     if (gSectionHead) gSectionHead();
+    gInHead = false;
     gBodyTop = Printer().CurrentY();
 }
 
@@ -169,16 +170,24 @@ double FooterY() {
     return std::min<double>(h - PercentOf(h, 3), h - p.LineHeight());
 }
 
+bool Fits(int lines) {
+    const Platform::Printer& p = Printer();
+    return p.CurrentY() + lines * p.LineHeight() <= FooterY();
+}
+
 // Makes sure that this many lines fit between the current y and the footer's
 // line; when they do not, the page ends and a continuation page starts with
-// the page header and the section's head. A page whose body is still empty is
-// kept: what does not fit there would not fit on any page.
+// the page header and the section's head. Lines that do not fit below the head
+// of an empty page are split over pages; a page without room for one line
+// below its head stops the job.
 void MakeRoom(int lines) {
-    Platform::Printer& p = Printer();
-    if (p.CurrentY() <= gBodyTop) return;
-    if (p.CurrentY() + lines * p.LineHeight() <= FooterY()) return;
-    EndSectionPage();
-    PrintHead();
+    if (gInHead || Fits(lines)) return;
+    if (Printer().CurrentY() > gBodyTop) {
+        EndSectionPage();
+        PrintHead();
+        if (Fits(lines)) return;
+    }
+    if (!Fits(1)) throw PaperTooSmall("the page has no room below its head");
 }
 
 // The frame of a feature-page section: header, the page's caption, its rows,
@@ -336,6 +345,7 @@ void SetPrinter(Platform::Printer* printer) {
     gPrinter = printer;
     gSectionHead = nullptr;
     gBodyTop = 0;
+    gInHead = false;
 }
 
 Platform::Printer& Printer() {

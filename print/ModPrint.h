@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <stdexcept>
 
 class QWidget;
 
@@ -31,10 +32,18 @@ extern qint32 gPrtLineY;
 void SetPrinter(Platform::Printer* printer);
 Platform::Printer& Printer();
 
+// The paper and margins of the job leave no room for a line below the head
+// of a page.
+class PaperTooSmall : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Line rule: a line starts at the current y; each cell goes back to it. A
 // line that does not fit above the footer starts a continuation page, with
 // the page header and the head of the section (its title, and the table's
-// heading for the channel table).
+// heading for the channel table); PaperTooSmall when not even a fresh page
+// has room for it.
 void StartLine();
 void PrintCell(double percent, const QString& text);
 

@@ -129,32 +129,40 @@ TEST_F(PrintDialogTest, SectionsPrintInBoxOrderWithPagesNumberedThrough) {
 
 // A job that fails sends nothing, closes its hidden pages, keeps the dialog
 // and the configuration, and says what failed: a section whose page cannot be
-// made, or a printer that does not take the document.
+// made, a printer that does not take the document, a paper too small for the
+// page header.
 TEST_F(PrintDialogTest, AFailedJobSendsNothingAndSaysWhatFailed) {
-    struct Case {
-        bool pageFails;
-        QString message;
+    enum Failing { Section, Printer, Paper };
+    const std::pair<Failing, QString> cases[] = {
+        {Section, T(9090) + QStringLiteral("\n") + T(29252)},
+        {Printer, T(9091)},
+        {Paper, T(9092)},
     };
-    const Case cases[] = {{true, T(9090) + QStringLiteral("\n") + T(29252)}, {false, T(9091)}};
-    for (const Case& c : cases) {
+    QPrinter& device = Platform::ProgramPrinter();
+    const QPageLayout layout = device.pageLayout();
+    for (const auto& [failing, message] : cases) {
         QTemporaryDir dir;
-        const QString path = c.pageFails ? dir.filePath(QStringLiteral("report.pdf"))
-                                         : dir.filePath(QStringLiteral("missing/report.pdf"));
+        const QString path = failing == Printer ? dir.filePath(QStringLiteral("missing/report.pdf"))
+                                                : dir.filePath(QStringLiteral("report.pdf"));
         Print::SetPrinterMaker(nullptr);
-        QPrinter& device = Platform::ProgramPrinter();
         device.setOutputFormat(QPrinter::PdfFormat);
         device.setOutputFileName(path);
-        if (c.pageFails) Platform::Forms::UnregisterFactory(QStringLiteral("FrmDTMF"));
+        if (failing == Section) Platform::Forms::UnregisterFactory(QStringLiteral("FrmDTMF"));
+        if (failing == Paper)
+            device.setPageLayout(QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Landscape,
+                                             QMarginsF(25.4, 25.4, 25.4, 25.4),
+                                             QPageLayout::Millimeter));
         Platform::Forms::Create(QStringLiteral("FrmOptFeatures")); // the user has it open
         const TRadioData before = gEditData;
         messages.shown.clear();
         Click("CommandSelAll");
         Click("CommandOK");
         Pages::RegisterForms();
+        device.setPageLayout(layout);
         EXPECT_EQ(ModPrint::gPrintDone, 0);
         EXPECT_FALSE(QFile::exists(path));
         ASSERT_EQ(messages.Count(), 1);
-        EXPECT_EQ(messages.shown[0].text, c.message);
+        EXPECT_EQ(messages.shown[0].text, message);
         EXPECT_EQ(messages.shown[0].style, Platform::Mb::Critical);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(gEditData == before);

@@ -99,6 +99,8 @@ std::vector<Paper> Papers() {
                 p.language = language;
                 papers.push_back(p);
             }
+    // too low for a whole detail block below the page's head: blocks are split
+    papers.push_back({"A5Landscape_25mm", QPageSize::A5, QPageLayout::Landscape, 25.4, true, 2});
     return papers;
 }
 
