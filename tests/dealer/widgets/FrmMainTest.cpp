@@ -439,38 +439,19 @@ TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
     struct Case {
         const char* name;
         bool write;
-        std::function<void(SimRadio::Setup&)> fault;
+        int misaddress; // reads of this block bring the next one
+        int resend;     // writes of this block get "send again" every time
         const char* message;
         std::vector<int> writes;
     };
+    const char* const error = "Communication Error!";
     const std::vector<int> all{0xB00, 0xB30, 0xC00, 0xC10, 0xCC0, 0xCD0, 0xCE0, 0xCF0};
     const std::vector<Case> cases{
-        {"data like a handshake answer, read", false, {}, "Read Complete!", {}},
-        {"data like a handshake answer, write", true, {}, "Write Complete!", all},
-        {"misaddressed reply, read",
-         false,
-         [](SimRadio::Setup& s) {
-             s.misaddressAddress = 0xB40;
-             s.misaddressCount = -1;
-         },
-         "Communication Error!",
-         {}},
-        {"misaddressed reply, write",
-         true,
-         [](SimRadio::Setup& s) {
-             s.misaddressAddress = 0xB30;
-             s.misaddressCount = -1;
-         },
-         "Communication Error!",
-         {}},
-        {"endless send again",
-         true,
-         [](SimRadio::Setup& s) {
-             s.resendAddress = 0xB30;
-             s.resendCount = -1;
-         },
-         "Communication Error!",
-         {0xB00, 0xB30, 0xB30, 0xB30, 0xB30}},
+        {"data like a handshake answer, read", false, -1, -1, "Read Complete!", {}},
+        {"data like a handshake answer, write", true, -1, -1, "Write Complete!", all},
+        {"misaddressed reply, read", false, 0xB40, -1, error, {}},
+        {"misaddressed reply, write", true, 0xB30, -1, error, {}},
+        {"endless send again", true, -1, 0xB30, error, {0xB00, 0xB30, 0xB30, 0xB30, 0xB30}},
     };
     StartRadio();
     Load();
@@ -480,7 +461,10 @@ TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
         radio.ResetCounters();
         Update([&c](SimRadio::Setup& s) {
             s = {};
-            if (c.fault) c.fault(s);
+            s.misaddressAddress = c.misaddress;
+            s.misaddressCount = -1;
+            s.resendAddress = c.resend;
+            s.resendCount = c.resend < 0 ? 0 : -1;
         });
         // An area that a write with the empty screen leaves as it is.
         radio.SetMemory(0xB00, QByteArray(kAreaSize, '\0'));
