@@ -565,7 +565,7 @@ void MSComm1_OnComm() {
         [session, advance, data] {
             if (session != gSession) return;
             gActionPending = false;
-            Act(advance, data);
+            if (gCommState != Idle) Act(advance, data); // not when stopped meanwhile
         },
         Qt::QueuedConnection);
 }
