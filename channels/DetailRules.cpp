@@ -60,6 +60,13 @@ QList<int> FixedItemIds(int list) {
     }
 }
 
+int StoredListValue(const TChannel& ch, int list) {
+    const qint16 values[kLists] = {ch.RxTone, ch.TxTone,         ch.TxPower,  ch.OptSignal,
+                                   ch.PttId,  ch.Bandwidth,      ch.BusyLock, ch.InvTalkSelect,
+                                   ch.Call1,  ch.SignalRelation, ch.Call2};
+    return InList(list) ? values[list] : 0;
+}
+
 bool IsCallList(int list) {
     return list == kCall1List || list == kCall2List;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/RadioData.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,5 +39,8 @@ bool ShowsItem(const QString& shown);
 // code memory number the item shows; for the busy-lockout list the index of
 // the shown text in the master list; for the other lists the item index.
 int ListValue(int list, int index, const QString& shown, const QStringList& busyMaster);
+
+// The stored channel value that Combo2(i) shows (what ListValue writes).
+int StoredListValue(const TChannel& channel, int list);
 
 } // namespace DetailRules

@@ -258,7 +258,7 @@ QStringList FrmCHInfoEdit::BusyLockMasterList() const {
     return items;
 }
 
-void FrmCHInfoEdit::ShowBusyLockChoices(const QStringList& items, const QString& shown) {
+void FrmCHInfoEdit::ShowBusyLockChoices(const QStringList& items, int shown) {
     if (filling_ == 0) {
         // asked for another part's channel: the shown channel's list stays,
         // and so does the writing of this window's choices
@@ -269,8 +269,9 @@ void FrmCHInfoEdit::ShowBusyLockChoices(const QStringList& items, const QString&
     WandToSave = false;
     busy->clear();
     busy->addItems(items);
-    busy->setCurrentIndex(static_cast<int>(items.indexOf(shown)));
-    Combo3->setCurrentIndex(Combo3->findText(shown));
+    const int index = shown >= 0 && shown < busy->count() ? shown : -1;
+    busy->setCurrentIndex(index);
+    Combo3->setCurrentIndex(index);
 }
 
 void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
@@ -298,6 +299,8 @@ void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
         ShowAbsent();
     text1Edited_ = false;
     text2Edited_ = false;
+    shownText1_ = Text1->text();
+    shownText2_ = Text2->text();
     --filling_;
     WandToSave = true;
     // under Lock the channels can be browsed, not changed
@@ -348,9 +351,9 @@ void FrmCHInfoEdit::ShowPresent(int number) {
         combo->setEnabled(true);
         WandToSave = false;
         combo->setItemText(0, GetLangText(14013));
+        // a call of a memory that is empty now shows no item and stays stored
         const int v = i == DetailRules::kCall1List ? ch.Call1 : ch.Call2;
-        const int found = v != 0 ? combo->findText(QString::number(v)) : 0;
-        combo->setCurrentIndex(std::max(0, found));
+        combo->setCurrentIndex(v != 0 ? combo->findText(QString::number(v)) : 0);
     }
 
     QComboBox* relation = Combo2[DetailRules::kRelationList];
@@ -426,9 +429,20 @@ void FrmCHInfoEdit::Combo2_Click(int index) {
     WriteList(index);
 }
 
+// Leaving a list writes only a choice that the channel does not hold yet.
 void FrmCHInfoEdit::Combo2_Validate(int index) {
     if (!DetailRules::ShowsItem(Combo2[static_cast<std::size_t>(index)]->currentText())) return;
-    WriteList(index);
+    if (ListDiffersFromStored(index)) WriteList(index);
+}
+
+bool FrmCHInfoEdit::ListDiffersFromStored(int index) const {
+    const QComboBox* combo = Combo2[static_cast<std::size_t>(index)];
+    const int at = ModShowFreFun::FindChannelIndex(Position() + Group() * 16);
+    if (combo->currentIndex() < 0 || at < 0) return false;
+    const int value = DetailRules::ListValue(index, combo->currentIndex(), combo->currentText(),
+                                             BusyLockMasterList());
+    return value !=
+           DetailRules::StoredListValue(gEditData.Channels[static_cast<std::size_t>(at)], index);
 }
 
 void FrmCHInfoEdit::WriteList(int index) {
@@ -473,15 +487,17 @@ void FrmCHInfoEdit::Text_FocusIn(QLineEdit* text) {
 }
 
 void FrmCHInfoEdit::ValidateControls() {
-    QWidget* focused = focusWidget();
-    if (focused == Text1) {
+    // a typed frequency is written wherever the focus went since; an edit
+    // that ends where it began writes nothing
+    if (text1Edited_ && Text1->text() != shownText1_) {
         Text1_Validate();
         return;
     }
-    if (focused == Text2) {
+    if (text2Edited_ && Text2->text() != shownText2_) {
         Text2_Validate();
         return;
     }
+    QWidget* focused = focusWidget();
     for (std::size_t i = 0; i < Combo2.size(); ++i)
         if (focused == Combo2[i] && Combo2[i]->isEnabled()) Combo2_Validate(static_cast<int>(i));
 }
@@ -550,6 +566,18 @@ void FrmCHInfoEdit::showEvent(QShowEvent* event) {
                                       Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                                       Qt::WindowSystemMenuHint;
         if (frame->windowFlags() != flags) frame->setWindowFlags(flags);
+        if (!frameConnected_) {
+            frameConnected_ = true;
+            // another window of the main window takes over (not a dialog or
+            // another program): a typed frequency is written before that
+            // window can change the channel table
+            connect(frame, &QMdiSubWindow::windowStateChanged, this,
+                    [this](Qt::WindowStates before, Qt::WindowStates now) {
+                        if (before.testFlag(Qt::WindowActive) && !now.testFlag(Qt::WindowActive) &&
+                            window()->isActiveWindow() && !unloaded_)
+                            ValidateControls();
+                    });
+        }
     }
 }
 

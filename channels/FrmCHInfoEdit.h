@@ -38,11 +38,13 @@ public:
     Q_INVOKABLE void SetGridEditData(bool rIsGridChange);
     // The four busy-lockout texts (the hidden list Combo3).
     Q_INVOKABLE QStringList BusyLockMasterList() const;
-    // Fills the visible busy-lockout list and shows one of its items, while
-    // this window shows a channel; at any other time the list is left as it
-    // is (the channel may not be the one shown).
-    Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, const QString& shown);
-    // The validate step: writes what the focused control holds.
+    // Fills the visible busy-lockout list and shows its item `shown` (-1: no
+    // item, for a stored value the list does not offer), while this window
+    // shows a channel; at any other time the list is left as it is (the
+    // channel may not be the one shown).
+    Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, int shown);
+    // The validate step: writes what the user typed or chose and the channel
+    // does not hold yet; an untouched window writes nothing.
     Q_INVOKABLE void ValidateControls();
 
     bool WandToSave = false;
@@ -74,6 +76,7 @@ private:
     void Text2_Validate();
     void Text_FocusIn(QLineEdit* text);
     void WriteList(int index);
+    bool ListDiffersFromStored(int index) const;
     void CommandClose_Click();
     void Form_Unload();
 
@@ -94,6 +97,9 @@ private:
 
     bool text1Edited_ = false;
     bool text2Edited_ = false;
+    QString shownText1_; // what the frequency fields showed at the last fill
+    QString shownText2_;
+    bool frameConnected_ = false;
     bool unloaded_ = false;
     int filling_ = 0; // inside SetGridEditData (nested calls count)
 };

@@ -131,6 +131,25 @@ std::array<QString, kCols> RowTexts(const TChannel& ch, const ListTexts& lists, 
     return row;
 }
 
+int ListValueOf(const TChannel& ch, int col) {
+    switch (col) {
+    case 4:
+        return ch.RxTone;
+    case 5:
+        return ch.TxTone;
+    case 6:
+        return ch.TxPower;
+    case 7:
+        return ch.ScanSkip;
+    case 8:
+        return ch.OptSignal;
+    case 9:
+        return ch.Bandwidth;
+    default:
+        return -1;
+    }
+}
+
 QString Caption(const QString& firstWord, const QString& channelWord, int group, int row) {
     return firstWord + QLatin1Char(' ') + QString::number(group + 1) + QStringLiteral(" --- ") +
            channelWord + QLatin1Char(' ') + QString::number(row) + QLatin1Char(']');

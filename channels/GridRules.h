@@ -52,6 +52,8 @@ ListTexts LoadListTexts();
 // are filled; the others stay empty).
 std::array<QString, kCols> RowTexts(const TChannel& channel, const ListTexts& lists,
                                     bool offsetMode);
+// The stored value a list column (4..9) shows; -1 for other columns.
+int ListValueOf(const TChannel& channel, int col);
 // The text of the transmit column alone.
 QString TxCellText(const TChannel& channel, bool offsetMode);
 

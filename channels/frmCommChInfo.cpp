@@ -205,7 +205,7 @@ void frmCommChInfo::BuildControls() {
         text->setFrame(false);
         text->setAlignment(Qt::AlignCenter);
         text->installEventFilter(this);
-        connect(text, &QLineEdit::textEdited, this, [this] { edit_.committed = false; });
+        connect(text, &QLineEdit::textEdited, this, [this] { edit_.typed = true; });
     }
 
     const std::array<std::pair<std::array<QComboBox*, 1>*, Editor>, 5> lists = {
@@ -553,7 +553,7 @@ void frmCommChInfo::EnterGridEdit() {
                          Editor::Combo3, Editor::Combo4, Editor::Combo5})
         if (other != kind) EditorWidget(other)->hide();
     editor->setProperty("HelpContextID", GridRules::HelpContextOf(col, gHabits.TxAsOffset));
-    edit_ = PendingEdit{true, false, gEditGroup, row, col};
+    edit_ = PendingEdit{true, false, gEditGroup, row, col, QString(), -1};
 
     if (kind == Editor::Text1 || kind == Editor::Text2) {
         auto* text = static_cast<QLineEdit*>(editor);
@@ -563,23 +563,64 @@ void frmCommChInfo::EnterGridEdit() {
         PlaceEditor(text, row, col, false);
         text->setText(kind == Editor::Text2 ? ModFun::TrimNull(CellText(row, col))
                                             : CellText(row, col));
+        edit_.shownText = text->text();
         text->setFocus();
         if (!text->text().isEmpty()) text->selectAll();
         return;
     }
     QComboBox* list = ListEditor(kind);
     PlaceEditor(list, row, col, true);
-    list->setCurrentIndex(list->findText(CellText(row, col), Qt::MatchExactly));
+    // the stored value, not the cell's text: a value beyond the list shows
+    // no item and stays stored until the user picks one
+    list->setCurrentIndex(StoredListIndex(row, col, list));
+    edit_.shownIndex = list->currentIndex();
     list->setFocus();
+}
+
+int frmCommChInfo::StoredListIndex(int row, int col, const QComboBox* list) const {
+    const int index = ModShowFreFun::FindChannelIndex(GridRules::ChannelOfRow(gEditGroup, row));
+    if (index < 0) return -1;
+    const int value =
+        GridRules::ListValueOf(gEditData.Channels[static_cast<std::size_t>(index)], col);
+    return value >= 0 && value < list->count() ? value : -1;
 }
 
 // Writes a value of the open editor to the channel it was opened on.
 bool frmCommChInfo::WritePending(const QString& value) {
     if (!edit_.open) return false;
     const PendingEdit at = edit_;
-    edit_.committed = true;
+    MarkWritten();
     ModShowFreFun::SetChannelCell(at.group, at.row, at.col, value);
     return true;
+}
+
+// What the editor holds now counts as shown: only a later change writes again.
+void frmCommChInfo::MarkWritten() {
+    edit_.typed = false;
+    const Editor kind = GridRules::EditorOf(edit_.col);
+    if (QComboBox* list = ListEditor(kind))
+        edit_.shownIndex = list->currentIndex();
+    else if (kind == Editor::Text1 || kind == Editor::Text2)
+        edit_.shownText = static_cast<QLineEdit*>(EditorWidget(kind))->text();
+}
+
+// Commits the open editor unless the user left it as it was shown. Leaving
+// the cell after typing writes even an unchanged text, as Enter does.
+void frmCommChInfo::CommitOpenEditor(bool leavingCell) {
+    if (!edit_.open) return;
+    const Editor kind = GridRules::EditorOf(edit_.col);
+    QWidget* editor = kind == Editor::None ? nullptr : EditorWidget(kind);
+    if (!editor || editor->isHidden()) return;
+    if (const QComboBox* list = ListEditor(kind)) {
+        if (list->currentIndex() >= 0 && list->currentIndex() != edit_.shownIndex) ExitGridEdit();
+        return;
+    }
+    const QString text = static_cast<QLineEdit*>(editor)->text();
+    if (!(leavingCell && edit_.typed) && text == edit_.shownText) return;
+    if (kind == Editor::Text1)
+        WritePending(text); // the text as typed, without the number test of Enter
+    else
+        ExitGridEdit();
 }
 
 void frmCommChInfo::ExitGridEdit() {
@@ -590,11 +631,11 @@ void frmCommChInfo::ExitGridEdit() {
     const bool onShownPage = edit_.group == ShownGroup();
 
     if (QComboBox* list = ListEditor(kind)) {
+        if (list->currentIndex() < 0) return; // no item chosen: nothing to write
         if (onShownPage) SetCellText(edit_.row, edit_.col, list->currentText());
         WritePending(QString::number(list->currentIndex()));
         return;
     }
-    if (edit_.committed) return; // written already and not edited since
     const auto wb = GridRules::TextWriteBack(edit_.col, static_cast<QLineEdit*>(editor)->text());
     if (!wb.write) return;
     if (onShownPage) SetCellText(edit_.row, edit_.col, wb.cellText);
@@ -737,10 +778,7 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
         QWidget* next = QApplication::focusWidget();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
             reason != Qt::MenuBarFocusReason && next && next != watched && isAncestorOf(next)) {
-            if (watched == Text1)
-                Text1_Validate();
-            else
-                Text2_Validate();
+            CommitOpenEditor(true);
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -749,36 +787,25 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
 void frmCommChInfo::Text_Enter(QLineEdit* editor) {
     const int col = gEditCol;
     ExitGridEdit();
-    edit_.committed = true; // the focus move that follows does not write again
+    MarkWritten(); // the focus move that follows does not write again
     if (editor == Text1 && GridRules::EnterGoesToNextLine(col, Text1->text()))
         GridNextLine();
     else
         GridNextCol();
 }
 
-void frmCommChInfo::Text1_Validate() {
-    if (!edit_.open || edit_.committed || GridRules::EditorOf(edit_.col) != Editor::Text1) return;
-    WritePending(Text1->text());
-}
-
-void frmCommChInfo::Text2_Validate() {
-    ExitGridEdit();
-}
-
 void frmCommChInfo::List_Click(Editor editor) {
     if (edit_.open && GridRules::EditorOf(edit_.col) == editor) ExitGridEdit();
 }
 
+// Wherever the focus is: an edit left open while the user works in another
+// window still belongs to the cell it was opened on.
 void frmCommChInfo::ValidateControls() {
-    QWidget* focused = focusWidget();
-    if (focused == Text1)
-        Text1_Validate();
-    else if (focused == Text2)
-        Text2_Validate();
+    CommitOpenEditor(false);
 }
 
 void frmCommChInfo::CommandCHInfoEdit_Click() {
-    ExitGridEdit();
+    CommitOpenEditor(false);
     ShowDetailEditor();
 }
 
@@ -823,6 +850,10 @@ void frmCommChInfo::Form_Activate() {
 void frmCommChInfo::Form_Deactivate() {
     if (!active_) return;
     active_ = false;
+    // another window of the main window takes over (not a dialog or another
+    // program): the open cell is written before that window can change the
+    // channel table
+    if (window() != this && window()->isActiveWindow()) CommitOpenEditor(false);
     CallMain("ShowCHInfo", false);
 }
 

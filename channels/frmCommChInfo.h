@@ -53,9 +53,11 @@ public:
     Q_INVOKABLE void InvalidEdit();
     Q_INVOKABLE void GridNextLine();
     Q_INVOKABLE void GridNextCol();
-    // The page's validate step: commits what the focused in-cell editor holds.
-    // The main window runs it before a channel command, a radio read or write;
-    // the page runs it when it unloads.
+    // The page's validate step: the open in-cell editor writes its text when
+    // it differs from what the editor showed on its cell (an untouched editor
+    // writes nothing). The main window runs it before every command that
+    // reads, saves, sends or replaces the configuration; the page runs it when
+    // it unloads and when another window of the main window takes over.
     Q_INVOKABLE void ValidateControls();
 
     bool CodeMoveTopRow = false;
@@ -68,11 +70,13 @@ protected:
 
 private:
     struct PendingEdit {
-        bool open = false;      // an editor was opened and not hidden since
-        bool committed = false; // its text was written and not edited since
+        bool open = false;  // an editor was opened and not hidden since
+        bool typed = false; // the user typed in it since it opened or last wrote
         int group = 0;
         int row = 0;
         int col = 0;
+        QString shownText;   // what a text editor showed then
+        int shownIndex = -1; // the item a list editor showed then
     };
 
     void BuildControls();
@@ -100,6 +104,9 @@ private:
     void ExitGridEdit();
     void SetShowEditData();
     bool WritePending(const QString& value);
+    void MarkWritten();
+    void CommitOpenEditor(bool leavingCell);
+    int StoredListIndex(int row, int col, const QComboBox* list) const;
 
     // control events
     void Combo7_Click();
@@ -110,8 +117,6 @@ private:
     void MSFlexGrid1_RightDown(const QPoint& pos);
     void MSFlexGrid1_Scroll();
     void Text_Enter(QLineEdit* editor);
-    void Text1_Validate();
-    void Text2_Validate();
     void List_Click(GridRules::Editor editor);
     void CommandCHInfoEdit_Click();
     void Form_Activate();

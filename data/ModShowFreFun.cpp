@@ -429,11 +429,11 @@ void UpdateChannelOptionList(int number) {
     Platform::Forms::Call(editor, "BusyLockMasterList", Q_RETURN_ARG(QStringList, master));
     const QStringList items = master.mid(0, k == 2 ? 3 : 2);
     editor->setProperty("WandToSave", false);
-    const QString shown = ModFun::FindListItem(items, ModFun::ListItemAt(master, ch->BusyLock));
+    // A value that the offered choices do not hold (a busy lockout of 3 set
+    // by the batch page) is shown without a choice and stays stored.
+    const int shown = ch->BusyLock >= 0 && ch->BusyLock < items.size() ? ch->BusyLock : -1;
     Platform::Forms::Call(editor, "ShowBusyLockChoices", Q_ARG(QStringList, items),
-                          Q_ARG(QString, shown));
-    const qsizetype index = master.indexOf(shown);
-    ch->BusyLock = static_cast<qint16>(index < 0 ? 0 : index);
+                          Q_ARG(int, shown));
 }
 
 int FindChannelRef(int group, int position) {

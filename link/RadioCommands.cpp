@@ -16,13 +16,14 @@ namespace Mb = Platform::Mb;
 
 namespace {
 
-// The pages that commit what is being typed before a write.
-const char* const kCommitPages[] = {"frmCommChInfo", "FrmCHInfoEdit", "FrmOptFeatures",
-                                    "FrmRadio",      "FrmDTMF",       "FrmTestFre",
-                                    "FrmEmbMsg",     "FrmRadioInfo"};
-
 QObject* MainWindow() {
     return Platform::Forms::Find(QStringLiteral("frmMain"));
+}
+
+// The main window's step that makes the open windows write what the user
+// typed and has not confirmed yet.
+void CommitPendingEdits() {
+    Platform::Forms::Call(MainWindow(), "CommitPendingEdits");
 }
 
 void ClosePortIfOpen() {
@@ -73,20 +74,13 @@ RadioCommands::~RadioCommands() {
 
 void RadioCommands::mnuReadFromRadio_Click() {
     if (gCommType != 0) return;
-    // The grid page commits a cell being edited (when the page is open).
-    if (QObject* grid = Platform::Forms::Find(QStringLiteral("frmCommChInfo")))
-        Platform::Forms::Validate(grid);
+    CommitPendingEdits();
     StartConfirmedSession(1, GetLangText(9004));
 }
 
 void RadioCommands::mnuWriteToRadio_Click() {
     if (gCommType != 0) return;
-    for (const char* name : kCommitPages) {
-        const QString pageName = QLatin1String(name);
-        for (QObject* form : Platform::Forms::Loaded())
-            if (form->objectName().compare(pageName, Qt::CaseInsensitive) == 0)
-                Platform::Forms::Validate(form);
-    }
+    CommitPendingEdits();
     WaitSaveDataTimer.start();
 }
 

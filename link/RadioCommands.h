@@ -11,9 +11,9 @@ public:
     explicit RadioCommands(QObject* parent = nullptr);
     ~RadioCommands() override;
 
-    // Read: commits the grid's pending edit, tests the port, asks, reads.
+    // Read: commits the pending edits, tests the port, asks, reads.
     Q_INVOKABLE void mnuReadFromRadio_Click();
-    // Write: commits every open page; the write goes on 100 ms later.
+    // Write: commits the pending edits; the write goes on 100 ms later.
     Q_INVOKABLE void mnuWriteToRadio_Click();
     Q_INVOKABLE void WaitSaveDataTimer_Timer();
     // Radio information: unloads an open information page, then reads.

@@ -344,13 +344,13 @@ void FrmDTMF::RefreshCodeLists() {
             for (int index : {8, 10}) {
                 QComboBox* list = ListOf(window, "Combo2", index);
                 if (!list) continue;
+                // the channel keeps its call: the list shows its item again,
+                // or no item while that memory is empty
                 const QString shown = list->currentText();
-                {
-                    const QSignalBlocker quiet(list);
-                    ModShowFreFun::FillDtmfCodeCombo(list);
-                    list->setCurrentIndex(-1);
-                }
-                Pages::ChooseText(list, shown);
+                const bool chosen = list->currentIndex() >= 0;
+                const QSignalBlocker quiet(list);
+                ModShowFreFun::FillDtmfCodeCombo(list);
+                list->setCurrentIndex(chosen ? list->findText(shown) : -1);
             }
         } else if (name.compare(QLatin1String("FrmAlert"), Qt::CaseInsensitive) == 0) {
             QComboBox* type = ListOf(window, "Combo1", 1);

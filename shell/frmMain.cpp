@@ -538,12 +538,16 @@ void frmMain::BuildMenus() {
         const QString window = QLatin1String(p.window);
         const bool batch = QLatin1String(p.item) == QLatin1String("MnuCHBatch");
         const bool modal = p.modal;
-        connect(Item(p.item), &QAction::triggered, this, [this, window, batch, modal] {
+        // printing and a new model or band take the configuration as it is
+        const bool commit = QLatin1String(p.item) == QLatin1String("mnuFilePrint") ||
+                            QLatin1String(p.item) == QLatin1String("mnuModelInfo");
+        connect(Item(p.item), &QAction::triggered, this, [this, window, batch, modal, commit] {
             if (batch) {
                 // the grid's cell editor is dropped, not committed
                 if (QObject* grid = Platform::Forms::Find(QStringLiteral("frmCommChInfo")))
                     Platform::Forms::Call(grid, "InvalidEdit");
             }
+            if (commit) CommitPendingEdits();
             if (modal)
                 ShowModalForm(window);
             else
@@ -757,6 +761,7 @@ bool frmMain::FindWindowByName(const QString& rFrmName) const {
 }
 
 void frmMain::CloseCurAllWindows() {
+    CommitPendingEdits();
     QStringList names;
     for (QObject* form : Platform::Forms::Loaded()) {
         const QString name = form->objectName();
@@ -778,12 +783,24 @@ void frmMain::ShowCHInfo(bool rShow) {
 }
 
 void frmMain::SetSaveEditData() {
-    for (QObject* form : Platform::Forms::Loaded()) {
-        if (form->objectName().compare(QLatin1String("frmCommChInfo"), Qt::CaseInsensitive) != 0)
-            continue;
-        Platform::Forms::Validate(form);
-        Platform::Forms::Call(form, "SetEditDisable");
-    }
+    CommitPendingEdits();
+    for (QObject* form : Platform::Forms::Loaded())
+        if (form->objectName().compare(QLatin1String("frmCommChInfo"), Qt::CaseInsensitive) == 0)
+            Platform::Forms::Call(form, "SetEditDisable");
+}
+
+void frmMain::CommitPendingEdits() {
+    // The grid first: its open cell belongs to the channel it was opened on,
+    // before the detail editor or a page changes anything.
+    QList<QPointer<QObject>> forms;
+    for (const char* first : {"frmCommChInfo", "FrmCHInfoEdit"})
+        for (QObject* form : Platform::Forms::Loaded())
+            if (form->objectName().compare(QLatin1String(first), Qt::CaseInsensitive) == 0)
+                forms << form;
+    for (QObject* form : Platform::Forms::Loaded())
+        if (form != this && !forms.contains(form)) forms << form;
+    for (const QPointer<QObject>& form : forms)
+        if (form) Platform::Forms::Validate(form);
 }
 
 void frmMain::UpdateEditCommands(int number) {
@@ -967,7 +984,7 @@ void frmMain::MDIForm_Activate() {
 bool frmMain::MDIForm_Unload() {
     StoreWindowRect();
     if (!leavingWithoutQuestion_) {
-        SetSaveEditData(); // the grid's typed value counts as an edit
+        CommitPendingEdits(); // a typed value counts as an edit
         if (ModShowFreFun::IsDataModified()) {
             const int answer = AskSaveChanges();
             if (answer == Platform::Mb::IdCancel) return false;
@@ -1087,6 +1104,7 @@ bool frmMain::SaveWithoutQuestion() {
 }
 
 void frmMain::FileNew() {
+    CommitPendingEdits();
     if (ModShowFreFun::IsDataModified()) {
         if (AskSaveChanges() == Platform::Mb::IdYes && !SaveWithoutQuestion()) return;
     }
@@ -1101,6 +1119,7 @@ void frmMain::FileInit() {
 }
 
 void frmMain::OpenOrImport(bool import) {
+    CommitPendingEdits();
     if (ModShowFreFun::IsDataModified()) {
         const int answer = AskSaveChanges();
         if (answer == Platform::Mb::IdCancel) return;
@@ -1134,6 +1153,7 @@ void frmMain::OpenDocument(bool import) {
 }
 
 bool frmMain::FileSave() {
+    CommitPendingEdits();
     if (gIsUntitled) return FileSaveAs();
     const QString question = u'"' + ModFun::GetFileName(gDataFileName) + u'"' + GetLangText(9007);
     if (Platform::MsgBox(question, Platform::Mb::OKCancel | Platform::Mb::Question, Title()) !=
@@ -1143,6 +1163,7 @@ bool frmMain::FileSave() {
 }
 
 bool frmMain::FileSaveAs() {
+    CommitPendingEdits();
     QString path = Platform::FileDialogs::GetSaveFileName(this, dialogFilter_, gDataFileName,
                                                           QStringLiteral("dat"));
     if (path.isEmpty()) return false;
@@ -1160,7 +1181,7 @@ void frmMain::FileExit() {
 }
 
 bool frmMain::AskSaveBeforeSwitch() {
-    SetSaveEditData();
+    CommitPendingEdits();
     if (!ModShowFreFun::IsDataModified()) return true;
     const int answer = AskSaveChanges();
     if (answer == Platform::Mb::IdCancel) return false;

@@ -51,6 +51,11 @@ public:
     Q_INVOKABLE void CloseCurAllWindows();
     Q_INVOKABLE void ShowCHInfo(bool rShow);
     Q_INVOKABLE void SetSaveEditData();
+    // The step that every command reading, saving, printing, sending or
+    // replacing the configuration runs first: the grid page, the detail
+    // editor and every open page write what the user typed or chose and has
+    // not confirmed yet; untouched editors write nothing.
+    Q_INVOKABLE void CommitPendingEdits();
     // The grid page's current channel changed or was re-shown.
     Q_INVOKABLE void UpdateEditCommands(int number);
     Q_INVOKABLE void ShowMainTxt();

@@ -79,7 +79,7 @@ public:
     ~FakeDetailEditor() override { gFormCHInfoEditShown = false; }
     Q_INVOKABLE void SetGridEditData(bool) { ++follows; }
     Q_INVOKABLE QStringList BusyLockMasterList() { return {"OFF", "Carrier", "Tone"}; }
-    Q_INVOKABLE void ShowBusyLockChoices(QStringList, QString) {}
+    Q_INVOKABLE void ShowBusyLockChoices(QStringList, int) {}
     static inline int made = 0;
     static inline int follows = 0;
 };

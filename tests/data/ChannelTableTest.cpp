@@ -24,12 +24,12 @@ public:
     int editorRefreshes = 0;
     bool wandToSave = true;
     QStringList busyItems;
-    QString busyShown;
+    int busyShown = -2;
     Q_INVOKABLE void ReshowByCh() { ++reshows; }
     Q_INVOKABLE void reShowGrid(int row) { rows << row; }
     Q_INVOKABLE void SetGridEditData(bool) { ++editorRefreshes; }
     Q_INVOKABLE QStringList BusyLockMasterList() { return {"Off", "Carrier", "Tone", "Busy"}; }
-    Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, const QString& shown) {
+    Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, int shown) {
         busyItems = items;
         busyShown = shown;
     }
@@ -255,14 +255,19 @@ TEST_F(ChannelTableTest, BusyLockChoicesFollowTheRelevantTone) {
     UpdateChannelOptionList(1);
     EXPECT_FALSE(editor.wandToSave);
     EXPECT_EQ(editor.busyItems, (QStringList{"Off", "Carrier", "Tone"}));
-    EXPECT_EQ(editor.busyShown, "Tone");
+    EXPECT_EQ(editor.busyShown, 2);
     EXPECT_EQ(Channel(1).BusyLock, 2);
 
     Channel(1).Inversion = 0; // the receive tone counts now, and it is 0
     UpdateChannelOptionList(1);
     EXPECT_EQ(editor.busyItems, (QStringList{"Off", "Carrier"}));
-    EXPECT_EQ(editor.busyShown, "Carrier");
+    EXPECT_EQ(editor.busyShown, 1);
     EXPECT_EQ(Channel(1).BusyLock, 1);
+
+    Channel(1).BusyLock = 3; // beyond the offered choices: no item, and it stays
+    UpdateChannelOptionList(1);
+    EXPECT_EQ(editor.busyShown, -1);
+    EXPECT_EQ(Channel(1).BusyLock, 3);
     gFormCHInfoEditShown = false;
 }
 

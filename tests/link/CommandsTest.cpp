@@ -20,12 +20,20 @@ public:
     Q_INVOKABLE void CloseCurAllWindows() { calls.append("CloseCurAllWindows"); }
     Q_INVOKABLE void ShowMainTxt() { calls.append("ShowMainTxt"); }
     Q_INVOKABLE void Change_Language() { calls.append("Change_Language"); }
+    // Stands for a channel frequency typed and not yet confirmed.
+    Q_INVOKABLE void CommitPendingEdits() {
+        ++commits;
+        gEditData.ChannelCount = 1;
+        gEditData.Channels[0] = TChannel{};
+        gEditData.Channels[0].Number = 5;
+        gEditData.Channels[0].RxFreq.Assign("43000000");
+    }
     QStringList calls;
+    int commits = 0;
     QTimer timerEnd;
 };
 
-// A page that holds a typed, unconfirmed channel frequency until its
-// validate step runs.
+// An open page that the information command closes.
 class FakePage : public QObject {
     Q_OBJECT
 public:
@@ -33,18 +41,10 @@ public:
         setObjectName(name);
         Platform::Forms::Register(this);
     }
-    Q_INVOKABLE void ValidateControls() {
-        ++validations;
-        gEditData.ChannelCount = 1;
-        gEditData.Channels[0] = TChannel{};
-        gEditData.Channels[0].Number = 5;
-        gEditData.Channels[0].RxFreq.Assign("43000000");
-    }
     Q_INVOKABLE bool close() {
         closed = true;
         return true;
     }
-    int validations = 0;
     bool closed = false;
 };
 
@@ -88,13 +88,11 @@ TEST_F(CommandsTest, EndOfReadDecodesAndReopensTheGridAsNewData) {
     EXPECT_EQ(cascades, 1);
 }
 
-TEST_F(CommandsTest, WriteCommitsOpenPagesBeforeItEncodes) {
-    FakePage page("FrmDTMF");
-    FakePage other("FrmAbout"); // not a page that stores on validation
+TEST_F(CommandsTest, WriteCommitsPendingEditsBeforeItEncodes) {
+    FakeMain main;
     gEditData.ChannelCount = 0;
     commands.mnuWriteToRadio_Click();
-    EXPECT_EQ(page.validations, 1);
-    EXPECT_EQ(other.validations, 0);
+    EXPECT_EQ(main.commits, 1);
     ASSERT_TRUE(commands.WaitSaveDataTimer.isActive());
     EXPECT_EQ(commands.WaitSaveDataTimer.interval(), 100);
     QDeadlineTimer deadline(2000);
@@ -106,11 +104,11 @@ TEST_F(CommandsTest, WriteCommitsOpenPagesBeforeItEncodes) {
     EXPECT_EQ(radio.Memory(16 * 4, 4), QByteArray("\x02\x90\x20\xC0", 4));
 }
 
-TEST_F(CommandsTest, ReadCommitsTheGridPage) {
-    FakePage grid("frmCommChInfo");
+TEST_F(CommandsTest, ReadCommitsPendingEditsFirst) {
+    FakeMain main;
     messages.answers = {Mb::IdCancel};
     commands.mnuReadFromRadio_Click();
-    EXPECT_EQ(grid.validations, 1);
+    EXPECT_EQ(main.commits, 1);
 }
 
 TEST_F(CommandsTest, InformationCommandShowsThePageAfresh) {

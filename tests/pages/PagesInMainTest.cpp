@@ -1,6 +1,8 @@
 // The feature pages opened from the main window, and the model dialog's new
 // configuration.
+#include "channels/Channels.h"
 #include "data/ModFreFile.h"
+#include "data/ModFunLang.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "pages/Pages.h"
@@ -12,7 +14,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +27,11 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         Pages::RegisterForms();
+    }
+    void TearDown() override {
+        ShellTest::TearDown();
+        for (const char* name : {"FrmCHInfoEdit", "FrmCHBatch"})
+            Platform::Forms::UnregisterFactory(name);
     }
     QAction* Item(const char* name) { return main->findChild<QAction*>(QLatin1String(name)); }
 };
@@ -57,6 +67,31 @@ TEST_F(PagesInMainTest, ConfirmedBandStartsANewConfigurationAndClosesThePages) {
     EXPECT_EQ(gBandLimits[1], 174);
     EXPECT_EQ(gEditData.Settings.OptFeatures[0], 0);
     EXPECT_EQ(gEditData.ModelInfo.BandCode, ModFreFile::BandTextToCode("136 - 174 MHz"));
+}
+
+TEST_F(PagesInMainTest, ANewBandOverAnUntouchedGridEditorWarnsOfNothing) {
+    Channels::RegisterForms(); // the real grid, its receive editor open on channel 1
+    LoadMain();
+    main->show();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QDeadlineTimer deadline(5000);
+    auto editorShown = [] {
+        QObject* grid = Platform::Forms::Find("frmCommChInfo");
+        auto* text = grid ? grid->findChild<QLineEdit*>("Text1") : nullptr;
+        return text && text->hasFocus();
+    };
+    while (!editorShown() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_TRUE(editorShown());
+
+    std::unique_ptr<QWidget> dialog(Platform::Forms::Create("FrmModelInfo"));
+    dialog->findChild<QComboBox*>("Combo2")->setCurrentText("136 - 174 MHz");
+    messages.answers << Platform::Mb::IdOK;
+    dialog->findChild<QPushButton*>("CommandOK")->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 0);
+    EXPECT_EQ(messages.Count(), 1); // the question before the change, nothing more
 }
 
 } // namespace

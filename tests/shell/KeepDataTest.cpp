@@ -1,0 +1,338 @@
+// The configuration changes only by the user's own edits: the commands that
+// read, save, send or replace it leave an untouched configuration as it was,
+// byte for byte in the saved file, and keep what the user typed.
+#include "SimRadio.h"
+#include "channels/Channels.h"
+#include "channels/ModBatch.h"
+#include "channels/ModCHEdit.h"
+#include "data/ConfigFiles.h"
+#include "data/ModCommFun.h"
+#include "data/ModCommImage.h"
+#include "data/ModFreFile.h"
+#include "data/ModFunLang.h"
+#include "data/ModInitV.h"
+#include "data/ModShowFreFun.h"
+#include "data/ModVerionMana.h"
+#include "data/ProgramSettings.h"
+#include "data/RadioData.h"
+#include "data/RadioImage.h"
+#include "data/SharedState.h"
+#include "link/ModComm.h"
+#include "platform/Forms.h"
+#include "platform/serial/SerialPorts.h"
+#include "platform/widgets/FormLoader.h"
+#include "shell/ShellRules.h"
+#include "shell/frmMain.h"
+#include "tests/shell/ShellFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+using Platform::Mb::IdCancel;
+using Platform::Mb::IdOK;
+
+// Lock files go by the device's name, so tests running side by side each
+// take a port number of their own.
+const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+
+class KeepDataTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        Channels::RegisterForms(); // the real grid page and detail editor
+        frmMain::SetChannelEditRunner(ModCHEdit::RunCommand);
+        frmMain::SetEditCommandsUpdater(ModCHEdit::UpdateEditCommands);
+        ModBatch::LoadBatchFlags();
+        QFile table(program.Root() + "/Version.ini");
+        ASSERT_TRUE(table.open(QIODevice::WriteOnly));
+        table.write("[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V200V200\n");
+        table.close();
+        ModVerionMana::LoadVersionIni();
+        ModComm::ResetSession();
+        ASSERT_TRUE(linkDir.isValid());
+        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
+        ASSERT_TRUE(radio.Start(linkDir.path(), kPort));
+        SimRadio::Setup setup;
+        setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
+        radio.Configure(setup);
+        gComPort = kPort;
+        gHandshaking = 0;
+        gStopBit = 1;
+        gProgPassword.clear();
+        gIdentFlags.fill(0);
+    }
+    void TearDown() override {
+        ShellTest::TearDown();
+        frmMain::SetEditCommandsUpdater({});
+        for (const char* name : {"FrmCHInfoEdit", "FrmCHBatch"})
+            Platform::Forms::UnregisterFactory(name);
+        ModComm::ResetSession();
+        radio.Stop();
+        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
+    }
+
+    // Starts the program in a language: the grid opens with its receive
+    // editor on channel 1, as a user sees it.
+    void Start(int language) {
+        gCurrentLanguage = gPrevLanguage = static_cast<qint16>(language);
+        ModSettings::SetLanguageFile(language);
+        ModInitV::NewData();
+        LoadMain();
+        main->show();
+        main->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+        ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+    }
+
+    bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
+        QDeadlineTimer deadline(ms);
+        while (!condition() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return condition();
+    }
+    bool WaitIdle() {
+        return WaitFor([] { return gCommType == 0; }, 20000);
+    }
+
+    QWidget* Grid() const { return qobject_cast<QWidget*>(Platform::Forms::Find("frmCommChInfo")); }
+    QLineEdit* GridEditor() const {
+        return Grid() ? Grid()->findChild<QLineEdit*>("Text1") : nullptr;
+    }
+    QTableWidget* Table() const { return Grid()->findChild<QTableWidget*>("MSFlexGrid1"); }
+    QWidget* Detail() const {
+        return qobject_cast<QWidget*>(Platform::Forms::Find("FrmCHInfoEdit"));
+    }
+    QAction* Item(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
+    void ClickCell(int row, int col) {
+        const QRect r = Table()->visualRect(Table()->model()->index(row, col));
+        QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    template <typename W> static W* Indexed(QWidget* window, const char* name, int index) {
+        for (W* w : window->findChildren<W*>(QLatin1String(name)))
+            if (w->property("Index").toInt() == index) return w;
+        ADD_FAILURE() << name << "(" << index << ") missing";
+        return nullptr;
+    }
+    static void TypeOver(QLineEdit* box, const char* keys) {
+        box->selectAll();
+        QTest::keyClicks(box, QLatin1String(keys));
+    }
+    // The bytes of the configuration as File > Save As writes them.
+    QByteArray Saved(const QString& name) {
+        const QString path = files.path() + u'/' + name;
+        dialogs.saveAnswers << path;
+        EXPECT_TRUE(main->FileSaveAs());
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    const TChannel& Channel(int number) const {
+        const int i = ModShowFreFun::FindChannelIndex(number);
+        EXPECT_GE(i, 0) << "channel " << number;
+        return gEditData.Channels[static_cast<std::size_t>(std::max(0, i))];
+    }
+
+    QTemporaryDir linkDir;
+    SimRadio radio;
+};
+
+// ---- commands on an untouched configuration ----
+
+enum class Action { ReadCancelled, FailedRead, CloseAll, LanguageSwitch, RefusedOpen };
+
+class UntouchedTest : public KeepDataTest,
+                      public ::testing::WithParamInterface<std::tuple<Action, int>> {
+protected:
+    void Run(Action action) {
+        switch (action) {
+        case Action::ReadCancelled:
+            messages.answers << IdCancel; // the question before the read
+            Item("mnuReadFromRadio")->trigger();
+            EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9004)), 1);
+            break;
+        case Action::FailedRead: {
+            SimRadio::Setup setup = radio.CurrentSetup();
+            setup.corruptAddress = 0x100; // a block that never arrives whole
+            setup.corruptCount = 1000;
+            radio.Configure(setup);
+            messages.answers << IdOK << IdCancel; // read it, then give up
+            Item("mnuReadFromRadio")->trigger();
+            ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9008)), 1);
+            break;
+        }
+        case Action::CloseAll:
+            Item("mnuCloseAll")->trigger();
+            break;
+        case Action::LanguageSwitch:
+            ASSERT_TRUE(ModSetLanguage::ApplyLanguage(gCurrentLanguage == 1 ? 2 : 1));
+            main->MDIForm_Activate();
+            break;
+        case Action::RefusedOpen: {
+            const QString junk = files.path() + "/junk.dat";
+            QFile file(junk);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("not a configuration");
+            file.close();
+            dialogs.openAnswers << junk;
+            const int shown = messages.Count();
+            Item("mnuFileOpen")->trigger();
+            EXPECT_GT(messages.Count(), shown); // refused with a message
+            break;
+        }
+        }
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+TEST_P(UntouchedTest, LeavesTheSavedBytesAsTheyWere) {
+    const auto [action, language] = GetParam();
+    Start(language);
+    const QByteArray before = Saved("before.dat");
+    ASSERT_FALSE(before.isEmpty());
+    Run(action);
+    EXPECT_FALSE(ModShowFreFun::IsDataModified());
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 0);
+    EXPECT_EQ(Saved("after.dat"), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, UntouchedTest,
+                         ::testing::Combine(::testing::Values(Action::ReadCancelled,
+                                                              Action::FailedRead, Action::CloseAll,
+                                                              Action::LanguageSwitch,
+                                                              Action::RefusedOpen),
+                                            ::testing::Values(1, 2)));
+
+class FreshStartTest : public KeepDataTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FreshStartTest, ExitAsksNothing) {
+    Start(GetParam());
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.Count(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, FreshStartTest, ::testing::Values(1, 2));
+
+// ---- the radio gets back what it gave ----
+
+TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
+    // a radio holding two channels, a tone and a scan list reference
+    gEditData.ChannelCount = 0;
+    ModShowFreFun::AddChannel(3, "433.02500");
+    ModShowFreFun::AddChannel(20, "470.00000");
+    gEditData.Channels[0].RxTone = 12;
+    gEditData.Settings.Scan[8] = 2;
+    gEditData.Settings.Scan[9] = 4;
+    ModComm::ClearImage();
+    ModCommFun::EncodeImage();
+    gImage[0xB0C] = 0; // the flags byte as the radio reports it in its identification
+    radio.SetMemory(0, QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize));
+    const QByteArray held = radio.Memory(0, kImageSize);
+
+    Start(1);
+    messages.answers << IdOK << IdOK; // read it; done
+    Item("mnuReadFromRadio")->trigger();
+    ASSERT_TRUE(WaitIdle());
+    ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+    EXPECT_EQ(Channel(3).RxTone, 12);
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    ClickCell(3, 1); // the user looks at the channel, changing nothing
+    ASSERT_TRUE(WaitFor([this] { return GridEditor()->hasFocus(); }));
+
+    messages.answers << IdOK << IdOK; // write it; done
+    Item("mnuWriteToRadio")->trigger();
+    const QString done = ModFunLang::GetLangText(9010);
+    ASSERT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000));
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(radio.CurrentCounters().writes, kImageSize / 16);
+    EXPECT_EQ(radio.Memory(0, kImageSize), held);
+}
+
+// ---- what the user typed ----
+
+TEST_F(KeepDataTest, ATypedValueIsSavedWithoutEnterAndAfterATripThroughTheDetailEditor) {
+    Start(1);
+    TypeOver(GridEditor(), "440");
+    EXPECT_TRUE(Saved("typed.dat").contains("44000000"));
+
+    // the detail editor is open; a value typed in the grid stays the grid's
+    // while the user works there and comes back
+    QTest::mouseClick(Grid()->findChild<QPushButton*>("CommandCHInfoEdit"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([this] { return Detail() && Detail()->isVisible(); }));
+    ClickCell(1, 1);
+    ASSERT_TRUE(WaitFor([this] { return GridEditor()->hasFocus(); }));
+    TypeOver(GridEditor(), "441");
+    auto* detailTx = Detail()->findChild<QLineEdit*>("Text2");
+    QTest::mouseClick(detailTx, Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([detailTx] { return detailTx->hasFocus(); }));
+    EXPECT_EQ(Detail()->findChild<QLineEdit*>("Text1")->text(), "441.00000");
+    ClickCell(2, 1);
+    const QByteArray file = Saved("trip.dat");
+    EXPECT_TRUE(file.contains("44100000"));
+    EXPECT_FALSE(file.contains("44000000"));
+    EXPECT_EQ(ModShowFreFun::FindChannelIndex(2), -1);
+}
+
+// ---- showing never rewrites ----
+
+TEST_F(KeepDataTest, BusyLockoutThreeSurvivesViewingMovingAndABatchApply) {
+    Start(1);
+    ModShowFreFun::SetChannelCell(0, 2, 1, "436.00000");
+    QTest::mouseClick(Grid()->findChild<QPushButton*>("CommandCHInfoEdit"), Qt::LeftButton);
+    ASSERT_TRUE(WaitFor([this] { return Detail() && Detail()->isVisible(); }));
+
+    // the batch page sets busy lockout 3 on every channel while the detail
+    // editor shows channel 1
+    std::unique_ptr<QWidget> batch(Platform::Forms::Create("FrmCHBatch"));
+    ASSERT_NE(batch, nullptr);
+    batch->show();
+    auto button = [&](const char* name) { return batch->findChild<QPushButton*>(name); };
+    QTest::mouseClick(button("CommandFun"), Qt::LeftButton);
+    QTest::mouseClick(button("CommandSelNone"), Qt::LeftButton);
+    Indexed<QCheckBox>(batch.get(), "Check2", 10)->click(); // busy lockout
+    QTest::mouseClick(button("CommandFun"), Qt::LeftButton);
+    Indexed<QComboBox>(batch.get(), "Combo1", 6)->setCurrentIndex(3);
+    QTest::mouseClick(button("CommandApply"), Qt::LeftButton);
+    batch.reset();
+    EXPECT_EQ(Channel(1).BusyLock, 3);
+    EXPECT_EQ(Channel(2).BusyLock, 3);
+    const QByteArray applied = Saved("applied.dat");
+    QComboBox* busyList = Indexed<QComboBox>(Detail(), "Combo2", 6);
+    EXPECT_EQ(busyList->currentIndex(), -1);
+
+    // viewing: the editor's position list, the grid's cells
+    auto* position = Detail()->findChild<QComboBox*>("Combo1");
+    position->setCurrentIndex(1);
+    position->setCurrentIndex(0);
+    ClickCell(2, 6);
+    ClickCell(1, 1);
+    // moving with the editor open: down and up again
+    Table()->setCurrentCell(1, 1);
+    Item("MnuCHMoveDown")->trigger();
+    main->TimerCHEdit_Timer();
+    EXPECT_EQ(Channel(2).BusyLock, 3);
+    Table()->setCurrentCell(2, 1);
+    Item("MnuCHMoveUp")->trigger();
+    main->TimerCHEdit_Timer();
+    EXPECT_EQ(Channel(1).BusyLock, 3);
+    EXPECT_EQ(Saved("shown.dat"), applied);
+    EXPECT_EQ(busyList->currentIndex(), -1);
+
+    // the user's own choice is written
+    busyList->setCurrentIndex(1);
+    EXPECT_EQ(Channel(1).BusyLock, 1);
+}
+
+} // namespace
