@@ -222,8 +222,8 @@ TEST_F(MainWindowTest, PortCommandChoosesThePortInItsDialog) {
     EXPECT_EQ(ModSettings::ReadSetupKey("comPort"), "6");
     EXPECT_EQ(LoadedCount("FrmSetComm"), 0);
     Platform::SerialPorts::SetGivenPorts(std::nullopt);
-    Platform::Forms::UnregisterFactory("FrmSetComm");
-    Platform::Forms::UnregisterFactory("LoadFrmLink");
+    for (const char* name : {"FrmSetComm", "FrmPassWord", "LoadFrmLink"})
+        Platform::Forms::UnregisterFactory(QLatin1String(name));
 }
 
 TEST_F(MainWindowTest, ToolbarHasItsKeysTipsAndSeparators) {

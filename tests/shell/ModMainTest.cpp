@@ -173,7 +173,8 @@ protected:
         LinkForms::RegisterForms();
     }
     void TearDown() override {
-        Platform::Forms::UnregisterFactory("FrmSetComm");
+        for (const char* name : {"FrmSetComm", "FrmPassWord", "LoadFrmLink"})
+            Platform::Forms::UnregisterFactory(QLatin1String(name));
         Ports::SetGivenPorts(std::nullopt);
         radio.Stop();
         qunsetenv(Ports::kLinkDirVariable);
