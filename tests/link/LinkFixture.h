@@ -42,6 +42,7 @@ protected:
         setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
         radio.Configure(setup);
         gComPort = kTestPort;
+        gCurrentLanguage = 1; // a test may switch to Chinese
         gHandshaking = 0;
         gStopBit = 1;
         ModComm::SetSessionHost(&host);
