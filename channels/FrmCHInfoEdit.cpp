@@ -361,7 +361,7 @@ void FrmCHInfoEdit::ShowPresent(int number) {
     WandToSave = false;
     relation->setItemText(0, GetLangText(15050));
     relation->setItemText(1, GetLangText(15051));
-    ModFun::SelectComboIndex(relation, ch.SignalRelation);
+    select(relation, ch.SignalRelation);
 
     const qint16 checks[] = {ch.ScanSkip,  ch.Scramble, ch.TxInhibit, ch.Talkaround,
                              ch.Inversion, ch.Whisper,  ch.Compander};

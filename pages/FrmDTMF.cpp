@@ -322,8 +322,9 @@ void FrmDTMF::StoreId() {
     dtmf.Id.Assign(id);
 }
 
+// An ID the user did not edit is left as it is stored.
 void FrmDTMF::ValidateControls() {
-    if (focusWidget() == Text3) StoreId();
+    if (focusWidget() == Text3 && Text3->isModified()) StoreId();
 }
 
 bool FrmDTMF::eventFilter(QObject* watched, QEvent* event) {

@@ -173,16 +173,21 @@ TEST_F(DetailEditorTest, BusyLockoutOffersItsThirdChoiceOnlyWithATone) {
     EXPECT_EQ(Channel(1)->BusyLock, 0);
 }
 
-TEST_F(DetailEditorTest, ACallOfAnEmptyMemoryShowsNoItemAndStaysStored) {
+TEST_F(DetailEditorTest, ValuesTheListsCannotShowShowNoItemAndStayStored) {
     gEditData.Settings.Dtmf.Codes[2].Len = 3;
     Channel(1)->Call1 = 3;
     Channel(1)->Call2 = 5; // memory 5 is empty
+    Channel(1)->SignalRelation = 4;
     OpenEditor(0, 1);
     EXPECT_EQ(List(8)->currentText(), "3");
     EXPECT_EQ(List(10)->currentIndex(), -1);
-    List(10)->setFocus();
-    Control<QComboBox>("Combo4")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(List(9)->currentIndex(), -1);
+    for (int i : {10, 9}) {
+        List(i)->setFocus();
+        Control<QComboBox>("Combo4")->setFocus(Qt::TabFocusReason);
+    }
     EXPECT_EQ(Channel(1)->Call2, 5);
+    EXPECT_EQ(Channel(1)->SignalRelation, 4);
     List(10)->setCurrentIndex(0); // the user's choice is written
     EXPECT_EQ(Channel(1)->Call2, 0);
     EXPECT_EQ(Channel(1)->Call1, 3);

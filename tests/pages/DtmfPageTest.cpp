@@ -80,6 +80,8 @@ TEST_F(DtmfPageTest, ShowingStoresTheShownListValuesAndLeavesTheIdUntilLeft) {
     qobject_cast<QTabWidget*>(Control(page, "SSTab1"))->setCurrentIndex(1);
     id->setFocus();
     EXPECT_EQ(id->selectedText(), "987");
+    Platform::Forms::Validate(page); // a command's commit leaves the untouched ID
+    EXPECT_EQ(dtmf.IdLen, 12);
     Box(page, "Text1", 2)->setFocus();
     EXPECT_EQ(dtmf.IdLen, 3);
     EXPECT_EQ(dtmf.Id.Text(), "987       ");
