@@ -20,6 +20,10 @@ void UnregisterFactory(const QString& name) {
     Factories().remove(name.toLower());
 }
 
+void UnregisterAllFactories() {
+    Factories().clear();
+}
+
 bool HasFactory(const QString& name) {
     return Factories().contains(name.toLower());
 }

@@ -15,6 +15,8 @@ void RegisterFactory(const QString& name, Factory make);
 bool HasFactory(const QString& name);
 // Forgets the maker of that name (tests).
 void UnregisterFactory(const QString& name);
+// Forgets every maker (tests).
+void UnregisterAllFactories();
 
 // Makes a new window of that name (not shown), or nullptr when no maker is
 // registered. The window registers itself in the loaded list when it loads.

@@ -8,7 +8,6 @@
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -93,22 +92,17 @@ protected:
         Platform::SetSystemLcidForTesting(-1);
     }
 
-    bool WaitIdle(int ms = 20000) {
-        QDeadlineTimer deadline(ms);
-        while (MC::gCommState != MC::Idle && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return MC::gCommState == MC::Idle;
+    static bool WaitIdle(int ms = 20000) {
+        return TestSupport::WaitFor([] { return MC::gCommState == MC::Idle; }, ms);
     }
-    void Settle(int ms) {
-        QDeadlineTimer deadline(ms);
-        while (!deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    static bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
+        return TestSupport::WaitFor(condition, ms);
     }
-    bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
-        QDeadlineTimer deadline(ms);
-        while (!condition() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return condition();
+    // Waits until the program has sent the radio this many more handshakes
+    // (its polls while a multi-write waits for the next radio).
+    bool WaitPolls(int count) {
+        const int seen = radio.CurrentCounters().handshakes;
+        return WaitFor([&] { return radio.CurrentCounters().handshakes >= seen + count; });
     }
     void Update(const std::function<void(SimRadio::Setup&)>& change) {
         SimRadio::Setup setup = radio.CurrentSetup();
@@ -286,7 +280,7 @@ TEST_F(SessionTest, MultiWriteWritesEachNewRadioOnce) {
     MC::StartMulWrite("2");
     // The first radio is written, then polled while it stays on the cable.
     ASSERT_TRUE(WaitFor([&] { return MC::gRadioNo == 2; }));
-    Settle(1200);
+    ASSERT_TRUE(WaitPolls(2));
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
     EXPECT_EQ(radio.Memory(0xCC0, 5), "BATCH");
     // The radio's own blocks are read back first, as in a single write.
@@ -299,7 +293,7 @@ TEST_F(SessionTest, MultiWriteWritesEachNewRadioOnce) {
     // Swapped: no answer for a while, then the next radio.
     Update([](SimRadio::Setup& s) { s.silent = true; });
     radio.SetMemory(0xCC0, QByteArray(16, '\xFF'));
-    Settle(1300);
+    ASSERT_TRUE(WaitFor([] { return MC::gTimeoutCount >= 2; }));
     Update([](SimRadio::Setup& s) { s.silent = false; });
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 16u);
@@ -329,7 +323,8 @@ TEST_F(SessionTest, MultiWriteStopsAndFailsCleanly) {
     EXPECT_TRUE(screen.ShowStartMulWrite());
     MC::EndMulWrite(false);
     EXPECT_EQ(MC::gCommState, MC::Idle);
-    Settle(700);
+    // Nothing is left to send anything more.
+    EXPECT_FALSE(MC::WaitTimer().isActive());
     EXPECT_FALSE(MC::MSComm1().PortOpen());
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.size(), 8u);
     EXPECT_EQ(messages.Count(), 1);

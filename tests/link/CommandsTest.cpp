@@ -78,9 +78,7 @@ TEST_F(CommandsTest, EndOfReadDecodesAndReopensTheGridAsNewData) {
     EXPECT_EQ(commands.ReadOKTimer.interval(), 500);
     gDataFileName = "old.dat";
     gIsUntitled = false;
-    QDeadlineTimer deadline(2000);
-    while (commands.ReadOKTimer.isActive() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_TRUE(WaitFor([&] { return !commands.ReadOKTimer.isActive(); }));
     EXPECT_EQ(main.calls, (QStringList{"CloseCurAllWindows", "ShowMainTxt", "Change_Language"}));
     EXPECT_EQ(gDataFileName, "new.dat");
     EXPECT_TRUE(gIsUntitled);
@@ -95,9 +93,7 @@ TEST_F(CommandsTest, WriteCommitsPendingEditsBeforeItEncodes) {
     EXPECT_EQ(main.commits, 1);
     ASSERT_TRUE(commands.WaitSaveDataTimer.isActive());
     EXPECT_EQ(commands.WaitSaveDataTimer.interval(), 100);
-    QDeadlineTimer deadline(2000);
-    while (commands.WaitSaveDataTimer.isActive() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    EXPECT_TRUE(WaitFor([&] { return !commands.WaitSaveDataTimer.isActive(); }));
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(Shown(9010), 1);
     // Channel 5 went to its slot: 43000000 = 0x029020C0.

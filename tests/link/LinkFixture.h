@@ -19,7 +19,6 @@
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -61,20 +60,14 @@ protected:
     }
 
     // Runs the event loop until the engine is idle (or the time is up).
-    bool WaitIdle(int ms = 15000) {
-        QDeadlineTimer deadline(ms);
-        while (gCommType != 0 && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return gCommType == 0;
+    static bool WaitIdle(int ms = 15000) {
+        return TestSupport::WaitFor([] { return gCommType == 0; }, ms);
     }
 
     // Runs the event loop until the condition holds (the radio answers on a
     // thread of its own) or the time is up.
-    bool WaitFor(const std::function<bool()>& condition, int ms = 2000) {
-        QDeadlineTimer deadline(ms);
-        while (!condition() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return condition();
+    static bool WaitFor(const std::function<bool()>& condition, int ms = 5000) {
+        return TestSupport::WaitFor(condition, ms);
     }
 
     // A read from the Read command to the decoded record.

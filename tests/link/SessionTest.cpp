@@ -249,17 +249,24 @@ TEST_F(ReadTest, ChannelValuesBeyondTheListsAreReadAndSentAsDefaults) {
 // While a question is open, a reply that arrives is dropped: no second
 // question, and the session goes on when the first is answered.
 TEST_F(ReadTest, RepliesDuringAQuestionAreIgnored) {
+    // The band question stays open until a reply has come in meanwhile.
     class SlowAnswers final : public Platform::MessageService {
     public:
         int Show(const QString& text, int, const QString&) override {
             texts.append(text);
-            QDeadlineTimer deadline(300);
-            while (!deadline.hasExpired())
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            if (text == GetLangText(9014)) {
+                const int before = received;
+                TestSupport::WaitFor([&] { return received > before; });
+            }
             return Mb::IdOK;
         }
         QStringList texts;
+        int received = 0;
     } slow;
+    QObject receipts;
+    QObject::connect(&ModComm::MSComm1(), &Platform::SerialControl::OnComm, &receipts, [&] {
+        if (ModComm::MSComm1().CommEvent() == Platform::SerialControl::EvReceive) ++slow.received;
+    });
     Platform::SetMessageService(&slow);
     gBandText = ModFreFile::BandCodeToText(3); // the radio is in band 1, same group
     Update([](SimRadio::Setup& s) {

@@ -21,7 +21,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -68,11 +67,9 @@ protected:
 
     // Runs the event loop until the session is over and its end has run.
     bool WaitIdle() {
-        QDeadlineTimer deadline(15000);
-        while (gCommType != 0 && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const bool idle = TestSupport::WaitFor([] { return gCommType == 0; }, 15000);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return gCommType == 0;
+        return idle;
     }
 
     // The frames of the main window that hold a view of that name.

@@ -86,8 +86,9 @@ TEST_F(PagePrintTest, OptionsShowASetBoxAsOnAndCloseAnOpenPage) {
     ASSERT_NE(box0, nullptr);
     box0->click();
     ASSERT_TRUE(box0->isChecked());
+    const QString caption = box0->text(); // the job closes the page with its boxes
     RunJob({2});
-    EXPECT_EQ(Rows().value(5), box0->text() + "|" + On());
+    EXPECT_EQ(Rows().value(5), caption + "|" + On());
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmOptFeatures")));
 }
 

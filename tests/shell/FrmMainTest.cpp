@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -159,9 +158,7 @@ TEST_F(MainWindowTest, ReadAndWriteRunTheRadioCommands) {
     ASSERT_EQ(messages.Count(), 1);
     EXPECT_EQ(MessageText(0), ModFunLang::GetLangText(9003));
     main->tbToolBar_ButtonClick("WriteRadio");
-    QDeadlineTimer deadline(1000);
-    while (messages.Count() < 2 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    TestSupport::WaitFor([&] { return messages.Count() >= 2; });
     ASSERT_EQ(messages.Count(), 2);
     EXPECT_EQ(MessageText(1), ModFunLang::GetLangText(9003));
     EXPECT_EQ(gCommType, 0);

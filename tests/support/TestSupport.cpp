@@ -7,9 +7,12 @@
 #include "data/SharedState.h"
 #include "platform/App.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace TestSupport {
 
@@ -31,6 +34,18 @@ int RecordingMessages::CountOf(const QString& text) const {
     for (const Shown& s : shown)
         n += s.text == text ? 1 : 0;
     return n;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int ms) {
+    const QDeadlineTimer deadline(ms);
+    QTimer wake;
+    wake.setSingleShot(true);
+    while (!condition()) {
+        if (deadline.hasExpired()) return condition();
+        wake.start(static_cast<int>(std::min<qint64>(10, deadline.remainingTime())));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 QString SourcePath(const QString& relativePath) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace TestSupport {
 
@@ -54,6 +55,12 @@ private:
 // configuration from the defaults (no Init folder), English texts, no habits.
 void ResetProgram(const QString& model = QStringLiteral("KL740"),
                   const QString& band = QStringLiteral("400 - 480 MHz"));
+
+// Runs the event loop one pass at a time until the condition holds or the time
+// is up, checking both between passes. A pass waits for an event but no longer
+// than 10 ms, so that what other threads change (the simulated radio) is seen
+// too. True when the condition holds.
+bool WaitFor(const std::function<bool()>& condition, int ms = 5000);
 
 // Path of a file in the source tree (read only).
 QString SourcePath(const QString& relativePath);

@@ -1,8 +1,11 @@
+#include "tests/support/ProgramReset.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    TestSupport::InstallProgramReset();
     return RUN_ALL_TESTS();
 }

@@ -1,3 +1,5 @@
+#include "tests/support/ProgramReset.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -6,5 +8,6 @@ int main(int argc, char** argv) {
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    TestSupport::InstallProgramReset();
     return RUN_ALL_TESTS();
 }

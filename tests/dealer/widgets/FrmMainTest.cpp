@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -100,11 +99,8 @@ protected:
         radio.SetMemory(0xB0C, QByteArray(1, 0x01));
         radio.SetMemory(0xB40, "2024031500000007");
     }
-    bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
-        QDeadlineTimer deadline(ms);
-        while (!condition() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return condition();
+    static bool WaitFor(const std::function<bool()>& condition, int ms = 15000) {
+        return TestSupport::WaitFor(condition, ms);
     }
     bool WaitIdle(int ms = 15000) {
         return WaitFor([] { return MC::gCommState == MC::Idle; }, ms);
@@ -333,9 +329,7 @@ TEST_F(FrmMainTest, MulWriteButtonRunsAndStops) {
     EXPECT_EQ(window->Command4->text(), "Stop &MulWrite");
     EXPECT_FALSE(window->Command1->isEnabled());
     EXPECT_EQ(window->Text2[1]->text(), "1");
-    QDeadlineTimer deadline(5000);
-    while (MC::gRadioNo < 2 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    ASSERT_TRUE(TestSupport::WaitFor([] { return MC::gRadioNo >= 2; }));
     EXPECT_EQ(window->Label6->text(), "Waitting next...");
     window->Command4->click();
     EXPECT_EQ(MC::gCommState, MC::Idle);

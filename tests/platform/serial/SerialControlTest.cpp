@@ -1,9 +1,9 @@
 #include "platform/serial/SerialControl.h"
 #include "SimRadio.h"
 #include "platform/serial/SerialPorts.h"
+#include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -31,11 +31,6 @@ protected:
         port.Close();
         radio.Stop();
         qunsetenv(Ports::kLinkDirVariable);
-    }
-    void Spin(int ms) {
-        QDeadlineTimer deadline(ms);
-        while (!deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     QTemporaryDir dir;
     SimRadio radio;
@@ -107,7 +102,7 @@ TEST_F(SerialTest, ReceiveEventWaitsForTheThreshold) {
     });
     port.SetRThreshold(16);
     port.Output(QByteArray(1, 0x02)); // identification: 16 bytes in 16 pieces
-    Spin(300);
+    ASSERT_TRUE(TestSupport::WaitFor([&] { return !events.isEmpty(); }));
     ASSERT_EQ(events.size(), 1);
     EXPECT_EQ(events[0].size(), 16);
     EXPECT_EQ(events[0][0], 'P');
@@ -121,16 +116,14 @@ TEST_F(SerialTest, ClosingSendsWhatWasWritten) {
     frame[21] = 0x06;
     port.Output(frame);
     port.Close();
-    QDeadlineTimer deadline(1000);
-    while (radio.CurrentCounters().writes == 0 && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    TestSupport::WaitFor([&] { return radio.CurrentCounters().writes > 0; });
     EXPECT_EQ(radio.CurrentCounters().writes, 1);
 }
 
 TEST_F(SerialTest, EmptyingTheInputDropsWhatWaits) {
     ASSERT_TRUE(port.Open());
     port.Output(QByteArray(1, 0x02));
-    Spin(100);
+    ASSERT_TRUE(TestSupport::WaitFor([&] { return port.InBufferCount() >= 16; }));
     EXPECT_EQ(port.InBufferCount(), 16);
     port.ClearInBuffer();
     EXPECT_EQ(port.InBufferCount(), 0);
@@ -141,7 +134,7 @@ TEST_F(SerialTest, RadioOutlivesThePortClosingAndOpening) {
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(port.Open());
         port.Output(QByteArray(1, 0x02));
-        Spin(60);
+        ASSERT_TRUE(TestSupport::WaitFor([&] { return port.InBufferCount() >= 16; }));
         EXPECT_EQ(port.Input().size(), 16);
         port.Close();
     }
