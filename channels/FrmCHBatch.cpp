@@ -7,6 +7,7 @@
 #include "data/widgets/FormHelpers.h"
 #include "platform/Forms.h"
 #include "platform/Numbers.h"
+#include "platform/Twips.h"
 #include "platform/widgets/Help.h"
 
 #include <QApplication>
@@ -26,12 +27,8 @@ using ModFunLang::GetLangText;
 
 namespace {
 
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
+using Platform::Px;
+constexpr auto Twips = Platform::TwipsRect;
 
 template <typename W> W* Make(QWidget* parent, const char* name, int index, const QRect& r) {
     auto* w = new W(parent);

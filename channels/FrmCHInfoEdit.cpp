@@ -11,6 +11,7 @@
 #include "data/widgets/ModRidTextMenu.h"
 #include "platform/Forms.h"
 #include "platform/Numbers.h"
+#include "platform/Twips.h"
 #include "platform/widgets/Help.h"
 
 #include <QApplication>
@@ -31,10 +32,7 @@ using ModFunLang::GetLangText;
 
 namespace {
 
-// Sizes in pixels (the window's own measures in twips / 15).
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
+using Platform::Px;
 constexpr int kRowHeight = 22;
 
 // Keeps only the characters a frequency field takes, however the text

@@ -7,6 +7,7 @@
 #include "data/widgets/FormHelpers.h"
 #include "data/widgets/ModRidTextMenu.h"
 #include "platform/Forms.h"
+#include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,10 +33,7 @@ using ModFunLang::GetLangText;
 
 namespace {
 
-// Sizes of the window in pixels (the window's own measures in twips / 15).
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
+using Platform::Px;
 constexpr std::array<int, GridRules::kCols> kColWidths = {740,  1300, 1300, 0,    1200, 1200,
                                                           1000, 1000, 1000, 1100, 1400};
 constexpr int kGridTop = 40;

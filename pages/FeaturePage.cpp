@@ -73,7 +73,7 @@ void FeaturePage::SetName(QWidget* control, const char* name, int index) {
 }
 
 QRect FeaturePage::Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
+    return Platform::TwipsRect(left, top, width, height);
 }
 
 QPushButton* FeaturePage::AddCloseButton(const QRect& twips) {

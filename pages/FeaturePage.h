@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Twips.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -39,7 +41,7 @@ public:
     Q_INVOKABLE QString ControlText(const QString& name, int index = -1) const;
 
     // Window measures are given in twips, as the page layouts are drawn.
-    static constexpr int Px(int twips) { return (twips + 7) / 15; }
+    static constexpr int Px(int twips) { return Platform::Px(twips); }
 
 protected:
     FeaturePage(const PageSpec& pageSpec, QWidget* parent);

@@ -3,6 +3,7 @@
 #include "data/ModFunLang.h"
 #include "data/widgets/FormHelpers.h"
 #include "platform/MsgBox.h"
+#include "platform/Twips.h"
 #include "platform/widgets/Printer.h"
 #include "print/ModPrint.h"
 #include "print/Print.h"
@@ -14,13 +15,8 @@
 
 namespace {
 
-constexpr int Px(int twips) {
-    return (twips + 7) / 15;
-}
-
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
+using Platform::Px;
+constexpr auto Twips = Platform::TwipsRect;
 
 // The printer of a job on the program's printer device; tests install their own.
 Print::PrinterMaker gPrinterMaker;

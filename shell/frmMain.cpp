@@ -15,6 +15,7 @@
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
+#include "platform/Twips.h"
 #include "platform/UserSettings.h"
 #include "platform/serial/SerialControl.h"
 #include "platform/widgets/FileDialogs.h"
@@ -59,9 +60,8 @@ QPointer<frmMain> gMain;
 frmMain::ChannelEditRunner gChannelEditRunner;
 frmMain::EditCommandsUpdater gEditCommandsUpdater;
 
-// Twips of the old window geometry in pixels (15 twips to the pixel).
-constexpr int kTwipsPerPixel = 15;
-constexpr int kMinPaneWidth = 300 / kTwipsPerPixel;
+using Platform::Px;
+constexpr int kMinPaneWidth = Px(300);
 
 // Menu items that open a window, the window they open, and whether it is a
 // modal dialog (else a page inside the main window).
@@ -942,9 +942,9 @@ void frmMain::RestoreWindowRect() {
     auto read = [&](const char* key, int twipsDefault) {
         bool ok = false;
         const int v = Platform::GetSetting(app, section, QLatin1String(key),
-                                           QString::number(twipsDefault / kTwipsPerPixel))
+                                           QString::number(Px(twipsDefault)))
                           .toInt(&ok);
-        return ok ? v : twipsDefault / kTwipsPerPixel;
+        return ok ? v : Px(twipsDefault);
     };
     QRect r(read("MainLeft", 1000), read("MainTop", 1000), read("MainWidth", 12500),
             read("MainHeight", 9500));

@@ -8,6 +8,7 @@
 #include "dealer/ModSYSType.h"
 #include "dealer/widgets/FrmProtectPassWord.h"
 #include "platform/Forms.h"
+#include "platform/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,10 +27,8 @@ namespace Halbrek {
 namespace {
 
 // Positions of the window are laid out in pixels; the gaps between a label
-// and its box are given in twips (15 to a pixel).
-constexpr int TwipsToPixels(int twips) {
-    return (twips + 7) / 15;
-}
+// and its box are given in twips.
+using Platform::Px;
 constexpr int kLabelGap = 50;
 constexpr int kCounterGap = 20;
 
@@ -37,7 +36,7 @@ constexpr int kCounterGap = 20;
 // left edge, centred on the row of its own box.
 void PlaceLabel(QLabel* label, const QWidget* column, const QWidget* row, int gapTwips) {
     label->adjustSize();
-    const int x = column->x() - TwipsToPixels(gapTwips) - label->width();
+    const int x = column->x() - Px(gapTwips) - label->width();
     const int y = row->y() + (std::min(row->height(), 26) - label->height()) / 2;
     label->move(x, y);
 }
@@ -245,7 +244,7 @@ void FrmMain::SetLanguageText() {
         PlaceLabel(Label1[i], Text1[8], Text1[i - 1], kLabelGap);
     PlaceLabel(Label1[13], Text1[12], Text1[12], kLabelGap);
     Label3->adjustSize();
-    Label3->move(Combo2->x() - TwipsToPixels(kLabelGap) - Label3->width(),
+    Label3->move(Combo2->x() - Px(kLabelGap) - Label3->width(),
                  Combo2->y() + (Combo2->height() - Label3->height()) / 2);
     FillProtectTexts();
 }
