@@ -59,7 +59,7 @@ void MoveCommand(QWidget* grid, int position, int group, int target) {
     RefreshChannel(target, group);
     if (auto* table =
             grid ? grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1")) : nullptr)
-        table->setCurrentCell(target, std::max(0, table->currentColumn()));
+        table->setCurrentCell(target - 1, std::max(0, table->currentColumn())); // row 0: position 1
 }
 
 } // namespace
@@ -210,7 +210,7 @@ void RunCommand(int code) {
     if (code >= 1 && code <= 7 && grid) {
         auto* table = grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
         auto* groups = grid->findChild<QComboBox*>(QStringLiteral("Combo7"));
-        const int position = table ? table->currentRow() : 0;
+        const int position = table ? table->currentRow() + 1 : 0; // row 0 holds position 1
         const int group = groups ? std::max(0, groups->currentIndex()) : 0;
         if (InRange(position)) {
             switch (code) {

@@ -38,6 +38,8 @@ constexpr std::array<int, GridRules::kCols> kColWidths = {740,  1300, 1300, 0,  
                                                           1000, 1000, 1000, 1100, 1400};
 constexpr int kGridTop = 40;
 constexpr int kRowHeight = 18;
+constexpr int kHeaderHeight = 500; // twips
+constexpr int kCellPadding = 8;    // pixels beside a cell's text
 
 const QColor kHeaderText(0, 0, 155);
 const QColor kRowNumberText(0, 0, 255);
@@ -45,8 +47,10 @@ const QColor kDetailText(255, 0, 0);
 const QColor kDetailBack(220, 220, 220);
 const QColor kFixedBack(236, 233, 216);
 
-// The grid: a table whose row 0 and column 0 are fixed (never current by the
-// keyboard or a left click), with no focus mark and no search by typing.
+// The grid: a table under a fixed caption row (its header) whose column 0 is
+// fixed (never current by the keyboard or a left click), with no focus mark
+// and no search by typing. The page counts the group's positions 1..16 as the
+// grid's rows; the table holds them as its rows 0..15.
 class FlexGrid final : public QTableWidget {
 public:
     using QTableWidget::QTableWidget;
@@ -72,7 +76,7 @@ protected:
     }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override {
         const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
-        if (next.isValid() && (next.row() < 1 || next.column() < 1)) return currentIndex();
+        if (next.isValid() && next.column() < 1) return currentIndex();
         return next;
     }
 };
@@ -136,7 +140,6 @@ frmCommChInfo::frmCommChInfo(QWidget* parent) : QWidget(parent) {
     CommandHelp->setVisible(gHelpOn);
     CodeMoveTopRow = false;
     PageReady = false;
-    setFixedSize(Px(11800), Px(6000));
 
     InitShowGrid();
     ChangShowByLanguage();
@@ -174,7 +177,12 @@ void frmCommChInfo::BuildControls() {
     grid->onEnter = [this] { EnterGridEdit(); };
     grid->onRightDown = [this](const QPoint& pos) { MSFlexGrid1_RightDown(pos); };
     grid->setFont(QFont(QStringLiteral("Arial"), 9));
-    grid->horizontalHeader()->hide();
+    QHeaderView* header = grid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    header->setTextElideMode(Qt::ElideNone);
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -227,7 +235,6 @@ void frmCommChInfo::BuildControls() {
 
     CommandClose = new QPushButton(this);
     CommandClose->setObjectName(QStringLiteral("CommandClose"));
-    CommandClose->setGeometry(Px(840), Px(5520), Px(1335), Px(375));
     connect(CommandClose, &QPushButton::clicked, this, [this] {
         if (frame_)
             frame_->close();
@@ -236,11 +243,9 @@ void frmCommChInfo::BuildControls() {
     });
     CommandCHInfoEdit = new QPushButton(this);
     CommandCHInfoEdit->setObjectName(QStringLiteral("CommandCHInfoEdit"));
-    CommandCHInfoEdit->setGeometry(Px(2400), Px(5520), Px(2295), Px(375));
     connect(CommandCHInfoEdit, &QPushButton::clicked, this, [this] { CommandCHInfoEdit_Click(); });
     CommandHelp = new QPushButton(this);
     CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
-    CommandHelp->setGeometry(Px(4920), Px(5520), Px(1335), Px(375));
     CommandHelp->setProperty("HelpContextID", 3100);
 
     TimerCHEdit = new QTimer(this);
@@ -256,21 +261,24 @@ void frmCommChInfo::BuildControls() {
 // Grid set-up, once on load.
 void frmCommChInfo::InitShowGrid() {
     QTableWidget* g = MSFlexGrid1;
-    g->setRowCount(GridRules::kRows);
-    g->setRowHeight(0, Px(500));
-    int width = 0;
-    for (int c = 0; c < GridRules::kCols; ++c) {
+    g->setRowCount(GridRules::kRows - 1);
+    g->horizontalHeader()->setFixedHeight(Px(kHeaderHeight));
+    for (int c = 0; c < GridRules::kCols; ++c)
         g->setColumnWidth(c, Px(kColWidths[static_cast<std::size_t>(c)]));
-        width += Px(kColWidths[static_cast<std::size_t>(c)]);
-    }
     g->setColumnHidden(GridRules::kNameCol, true);
-    for (int r = 1; r < GridRules::kRows; ++r)
+    for (int r = 0; r + 1 < GridRules::kRows; ++r)
         g->setRowHeight(r, kRowHeight);
-    for (int r = 0; r < GridRules::kRows; ++r) {
+    for (int c = 0; c < GridRules::kCols; ++c) {
+        auto* heading = new QTableWidgetItem;
+        heading->setTextAlignment(Qt::AlignCenter | Qt::TextWordWrap);
+        heading->setBackground(kFixedBack);
+        g->setHorizontalHeaderItem(c, heading);
+    }
+    for (int r = 0; r + 1 < GridRules::kRows; ++r) {
         for (int c = 0; c < GridRules::kCols; ++c) {
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
-            if (r == 0 || c == 0) {
+            if (c == 0) {
                 item->setFlags(Qt::NoItemFlags); // fixed cells
                 item->setBackground(kFixedBack);
             } else {
@@ -279,16 +287,13 @@ void frmCommChInfo::InitShowGrid() {
             g->setItem(r, c, item);
         }
     }
-    const int frame = 2 * g->frameWidth();
-    g->setGeometry((Px(11800) - Px(11358)) / 2, kGridTop, std::max(Px(11358), width + frame),
-                   Px(500) + (GridRules::kRows - 1) * kRowHeight + frame);
     HideEditors();
 }
 
 // Captions, headers, row numbers and list items from the current language.
 void frmCommChInfo::ChangShowByLanguage() {
     Relabelling = true;
-    gGridRow = std::max(1, MSFlexGrid1->currentRow());
+    gGridRow = std::max(1, CurrentRow());
 
     Label1->setText(GetLangText(14050));
     Label1->adjustSize();
@@ -303,14 +308,14 @@ void frmCommChInfo::ChangShowByLanguage() {
                               ? 14100
                               : kHeaders[static_cast<std::size_t>(c)];
         SetCellText(0, c, GetLangText(id));
-        MSFlexGrid1->item(0, c)->setForeground(kHeaderText);
+        Cell(0, c)->setForeground(kHeaderText);
     }
     for (int r = 1; r < GridRules::kRows; ++r) {
         SetCellText(r, 0, QString::number(r));
-        MSFlexGrid1->item(r, 0)->setForeground(kRowNumberText);
+        Cell(r, 0)->setForeground(kRowNumberText);
         SetCellText(r, GridRules::kDetailCol, QStringLiteral(">>"));
-        MSFlexGrid1->item(r, GridRules::kDetailCol)->setForeground(kDetailText);
-        MSFlexGrid1->item(r, GridRules::kDetailCol)->setBackground(kDetailBack);
+        Cell(r, GridRules::kDetailCol)->setForeground(kDetailText);
+        Cell(r, GridRules::kDetailCol)->setBackground(kDetailBack);
     }
     Relabelling = false;
 
@@ -328,6 +333,69 @@ void frmCommChInfo::ChangShowByLanguage() {
     }
     CommandCHInfoEdit->setText(GetLangText(14023));
     ModFunLang::SetCloseHelpCaptions(this);
+    FitToTexts();
+}
+
+// The grid's columns, caption row and rows keep the widths of the layout but
+// grow to the texts they show in the current language and font; the buttons
+// under the grid grow to their captions and the page to its grid.
+void frmCommChInfo::FitToTexts() {
+    QTableWidget* g = MSFlexGrid1;
+    const QFontMetrics fm(g->font());
+    const QFontMetrics headerFm(g->horizontalHeader()->font());
+    auto textWidth = [&fm](const QString& text) { return fm.horizontalAdvance(text); };
+
+    int rowHeight = kRowHeight;
+    int headerHeight = std::max(Px(kHeaderHeight), 2 * headerFm.lineSpacing() + kCellPadding);
+    QStringList shown;
+    for (int c = 0; c < GridRules::kCols; ++c) {
+        QStringList texts;
+        if (c == 0) texts << QStringLiteral("16");
+        if (c == GridRules::kRxCol || c == GridRules::kTxCol)
+            texts << QStringLiteral("000.00000") << QStringLiteral("+00.00000");
+        if (c == GridRules::kDetailCol) texts << QStringLiteral(">>");
+        if (c >= 4 && c <= GridRules::kLastEditCol) texts << lists_.ForColumn(c);
+        shown << texts;
+        int width = Px(kColWidths[static_cast<std::size_t>(c)]);
+        if (width == 0) continue; // the hidden name column
+        for (const QString& t : texts)
+            width = std::max(width, textWidth(t) + 2 * kCellPadding);
+        // the heading wraps between its words into the caption row's lines
+        const QString heading = CellText(0, c);
+        auto headingFits = [&](int w) {
+            const QRect room(0, 0, w - kCellPadding, 2 * headerFm.lineSpacing());
+            const QRect need =
+                headerFm.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, heading);
+            return need.width() <= room.width() && need.height() <= room.height();
+        };
+        while (!headingFits(width))
+            width += 2;
+        g->setColumnWidth(c, width);
+    }
+    for (const QString& t : shown)
+        rowHeight = std::max(rowHeight, fm.boundingRect(t).height() + 4);
+    g->horizontalHeader()->setFixedHeight(headerHeight);
+    for (int r = 0; r + 1 < GridRules::kRows; ++r)
+        g->setRowHeight(r, rowHeight);
+
+    int width = 2 * g->frameWidth();
+    for (int c = 0; c < GridRules::kCols; ++c)
+        width += g->isColumnHidden(c) ? 0 : g->columnWidth(c);
+    const int height = 2 * g->frameWidth() + headerHeight + (GridRules::kRows - 1) * rowHeight;
+    const int left = (Px(11800) - Px(11358)) / 2;
+    g->setGeometry(left, kGridTop, std::max(Px(11358), width), height);
+
+    int x = Px(840);
+    const int buttonTop = g->geometry().bottom() + 1 + Px(240);
+    for (QPushButton* b : {CommandClose, CommandCHInfoEdit, CommandHelp}) {
+        const int twips = b == CommandCHInfoEdit ? 2295 : 1335;
+        const QSize hint = b->sizeHint();
+        b->setGeometry(x, buttonTop, std::max(Px(twips), hint.width()),
+                       std::max(Px(375), hint.height()));
+        x = b->geometry().right() + 1 + Px(225);
+    }
+    setFixedSize(std::max(Px(11800), g->geometry().right() + 1 + left),
+                 std::max(Px(6000), CommandClose->geometry().bottom() + 1 + Px(240)));
 }
 
 void frmCommChInfo::SetGridData() {
@@ -348,13 +416,18 @@ void frmCommChInfo::ApplyLock() {
 
 // ---- display ----
 
+// Row 0 is the caption row (the grid's header); rows 1..16 the positions.
+QTableWidgetItem* frmCommChInfo::Cell(int row, int col) const {
+    return row == 0 ? MSFlexGrid1->horizontalHeaderItem(col) : MSFlexGrid1->item(row - 1, col);
+}
+
 QString frmCommChInfo::CellText(int row, int col) const {
-    const QTableWidgetItem* item = MSFlexGrid1->item(row, col);
+    const QTableWidgetItem* item = Cell(row, col);
     return item ? item->text() : QString();
 }
 
 void frmCommChInfo::SetCellText(int row, int col, const QString& text) {
-    if (QTableWidgetItem* item = MSFlexGrid1->item(row, col)) item->setText(text);
+    if (QTableWidgetItem* item = Cell(row, col)) item->setText(text);
 }
 
 void frmCommChInfo::FillRow(int row, const TChannel& channel) {
@@ -369,7 +442,11 @@ void frmCommChInfo::ClearRow(int row) {
 }
 
 int frmCommChInfo::CurrentRow() const {
-    return MSFlexGrid1->currentRow();
+    return MSFlexGrid1->currentRow() + 1;
+}
+
+int frmCommChInfo::TopRow() const {
+    return std::max(1, MSFlexGrid1->rowAt(0) + 1);
 }
 int frmCommChInfo::CurrentCol() const {
     return MSFlexGrid1->currentColumn();
@@ -379,7 +456,7 @@ int frmCommChInfo::ShownGroup() const {
 }
 
 void frmCommChInfo::SetCurrentCell(int row, int col) {
-    MSFlexGrid1->setCurrentCell(row, col);
+    MSFlexGrid1->setCurrentCell(row - 1, col);
 }
 
 void frmCommChInfo::SetCaption(qint32 firstWordId) {
@@ -452,6 +529,7 @@ void frmCommChInfo::reShowGrid(int rRow) {
 
 void frmCommChInfo::ReShowAllTxFre(bool rOffSet) {
     SetCellText(0, GridRules::kTxCol, GetLangText(rOffSet ? 14100 : 14003));
+    FitToTexts();
     for (int i = 0; i < gEditData.UsedCount(); ++i) {
         const TChannel& ch = gEditData.Channels[static_cast<std::size_t>(i)];
         if (const int r = GridRules::RowOfChannel(ch.Number, ShownGroup()))
@@ -518,7 +596,7 @@ void frmCommChInfo::InvalidEdit() {
 }
 
 void frmCommChInfo::PlaceEditor(QWidget* editor, int row, int col, bool keepHeight) {
-    const QRect cell = MSFlexGrid1->visualRect(MSFlexGrid1->model()->index(row, col));
+    const QRect cell = MSFlexGrid1->visualRect(MSFlexGrid1->model()->index(row - 1, col));
     const QPoint at = MSFlexGrid1->viewport()->mapTo(this, cell.topLeft());
     editor->setGeometry(at.x(), at.y(), cell.width(),
                         keepHeight ? editor->sizeHint().height() : cell.height());
@@ -541,7 +619,7 @@ void frmCommChInfo::EnterGridEdit() {
     if (row < 1 || col < 0) return;
     gEditCol = col;
     gEditRow = row;
-    EditTopRow = std::max(1, MSFlexGrid1->rowAt(0));
+    EditTopRow = TopRow();
     FollowInDetailEditor();
 
     const Editor kind = GridRules::EditorOf(col);
@@ -735,7 +813,7 @@ void frmCommChInfo::ShowDetailEditor() {
 }
 
 void frmCommChInfo::MSFlexGrid1_RightDown(const QPoint& pos) {
-    const int row = MSFlexGrid1->rowAt(pos.y());
+    const int row = MSFlexGrid1->rowAt(pos.y()) + 1;
     if (row < 1) return;
     const int col = std::max(0, MSFlexGrid1->columnAt(pos.x()));
     MSFlexGrid1->setFocus();
@@ -748,8 +826,7 @@ void frmCommChInfo::MSFlexGrid1_RightDown(const QPoint& pos) {
 void frmCommChInfo::MSFlexGrid1_Scroll() {
     if (CodeMoveTopRow || ScrollTimer->isActive()) return;
     ScrollTimer->start();
-    const int row =
-        GridRules::RowAfterScroll(CurrentRow(), EditTopRow, std::max(1, MSFlexGrid1->rowAt(0)));
+    const int row = GridRules::RowAfterScroll(CurrentRow(), EditTopRow, TopRow());
     if (row != CurrentRow()) SetCurrentCell(row, CurrentCol());
     if (CurrentRow() != gEditRow) MSFlexGrid1_EnterCell();
 }

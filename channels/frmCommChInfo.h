@@ -11,6 +11,7 @@ class QLineEdit;
 class QMdiSubWindow;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QTimer;
 
 // The channel grid page: one group of 16 channels of gEditData in a grid of
@@ -86,6 +87,7 @@ private:
     void ApplyLock();
     void FillRow(int row, const TChannel& channel);
     void ClearRow(int row);
+    QTableWidgetItem* Cell(int row, int col) const;
     QString CellText(int row, int col) const;
     void SetCellText(int row, int col, const QString& text);
     QWidget* EditorWidget(GridRules::Editor editor) const;
@@ -93,6 +95,8 @@ private:
     void HideEditors();
     void PlaceEditor(QWidget* editor, int row, int col, bool keepHeight);
     void SetCurrentCell(int row, int col);
+    int TopRow() const;
+    void FitToTexts();
     int CurrentRow() const;
     int CurrentCol() const;
     int ShownGroup() const;

@@ -240,7 +240,7 @@ QString TxColumnText(const TChannel& ch) {
 QString HeaderCell(const QWidget* grid, int col) {
     auto* table = qobject_cast<const QTableWidget*>(grid);
     if (!table) throw std::runtime_error("the channel grid is missing");
-    const QTableWidgetItem* item = table->item(0, col);
+    const QTableWidgetItem* item = table->horizontalHeaderItem(col);
     return item ? item->text() : QString();
 }
 

@@ -263,7 +263,7 @@ TEST_F(DetailEditorTest, TheGridsDetailsButtonOpensTheEditorThatFollowsTheGrid) 
     QTest::keyClick(combo7, Qt::Key_Down);
     auto click = [table](int r, int c) {
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                          table->visualRect(table->model()->index(r, c)).center());
+                          table->visualRect(table->model()->index(r - 1, c)).center());
     };
     click(2, 1);
     grid->findChild<QPushButton*>("CommandCHInfoEdit")->click();

@@ -67,8 +67,10 @@ protected:
     }
 
     QAction* Item(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
+    // Rows are the grid's positions 1..16; the table holds them as rows 0..15
+    // under its caption row.
     void SelectRow(int row) {
-        grid->setCurrentCell(row, 1);
+        grid->setCurrentCell(row - 1, 1);
         QApplication::processEvents();
     }
     // Chooses the menu item and runs the command as its timer would. A modal
@@ -95,7 +97,10 @@ protected:
     static void Click(QWidget* dialog, const char* button) {
         dialog->findChild<QPushButton*>(QLatin1String(button))->click();
     }
-    QString Cell(int r, int c) const { return grid->item(r, c)->text(); }
+    QString Cell(int r, int c) const {
+        return (r == 0 ? grid->horizontalHeaderItem(c) : grid->item(r - 1, c))->text();
+    }
+    int CurrentRow() const { return grid->currentRow() + 1; }
 
     TestSupport::TempProgram program;
     TestSupport::RecordingMessages messages;
@@ -151,12 +156,12 @@ TEST_F(EditFlowTest, DeleteQuestionClosedWithoutAnswerStillDeletes) {
 TEST_F(EditFlowTest, MoveUpFromTheFirstRowWrapsAndTheRowFollows) {
     SelectRow(1);
     Run("MnuCHMoveUp");
-    EXPECT_EQ(grid->currentRow(), 16);
+    EXPECT_EQ(CurrentRow(), 16);
     EXPECT_EQ(Cell(16, 1), "435.02500");
     EXPECT_TRUE(Cell(1, 1).isEmpty());
     main->tbToolBar_ButtonClick("BtnCHMoveDown");
     main->TimerCHEdit_Timer();
-    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(CurrentRow(), 1);
     EXPECT_EQ(Cell(1, 1), "435.02500");
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -125,9 +126,14 @@ protected:
         combo7 = page->findChild<QComboBox*>("Combo7");
     }
 
-    QString Cell(int r, int c) const { return grid->item(r, c)->text(); }
+    // Rows are the grid's positions 1..16 (the table's rows 0..15 under its
+    // caption row); row 0 is the caption row.
+    QTableWidgetItem* Item(int r, int c) const {
+        return r == 0 ? grid->horizontalHeaderItem(c) : grid->item(r - 1, c);
+    }
+    QString Cell(int r, int c) const { return Item(r, c)->text(); }
     QPoint CellCenter(int r, int c) const {
-        return grid->visualRect(grid->model()->index(r, c)).center();
+        return grid->visualRect(grid->model()->index(r - 1, c)).center();
     }
     void Click(int r, int c) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCenter(r, c));
@@ -156,7 +162,7 @@ protected:
         TChannel* ch = Channel(number);
         return ch ? ModShowFreFun::FreqCodeToText(ch->RxFreq.Text()) : QString();
     }
-    QPoint Current() const { return {grid->currentColumn(), grid->currentRow()}; }
+    QPoint Current() const { return {grid->currentColumn(), grid->currentRow() + 1}; }
 
     TestSupport::TempProgram program;
     TestSupport::RecordingMessages messages;
@@ -199,7 +205,7 @@ TEST_F(GridPageTest, LoadShowsTheGroupWithItsTextsAndTellsTheMainWindow) {
     EXPECT_EQ(gEditGroup, 2);
     EXPECT_EQ(Cell(5, 1), "440.00000");
     EXPECT_EQ(Cell(4, 1), "");
-    EXPECT_EQ(main->editCommandChannels.last(), 32 + grid->currentRow());
+    EXPECT_EQ(main->editCommandChannels.last(), 32 + Current().y());
     EXPECT_TRUE(page->windowTitle().startsWith("Channel 3 --- Channel "));
     EXPECT_TRUE(page->windowTitle().endsWith("]"));
 }
@@ -248,7 +254,7 @@ TEST_F(GridPageTest, TypingAFrequencyOnAnEmptyRowCreatesTheChannel) {
 TEST_F(GridPageTest, TheTransmitToneOfARowWithoutTransmitTextOpensTheTransmitEditor) {
     Open();
     page->InvalidEdit();
-    grid->item(1, 2)->setText("");
+    Item(1, 2)->setText("");
     Click(1, 5);
     EXPECT_EQ(Current(), QPoint(2, 1));
     EXPECT_EQ(Focus(), text1);
@@ -504,8 +510,8 @@ TEST_F(GridPageTest, PastedAndComposedTextPassTheSameFilter) {
     Platform::Forms::Call(page.data(), "InvalidEdit");
     const TChannel before = *Channel(1);
     grid->setFocus();
-    grid->setCurrentCell(1, 2);
-    grid->setCurrentCell(1, 3);
+    grid->setCurrentCell(0, 2);
+    grid->setCurrentCell(0, 3);
     EXPECT_EQ(Focus(), text2);
     QTest::keyClicks(text2, "ab-9c");
     EXPECT_EQ(text2->text(), "AB9C");
@@ -574,7 +580,9 @@ TEST_F(GridPageTest, LockKeepsEveryInputDisabledAfterEveryRefill) {
 
 TEST_F(GridPageTest, RightClickSelectsTheCellAndShowsTheChannelMenu) {
     Open();
-    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, CellCenter(0, 4));
+    QHeaderView* captionRow = grid->horizontalHeader();
+    QTest::mouseClick(captionRow->viewport(), Qt::RightButton, {},
+                      QPoint(captionRow->sectionViewportPosition(4) + 5, captionRow->height() / 2));
     EXPECT_FALSE(main->menu->isVisible());
     EXPECT_EQ(Current(), QPoint(1, 1));
     QTest::mousePress(grid->viewport(), Qt::RightButton, {}, CellCenter(1, 6));

@@ -79,7 +79,7 @@ TEST_F(ChannelPrintTest, TableTakesItsHeadingsAndListTextsFromTheGridPage) {
     auto* table = grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
     QStringList headers;
     for (int c = 0; c < table->columnCount(); ++c)
-        headers << table->item(0, c)->text();
+        headers << table->horizontalHeaderItem(c)->text();
     const auto header = [&headers](int c) { return headers.value(c); };
     auto* tones = grid->findChild<QComboBox*>(QStringLiteral("Combo1"));
     const QString tone0 = tones->itemText(0);
