@@ -806,10 +806,30 @@ void frmCommChInfo::ShowDetailEditor() {
     QWidget* editor = nullptr;
     if (gFormCHInfoEditShown)
         editor = qobject_cast<QWidget*>(Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")));
-    if (!editor) editor = ModFun::ShowChildForm(QStringLiteral("FrmCHInfoEdit"));
-    if (!editor) return;
+    if (!editor) {
+        editor = ModFun::ShowChildForm(QStringLiteral("FrmCHInfoEdit"));
+        if (!editor) return;
+        PlaceBesideGrid(editor);
+    }
     editor->activateWindow();
     editor->setFocus();
+}
+
+// A new detail editor opens beside the grid page when the work area has room
+// for it there, else below it, else against the area's right edge, so that
+// the grid's first columns stay in sight.
+void frmCommChInfo::PlaceBesideGrid(QWidget* editor) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(editor->parentWidget());
+    if (!sub || !frame_ || !sub->mdiArea()) return;
+    const QRect area = sub->mdiArea()->viewport()->rect();
+    const QRect grid = frame_->geometry();
+    const QSize size = sub->size();
+    if (grid.right() + 1 + size.width() <= area.width())
+        sub->move(grid.right() + 1, grid.top());
+    else if (grid.bottom() + 1 + size.height() <= area.height())
+        sub->move(grid.left(), grid.bottom() + 1);
+    else
+        sub->move(std::max(0, area.width() - size.width()), grid.top());
 }
 
 void frmCommChInfo::MSFlexGrid1_RightDown(const QPoint& pos) {

@@ -105,6 +105,7 @@ private:
     void UpdateEditCommands(int number);
     void FollowInDetailEditor();
     void ShowDetailEditor();
+    void PlaceBesideGrid(QWidget* editor);
     void ExitGridEdit();
     void SetShowEditData();
     bool WritePending(const QString& value);

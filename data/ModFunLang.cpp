@@ -3,6 +3,9 @@
 #include "platform/App.h"
 #include "platform/Profile.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace ModFunLang {
 
 QString gLangFileName = QStringLiteral("english.ini");
@@ -20,6 +23,23 @@ QString LangSection(qint32 n) {
 QString LangFilePath() {
     return Platform::JoinPath(Platform::JoinPath(Platform::AppPath(), QStringLiteral("language")),
                               gLangFileName);
+}
+
+bool LangFileUsable() {
+    QFile file(LangFilePath());
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    file.close();
+    return !GetLangText(12000).isEmpty();
+}
+
+QString MissingLangFileText(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    return QStringLiteral("The language file is missing or cannot be read:\n%1\n"
+                          "The program cannot show its texts without it and ends. "
+                          "Please install the program again.\n\n"
+                          "语言文件丢失或无法读取：\n%1\n"
+                          "没有该文件，程序无法显示文字，即将退出。请重新安装本程序。")
+        .arg(native);
 }
 
 QString GetLangText(qint32 n) {

@@ -19,6 +19,14 @@ QString GetLangText(qint32 n);
 // The language file in use: program folder/language/gLangFileName.
 QString LangFilePath();
 
+// True when the language file in use can be read and holds the program's
+// title (text 12000): without it no window has its texts.
+bool LangFileUsable();
+
+// The message, in English and in Chinese, that the language file at path is
+// missing or cannot be read. It is built in: it cannot come from that file.
+QString MissingLangFileText(const QString& path);
+
 // A table of text numbers that code looks up by position:
 //   static constexpr auto kTexts = LangIds(first, second, ...);
 // The language-file test checks every number written inside LangIds(...).

@@ -141,7 +141,7 @@ void FrmTestData::ReadTestData() {
 }
 
 void FrmTestData::LoadFile() {
-    const QString path = Platform::FileDialogs::GetOpenFileName(this, Filter());
+    const QString path = Platform::FileDialogs::GetOpenFileName(this, Filter(), gDataFileName);
     if (path.isEmpty()) return;
     ModTestData::ReadTestFile(path, work_);
     ShowTestData();

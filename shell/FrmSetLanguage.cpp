@@ -71,9 +71,12 @@ void FrmSetLanguage::ShowByLanguage() {
 }
 
 void FrmSetLanguage::InitList() {
-    // A language number the list does not hold leaves it without a choice.
-    const int index = gCurrentLanguage - 1;
-    Combo1->setCurrentIndex(index >= 0 && index < Combo1->count() ? index : -1);
+    // A language number the list does not hold selects the language whose
+    // file is in use.
+    int index = gCurrentLanguage - 1;
+    if (index < 0 || index >= Combo1->count())
+        index = ModFunLang::gLangFileName == QLatin1String("chinese.ini") ? 1 : 0;
+    Combo1->setCurrentIndex(index);
 }
 
 void FrmSetLanguage::ApplyLanguage() {

@@ -10,10 +10,12 @@
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "platform/App.h"
+#include "platform/MsgBox.h"
 #include "platform/Numbers.h"
 #include "platform/SysLocale.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
+#include "platform/widgets/QtTranslations.h"
 #include "shell/frmSplash.h"
 
 #include <QDialog>
@@ -45,6 +47,17 @@ void RunFirstRunSetup() {
     QWidget* form = Platform::Forms::Create(QStringLiteral("LoadFrmLink"));
     if (auto* dialog = qobject_cast<QDialog*>(form)) dialog->exec();
     delete form;
+}
+
+// Qt's own dialogs follow the language file in use. Without that file the
+// windows would have no texts: the program says so in both languages and
+// ends.
+bool SettleLanguage() {
+    Platform::UseQtLanguage(ModFunLang::gLangFileName == QLatin1String("chinese.ini"));
+    if (ModFunLang::LangFileUsable()) return true;
+    Platform::MsgBox(ModFunLang::MissingLangFileText(ModFunLang::LangFilePath()),
+                     Platform::Mb::OKOnly | Platform::Mb::Critical, QStringLiteral("Corvan"));
+    return false;
 }
 
 } // namespace
@@ -80,6 +93,7 @@ bool ReadSetupSettings() {
     gFactory = ReadNumber(QStringLiteral("Factory"), 0) != 0 ? 1 : 0;
 
     if (gFirstRun) {
+        if (!SettleLanguage()) return false;
         RunFirstRunSetup();
         if (gFirstRun) return false;
         ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
@@ -89,6 +103,7 @@ bool ReadSetupSettings() {
             gCurrentLanguage = static_cast<qint16>(Platform::RoundHalfAway(Platform::Val(stored)));
             ModSettings::SetLanguageFile(gCurrentLanguage);
         }
+        if (!SettleLanguage()) return false;
     }
 
     ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);

@@ -16,8 +16,9 @@ void InitGlobals();
 
 // Reads the serial settings and switches of "mysetup.ini", runs the first-run
 // set-up when the settings ask for it and writes port and language back. False
-// when the first-run set-up was not completed: the program then ends and
-// nothing is written.
+// when the first-run set-up was not completed, or when the language file in
+// use is missing or unreadable (after a message in both languages that names
+// it): the program then ends and nothing is written.
 bool ReadSetupSettings();
 
 // The whole start: true when the splash window was shown and the program runs

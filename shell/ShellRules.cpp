@@ -5,6 +5,7 @@
 #include "data/RadioData.h"
 #include "link/ModComm.h"
 #include "platform/widgets/Help.h"
+#include "platform/widgets/QtTranslations.h"
 
 namespace ModSetLanguage {
 
@@ -15,6 +16,7 @@ bool ApplyLanguage(int newLanguage) {
     if (gHelpOn) Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
     ModFunLang::gLangFileName =
         gCurrentLanguage == 2 ? QStringLiteral("chinese.ini") : QStringLiteral("english.ini");
+    Platform::UseQtLanguage(gCurrentLanguage == 2);
     return true;
 }
 

@@ -21,6 +21,7 @@
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Help.h"
+#include "platform/widgets/Screens.h"
 #include "shell/ShellRules.h"
 #include "shell/frmAbout.h"
 #include "shell/pictures/Pictures.h"
@@ -42,7 +43,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTime>
 #include <QToolBar>
 #include <QToolButton>
@@ -696,9 +699,9 @@ void frmMain::RefreshCommands() {
 
 void frmMain::UpdateClock() {
     if (panels_.size() < 5) return;
-    const QLocale locale;
-    panels_[3]->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
-    panels_[4]->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    // digits only, whatever the locale's words for the day and the hour
+    panels_[3]->setText(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    panels_[4]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm")));
 }
 
 void frmMain::FillWindowList() {
@@ -730,6 +733,8 @@ void frmMain::ShowModalForm(const QString& name) {
         dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
         dialog->exec();
         delete dialog;
+        // the window is active again: a language chosen in the dialog shows now
+        MDIForm_Activate();
         return;
     }
     form->setParent(this, Qt::Dialog);
@@ -829,6 +834,29 @@ void frmMain::LoadTree() {
     }
     root->setExpanded(true);
     SetShown(Item("MnuDTMF"), true);
+    FitTreePane();
+}
+
+// The tree pane grows so that every label of the tree shows whole; the
+// splitter can widen it further.
+void frmMain::FitTreePane() {
+    int tree = 0;
+    const QFontMetrics fm(TreeView1->font());
+    const int icon = TreeView1->iconSize().isValid()
+                         ? TreeView1->iconSize().width()
+                         : style()->pixelMetric(QStyle::PM_SmallIconSize);
+    std::function<void(QTreeWidgetItem*, int)> walk = [&](QTreeWidgetItem* item, int depth) {
+        tree = std::max(tree, TreeView1->indentation() * (depth + 1) + icon +
+                                  fm.horizontalAdvance(item->text(0)) + Px(300));
+        for (int i = 0; i < item->childCount(); ++i)
+            walk(item->child(i), depth + 1);
+    };
+    for (int i = 0; i < TreeView1->topLevelItemCount(); ++i)
+        walk(TreeView1->topLevelItem(i), 0);
+    tree += 2 * TreeView1->frameWidth() + TreeView1->verticalScrollBar()->sizeHint().width();
+    const int header = Label1->sizeHint().width() + Toolbar1->sizeHint().width();
+    const int needed = std::max(tree, header) + Px(120) + CommandMove->width();
+    if (needed > Picture1->width()) Picture1->setFixedWidth(needed);
 }
 
 void frmMain::LoadBKPic() {
@@ -924,7 +952,7 @@ void frmMain::MDIForm_Load() {
     moveTree = false;
     radioCommands_->WaitSaveDataTimer.stop();
 
-    RestoreWindowRect();
+    const bool stored = RestoreWindowRect();
 
     SetShown(Item("mnuWindowTileHorizontal"), false);
     SetShown(Item("mnuWindowTileVertical"), false);
@@ -934,32 +962,67 @@ void frmMain::MDIForm_Load() {
     LoadTree();
     LoadNewDoc2();
     RefreshCommands();
+    fitOnShow_ = !stored;
 }
 
-void frmMain::RestoreWindowRect() {
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!fitOnShow_) return;
+    fitOnShow_ = false;
+    FitDefaultSize();
+}
+
+// Without a stored position the window opens large enough for the tree and
+// the whole grid page, within the available desktop.
+void frmMain::FitDefaultSize() {
+    QRect page;
+    if (auto* grid = qobject_cast<QWidget*>(Platform::Forms::Find(QStringLiteral("frmCommChInfo"))))
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(grid->parentWidget()))
+            page = sub->frameGeometry();
+    if (page.isEmpty()) return;
+    // the window around the work area: menus, toolbar, tree pane, status bar
+    const QSize around = size() - mdi_->viewport()->size();
+    const int width = around.width() + page.right() + 1 + Px(60);
+    const int height = around.height() + page.bottom() + 1 + Px(60);
+    QRect r = geometry();
+    r.setSize(r.size().expandedTo(QSize(width, height)));
+    const QRect avail = Platform::AvailableScreenArea(r.center());
+    if (!avail.isEmpty()) {
+        r.setWidth(std::min(r.width(), avail.width()));
+        r.setHeight(std::min(r.height(), avail.height()));
+        r.moveLeft(qBound(avail.left(), r.left(), avail.right() - r.width() + 1));
+        r.moveTop(qBound(avail.top(), r.top(), avail.bottom() - r.height() + 1));
+    }
+    setGeometry(r);
+}
+
+// False when no position was stored yet (the defaults were taken).
+bool frmMain::RestoreWindowRect() {
     const QString app = Platform::AppTitle();
     const QString section = QStringLiteral("Settings");
+    bool stored = false;
     auto read = [&](const char* key, int twipsDefault) {
         bool ok = false;
         const int v = Platform::GetSetting(app, section, QLatin1String(key),
                                            QString::number(Px(twipsDefault)))
                           .toInt(&ok);
+        stored =
+            stored || !Platform::GetSetting(app, section, QLatin1String(key), QString()).isEmpty();
         return ok ? v : Px(twipsDefault);
     };
     QRect r(read("MainLeft", 1000), read("MainTop", 1000), read("MainWidth", 12500),
             read("MainHeight", 9500));
     // Keep the window on a screen: the screen that holds its centre, else the
     // primary one; shrink it to that screen and move it inside.
-    QScreen* screen = QGuiApplication::screenAt(r.center());
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect avail = screen->availableGeometry();
+    const QRect avail = Platform::AvailableScreenArea(r.center());
+    if (!avail.isEmpty()) {
         r.setWidth(qBound(qMin(400, avail.width()), r.width(), avail.width()));
         r.setHeight(qBound(qMin(300, avail.height()), r.height(), avail.height()));
         r.moveLeft(qBound(avail.left(), r.left(), avail.right() - r.width() + 1));
         r.moveTop(qBound(avail.top(), r.top(), avail.bottom() - r.height() + 1));
     }
     setGeometry(r);
+    return stored;
 }
 
 void frmMain::StoreWindowRect() {
@@ -1137,7 +1200,7 @@ void frmMain::FileImport() {
 }
 
 void frmMain::OpenDocument(bool import) {
-    const QString path = Platform::FileDialogs::GetOpenFileName(this, dialogFilter_);
+    const QString path = Platform::FileDialogs::GetOpenFileName(this, dialogFilter_, gDataFileName);
     if (path.isEmpty()) return;
     ownFileWhileOpening_ = gDataFileName;
     gDataFileName = path;

@@ -98,6 +98,7 @@ public:
     QTimer& NewDocTimer() { return newDocTimer_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -111,7 +112,9 @@ private:
     void MDIForm_Load();
     bool MDIForm_Unload();
     void LoadLanguageTexts();
-    void RestoreWindowRect();
+    bool RestoreWindowRect();
+    void FitDefaultSize();
+    void FitTreePane();
     void StoreWindowRect();
     void RefreshCommands();
     void UpdateClock();
@@ -161,4 +164,5 @@ private:
     // screen still belongs to this file (empty when no open is in progress).
     QString ownFileWhileOpening_;
     bool unloaded_ = false;
+    bool fitOnShow_ = false; // no stored position: the first showing fits the grid page
 };

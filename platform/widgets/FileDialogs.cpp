@@ -1,6 +1,8 @@
 #include "platform/widgets/FileDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace Platform::FileDialogs {
@@ -9,8 +11,9 @@ namespace {
 
 class QtDialogs final : public Service {
 public:
-    QString GetOpenFileName(QWidget* parent, const QString& filter) override {
-        QFileDialog dialog(parent);
+    QString GetOpenFileName(QWidget* parent, const QString& filter,
+                            const QString& initialPath) override {
+        QFileDialog dialog(parent, QString(), StartFolder(initialPath));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilter(ToQtFilter(filter));
@@ -20,11 +23,12 @@ public:
 
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
                             const QString& defaultSuffix) override {
-        QFileDialog dialog(parent);
+        QFileDialog dialog(parent, QString(), StartFolder(initialPath));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilter(ToQtFilter(filter));
         dialog.setDefaultSuffix(defaultSuffix);
-        if (!initialPath.isEmpty()) dialog.selectFile(initialPath);
+        const QString name = QFileInfo(initialPath).fileName();
+        if (!name.isEmpty()) dialog.selectFile(QDir(StartFolder(initialPath)).filePath(name));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
         return dialog.selectedFiles().front();
     }
@@ -43,8 +47,16 @@ void SetService(Service* service) {
     gService = service;
 }
 
-QString GetOpenFileName(QWidget* parent, const QString& filter) {
-    return Current()->GetOpenFileName(parent, filter);
+QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& initialPath) {
+    return Current()->GetOpenFileName(parent, filter, initialPath);
+}
+
+QString StartFolder(const QString& initialPath) {
+    const QFileInfo file(initialPath);
+    // a bare name ("new.dat") has no folder of its own
+    if (!initialPath.isEmpty() && file.isAbsolute() && file.absoluteDir().exists())
+        return file.absolutePath();
+    return QDir::homePath();
 }
 
 QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,

@@ -6,13 +6,16 @@ class QWidget;
 
 // The open and save file dialogs. A filter is written as pairs of description
 // and pattern separated by "|" ("Data files (*.dat)|*.dat"). An empty result
-// means the user cancelled.
+// means the user cancelled. Both dialogs start in the folder of initialPath
+// (the current file) when it names one that exists, else in the user's home
+// folder; never in the process's working folder.
 namespace Platform::FileDialogs {
 
 class Service {
 public:
     virtual ~Service() = default;
-    virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString GetOpenFileName(QWidget* parent, const QString& filter,
+                                    const QString& initialPath) = 0;
     // defaultSuffix is added by the dialog when the typed name has none.
     virtual QString GetSaveFileName(QWidget* parent, const QString& filter,
                                     const QString& initialPath, const QString& defaultSuffix) = 0;
@@ -21,9 +24,12 @@ public:
 // Installs the service (not owned); nullptr restores the QFileDialog one.
 void SetService(Service* service);
 
-QString GetOpenFileName(QWidget* parent, const QString& filter);
+QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& initialPath);
 QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
                         const QString& defaultSuffix);
+
+// The folder a dialog starts in for the current file initialPath.
+QString StartFolder(const QString& initialPath);
 
 // "Data files (*.dat)|*.dat" in the form QFileDialog takes: "Data files (*.dat)".
 QString ToQtFilter(const QString& filter);

@@ -19,7 +19,7 @@ namespace {
 // Answers the file dialogs with set paths and remembers what was proposed.
 class FakeDialogs final : public Platform::FileDialogs::Service {
 public:
-    QString GetOpenFileName(QWidget*, const QString& filter) override {
+    QString GetOpenFileName(QWidget*, const QString& filter, const QString&) override {
         lastFilter = filter;
         return openPath;
     }

@@ -83,12 +83,18 @@ TEST_F(LanguageDialogTest, ListShowsBothLanguagesWithTheCurrentChosen) {
     EXPECT_EQ(dialog.Combo1->currentIndex(), 1);
     EXPECT_EQ(dialog.windowTitle(), "Language");
     EXPECT_EQ(dialog.CommandOK->text(), "OK");
-    gCurrentLanguage = 3; // a stored number no list entry stands for
+    // a stored number no list entry stands for selects the language in use
+    for (const char* file : {"english.ini", "chinese.ini"}) {
+        gCurrentLanguage = 3;
+        ModFunLang::gLangFileName = QLatin1String(file);
+        FrmSetLanguage unknown;
+        EXPECT_EQ(unknown.Combo1->currentIndex(), QLatin1String(file) == "chinese.ini" ? 1 : 0);
+    }
+    ModFunLang::gLangFileName = "english.ini";
     FrmSetLanguage unknown;
-    EXPECT_EQ(unknown.Combo1->currentIndex(), -1);
     unknown.CommandOK->click();
-    EXPECT_EQ(gCurrentLanguage, 3);
-    EXPECT_EQ(ModSettings::ReadSetupKey("CurrentLanguage"), "3");
+    EXPECT_EQ(gCurrentLanguage, 1);
+    EXPECT_EQ(ModSettings::ReadSetupKey("CurrentLanguage"), "1");
 }
 
 TEST_F(LanguageDialogTest, OkSwitchesTheMainWindowAtItsNextActivation) {

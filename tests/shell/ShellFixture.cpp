@@ -33,7 +33,7 @@ FakeFileDialogs::~FakeFileDialogs() {
     Platform::FileDialogs::SetService(nullptr);
 }
 
-QString FakeFileDialogs::GetOpenFileName(QWidget*, const QString& filter) {
+QString FakeFileDialogs::GetOpenFileName(QWidget*, const QString& filter, const QString&) {
     ++opened;
     lastFilter = filter;
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();

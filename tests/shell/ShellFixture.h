@@ -32,7 +32,7 @@ class FakeFileDialogs final : public Platform::FileDialogs::Service {
 public:
     FakeFileDialogs();
     ~FakeFileDialogs() override;
-    QString GetOpenFileName(QWidget*, const QString& filter) override;
+    QString GetOpenFileName(QWidget*, const QString& filter, const QString&) override;
     QString GetSaveFileName(QWidget*, const QString& filter, const QString& initialPath,
                             const QString& defaultSuffix) override;
 

@@ -185,7 +185,6 @@ int main(int argc, char** argv) {
         delete splash;
 
         auto* main = new frmMain;
-        main->resize(1000, 700);
         main->show();
         ok = Save(main, out + QStringLiteral("/main_%1.png").arg(tag)) && ok;
 
@@ -200,7 +199,11 @@ int main(int argc, char** argv) {
 
         gEditGroup = 0;
         gEditRow = 1;
-        if (QWidget* editor = ModFun::ShowChildForm(QStringLiteral("FrmCHInfoEdit"))) {
+        // the detail editor opened by the grid page's button, where the user opens it
+        if (auto* button = main->findChild<QPushButton*>(QStringLiteral("CommandCHInfoEdit")))
+            button->click();
+        if (auto* editor =
+                qobject_cast<QWidget*>(Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")))) {
             QWidget* frame = qobject_cast<QMdiSubWindow*>(editor->parentWidget());
             ok =
                 Save(frame ? frame : editor, out + QStringLiteral("/chinfoedit_%1.png").arg(tag)) &&
@@ -309,7 +312,6 @@ int main(int argc, char** argv) {
         gFactory = 1;
         gLock = 1;
         auto* factory = new frmMain;
-        factory->resize(1000, 700);
         factory->show();
         ok = Save(factory, out + QStringLiteral("/main_factory_%1.png").arg(tag)) && ok;
         delete factory;
