@@ -23,7 +23,7 @@ class SaveDialogs final : public Platform::FileDialogs::Service {
 public:
     SaveDialogs() { Platform::FileDialogs::SetService(this); }
     ~SaveDialogs() override { Platform::FileDialogs::SetService(nullptr); }
-    QString GetOpenFileName(QWidget*, const QString&) override { return {}; }
+    QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString GetSaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return paths.isEmpty() ? QString() : paths.takeFirst();
     }
