@@ -114,8 +114,9 @@ protected:
         return qobject_cast<QWidget*>(Platform::Forms::Find("FrmCHInfoEdit"));
     }
     QAction* Item(const char* name) const { return main->findChild<QAction*>(QLatin1String(name)); }
+    // row: the position 1..16, held by the table's row 0..15 under its caption row
     void ClickCell(int row, int col) {
-        const QRect r = Table()->visualRect(Table()->model()->index(row, col));
+        const QRect r = Table()->visualRect(Table()->model()->index(row - 1, col));
         QTest::mouseClick(Table()->viewport(), Qt::LeftButton, {}, r.center());
     }
     template <typename W> static W* Indexed(QWidget* window, const char* name, int index) {
@@ -319,11 +320,11 @@ TEST_F(KeepDataTest, BusyLockoutThreeSurvivesViewingMovingAndABatchApply) {
     ClickCell(2, 6);
     ClickCell(1, 1);
     // moving with the editor open: down and up again
-    Table()->setCurrentCell(1, 1);
+    Table()->setCurrentCell(0, 1); // position 1
     Item("MnuCHMoveDown")->trigger();
     main->TimerCHEdit_Timer();
     EXPECT_EQ(Channel(2).BusyLock, 3);
-    Table()->setCurrentCell(2, 1);
+    Table()->setCurrentCell(1, 1); // position 2
     Item("MnuCHMoveUp")->trigger();
     main->TimerCHEdit_Timer();
     EXPECT_EQ(Channel(1).BusyLock, 3);
