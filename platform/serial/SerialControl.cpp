@@ -2,8 +2,11 @@
 
 #include "platform/serial/SerialPorts.h"
 
+#include <QDeadlineTimer>
 #include <QSerialPort>
 #include <QStringList>
+#include <QThread>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -122,13 +125,48 @@ bool SerialControl::ApplyHandshaking() {
     return ::tcsetattr(fd, TCSANOW, &tio) == 0;
 }
 
+int SerialControl::PendingOutput() const {
+    int pending = static_cast<int>(port_->bytesToWrite());
+    const int fd = static_cast<int>(port_->handle());
+    if (fd < 0) return pending;
+    int queued = 0;
+    if (::ioctl(fd, TIOCOUTQ, &queued) == 0) pending += qMax(0, queued);
+    // The last bytes may still sit in the UART itself.
+    unsigned int lsr = 0;
+    if (pending == 0 && ::ioctl(fd, TIOCSERGETLSR, &lsr) == 0 && !(lsr & TIOCSER_TEMT)) pending = 1;
+    return pending;
+}
+
 void SerialControl::Close() {
     if (!port_->isOpen()) return;
-    // What was written goes out before the port closes.
-    while (port_->bytesToWrite() > 0)
-        if (!port_->waitForBytesWritten(1000)) break;
-    const int fd = static_cast<int>(port_->handle());
-    if (fd >= 0) ::tcdrain(fd);
+    // What was written gets the time it needs on the line and a little more.
+    port_->flush();
+    int pending = PendingOutput();
+    if (pending > 0) {
+        const int bitsPerChar = 1 + dataBits_ + (parity_ == 'n' ? 0 : 1) + stopBits_;
+        const qint64 lineMs = qint64(pending) * bitsPerChar * 1000 / qMax(1, baud_);
+        QDeadlineTimer deadline(qMin<qint64>(lineMs + kCloseMarginMs, kCloseWaitMaxMs));
+        while (pending > 0 && !deadline.hasExpired()) {
+            QThread::msleep(1);
+            port_->flush();
+            pending = PendingOutput();
+        }
+    }
+    if (pending > 0) {
+        // What has not left by then (a cable that never raises CTS, a device
+        // that takes nothing) is thrown away, and the flow control that holds
+        // it is let go, so that the driver does not wait for it on closing.
+        port_->clear(QSerialPort::Output);
+        const int fd = static_cast<int>(port_->handle());
+        termios tio{};
+        if (fd >= 0 && ::tcgetattr(fd, &tio) == 0) {
+            tio.c_cflag &= ~CRTSCTS;
+            tio.c_iflag &= ~(IXON | IXOFF);
+            ::tcsetattr(fd, TCSANOW, &tio);
+            ::tcflow(fd, TCOON);
+            ::tcflush(fd, TCOFLUSH);
+        }
+    }
     port_->close();
     inBuffer_.clear();
 }

@@ -42,9 +42,14 @@ public:
     void SetInputLen(int count) { inputLen_ = count; }
 
     // Opens the port with the settings; false on failure, CommEvent() then
-    // tells why. Closing writes out what was sent before.
+    // tells why.
     bool Open();
+    // Closes the port. What was sent before gets the time it needs at the
+    // line's speed (plus kCloseMarginMs, kCloseWaitMaxMs at most) to leave;
+    // whatever is still unsent then is discarded.
     void Close();
+    static constexpr int kCloseWaitMaxMs = 250;
+    static constexpr int kCloseMarginMs = 20;
     bool PortOpen() const;
 
     int CommEvent() const { return commEvent_; }
@@ -71,6 +76,8 @@ signals:
 private:
     void OnReadyRead();
     bool ApplyHandshaking();
+    // Bytes written but not yet on the line: ours and the driver's.
+    int PendingOutput() const;
     void Fail(int event, const QString& text);
 
     QSerialPort* port_;

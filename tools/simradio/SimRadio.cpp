@@ -113,7 +113,24 @@ void SimRadio::Stop() {
 
 void SimRadio::Configure(const Setup& setup) {
     std::lock_guard lock(mutex_);
+    const bool stall = setup.stalled && !setup_.stalled;
     setup_ = setup;
+    if (stall) FillLine();
+}
+
+// Fills the line towards the radio from the device's own side, as far as it
+// takes bytes, so that nothing the program sends finds room. The filler is
+// zero bytes, which the radio passes over as noise.
+void SimRadio::FillLine() {
+    if (slave_ < 0) return;
+    const int flags = ::fcntl(slave_, F_GETFL);
+    ::fcntl(slave_, F_SETFL, flags | O_NONBLOCK);
+    const QByteArray filler(4096, '\0');
+    for (;;) {
+        const ssize_t n = ::write(slave_, filler.constData(), static_cast<size_t>(filler.size()));
+        if (n <= 0) break;
+    }
+    ::fcntl(slave_, F_SETFL, flags);
 }
 
 SimRadio::Setup SimRadio::CurrentSetup() const {
@@ -218,7 +235,16 @@ QByteArray SimRadio::IdentReply() const {
 void SimRadio::Run() {
     int64_t lastByteAt = 0;
     while (running_) {
+        bool stalled;
+        {
+            std::lock_guard lock(mutex_);
+            stalled = setup_.stalled;
+        }
         pollfd fds[2] = {{master_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
+        if (stalled) {
+            ::poll(fds + 1, 1, 10);
+            continue;
+        }
         const int ready = ::poll(fds, 2, 100);
         if (!running_) break;
         if (ready <= 0 || !(fds[0].revents & POLLIN)) {

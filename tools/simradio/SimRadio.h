@@ -44,6 +44,10 @@ public:
         int duplicateAddress = -1;  // read replies for this address come twice
         int misaddressAddress = -1; // read replies for this address bring the next block ...
         int misaddressCount = 0;    // ... this many times
+        // The radio takes nothing off the line (as a cable that never raises
+        // CTS): the line fills up and what the program sends stays unsent.
+        // When the stall ends, the radio hears what reached the line meanwhile.
+        bool stalled = false;
         // The line settings the radio is set to: on any other the frames reach
         // it garbled and it answers nothing. -1 / 0: any.
         int lineHandshaking = -1; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
@@ -118,6 +122,7 @@ private:
     void Send(const QByteArray& reply);
     void SendPaced(const QByteArray& bytes);
     QByteArray IdentReply() const;
+    void FillLine();
 
     int master_ = -1;
     int slave_ = -1;

@@ -4,6 +4,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -118,6 +119,31 @@ TEST_F(SerialTest, ClosingSendsWhatWasWritten) {
     port.Close();
     TestSupport::WaitFor([&] { return radio.CurrentCounters().writes > 0; });
     EXPECT_EQ(radio.CurrentCounters().writes, 1);
+}
+
+TEST_F(SerialTest, ClosingALineThatTakesNothingReturnsInTimeAndDropsTheRest) {
+    SimRadio::Setup setup;
+    setup.stalled = true;
+    radio.Configure(setup);
+    port.SetHandshaking(SerialControl::RtsCts);
+    ASSERT_TRUE(port.Open()) << qPrintable(port.ErrorText());
+    port.Output(QByteArray(64 * 1024, 0x02)); // identifications, none of which can leave
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    port.Close();
+    EXPECT_LT(clock.elapsed(), SerialControl::kCloseWaitMaxMs + 400);
+    EXPECT_FALSE(port.PortOpen());
+    // What was still unsent is gone: once the line moves again, only what
+    // is sent after it comes through.
+    setup.stalled = false;
+    radio.Configure(setup);
+    ASSERT_TRUE(port.Open());
+    port.SetRThreshold(16);
+    port.Output(QByteArray(1, 0x02));
+    ASSERT_TRUE(TestSupport::WaitFor([&] { return port.InBufferCount() >= 16; }));
+    EXPECT_FALSE(TestSupport::WaitFor([&] { return port.InBufferCount() > 16; }, 200));
+    EXPECT_EQ(radio.CurrentCounters().identifications, 1);
 }
 
 TEST_F(SerialTest, EmptyingTheInputDropsWhatWaits) {
