@@ -1,6 +1,10 @@
 #include "platform/serial/SerialPorts.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace Platform::SerialPorts {
 
@@ -8,22 +12,73 @@ namespace {
 
 std::optional<QList<int>> gGivenPorts;
 
-QString FixedDevice(int port) {
-    if (port >= 1 && port <= 32) return QStringLiteral("/dev/ttyS%1").arg(port - 1);
-    if (port >= 33 && port <= 64) return QStringLiteral("/dev/ttyUSB%1").arg(port - 33);
-    if (port >= 65 && port <= 96) return QStringLiteral("/dev/ttyACM%1").arg(port - 65);
+// A serial port that the system reports, with the number it goes by here.
+struct SystemPort {
+    int number;
+    QString path;
+    dev_t device;
+};
+
+// The character device a path leads to (through links), or nothing.
+std::optional<dev_t> CharDevice(const QString& path) {
+    struct stat st {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 ||
+        !S_ISCHR(st.st_mode))
+        return std::nullopt;
+    return st.st_rdev;
+}
+
+// The port numbers of the fixed device names.
+int FixedNumber(const QString& name) {
+    static const QRegularExpression kName(QStringLiteral("^tty(S|USB|ACM)(\\d{1,2})$"));
+    const QRegularExpressionMatch m = kName.match(name);
+    if (!m.hasMatch()) return 0;
+    const int n = m.captured(2).toInt();
+    if (n > 31) return 0;
+    const QString kind = m.captured(1);
+    if (kind == u"S") return 1 + n;
+    if (kind == u"USB") return 33 + n;
+    return 65 + n;
+}
+
+// The system's serial ports: only those with hardware behind them (a UART
+// that answers, a plugged-in adapter).
+QList<SystemPort> SystemPorts() {
+    QList<SystemPort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const int number = FixedNumber(info.portName());
+        const std::optional<dev_t> device = CharDevice(info.systemLocation());
+        if (number > 0 && device) ports.append({number, info.systemLocation(), *device});
+    }
+    return ports;
+}
+
+bool IsPseudoTerminal(dev_t device) {
+    // The slave sides of the pseudo-terminals: majors 136 to 143.
+    return ::major(device) >= 136 && ::major(device) <= 143;
+}
+
+// The link of a port number when it leads to a pseudo-terminal or to a port
+// the system reports; otherwise an empty text.
+QString LinkedDevice(int port, const QList<SystemPort>& system) {
+    const QString dir = LinkDir();
+    if (dir.isEmpty()) return {};
+    const QString link = dir + QStringLiteral("/com%1").arg(port);
+    const std::optional<dev_t> device = CharDevice(link);
+    if (!device) return {};
+    if (IsPseudoTerminal(*device)) return link;
+    for (const SystemPort& p : system)
+        if (p.device == *device) return link;
     return {};
 }
 
-QString LinkedDevice(int port) {
-    const QString dir = LinkDir();
-    if (dir.isEmpty()) return {};
-    return dir + QStringLiteral("/com%1").arg(port);
-}
-
-bool Exists(const QString& path) {
-    // A link counts only when what it points to exists.
-    return !path.isEmpty() && QFileInfo::exists(path);
+QString DevicePath(int port, const QList<SystemPort>& system) {
+    if (port < 1 || port > kMaxPort) return {};
+    const QString linked = LinkedDevice(port, system);
+    if (!linked.isEmpty()) return linked;
+    for (const SystemPort& p : system)
+        if (p.number == port) return p.path;
+    return {};
 }
 
 } // namespace
@@ -33,19 +88,15 @@ QString LinkDir() {
 }
 
 QString DevicePath(int port) {
-    if (port < 1 || port > kMaxPort) return {};
-    const QString linked = LinkedDevice(port);
-    if (Exists(linked)) return linked;
-    const QString fixed = FixedDevice(port);
-    if (Exists(fixed)) return fixed;
-    return {};
+    return DevicePath(port, SystemPorts());
 }
 
 QList<int> ListPorts() {
     if (gGivenPorts) return *gGivenPorts;
+    const QList<SystemPort> system = SystemPorts();
     QList<int> ports;
     for (int port = 1; port <= kMaxPort; ++port)
-        if (!DevicePath(port).isEmpty()) ports.append(port);
+        if (!DevicePath(port, system).isEmpty()) ports.append(port);
     return ports;
 }
 

@@ -5,13 +5,15 @@
 #include <optional>
 
 // The port catalogue: port numbers as the program counts them (COM1 = 1) and
-// the devices behind them.
+// the devices behind them. The ports are those the system reports (a device
+// node without hardware behind it is none), numbered by their names:
 //   COM1-32   /dev/ttyS0-31
 //   COM33-64  /dev/ttyUSB0-31
 //   COM65-96  /dev/ttyACM0-31
 // The folder named by the environment variable CORVAN_LINK_DIR may hold links
-// "com1", "com2", ... to any other device (a pseudo-terminal, a Bluetooth
-// port); such a link comes before the fixed device of the same number.
+// "com1", "com2", ... to a pseudo-terminal or to any port the system reports
+// (a Bluetooth port, a port of another name); such a link comes before the
+// fixed device of the same number. A link to anything else counts for nothing.
 namespace Platform::SerialPorts {
 
 inline constexpr const char* kLinkDirVariable = "CORVAN_LINK_DIR";
@@ -21,11 +23,11 @@ inline constexpr int kMaxPort = 255;
 QString LinkDir();
 
 // The device path of a port number, or an empty text when the number has
-// no device (outside 1..255 or no link and no fixed device for it).
+// no port (outside 1..255, or neither a link nor a system port for it).
 QString DevicePath(int port);
 
-// The ports whose device exists, ascending; or the given list, when one is
-// given.
+// The port numbers that have a port, ascending; or the given list, when one
+// is given.
 QList<int> ListPorts();
 
 // Gives the list of ports the catalogue reports instead of the system's, as

@@ -10,6 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using ModFunLang::GetLangText;
 namespace Ports = Platform::SerialPorts;
@@ -99,6 +102,38 @@ TEST_F(PortDialogTest, PortBeyondTheOptionsIsKeptByOK) {
     dialog.CommandOK->click();
     EXPECT_EQ(gComPort, 20);
     EXPECT_EQ(StoredPort(), "-");
+}
+
+TEST_F(PortDialogTest, OnlyPortsWithHardwareBehindThemAreOffered) {
+    QTemporaryDir links;
+    ASSERT_TRUE(links.isValid());
+    qputenv(Ports::kLinkDirVariable, links.path().toLocal8Bit());
+    SimRadio radio;
+    ASSERT_TRUE(radio.Start(links.path(), 3));
+    ASSERT_TRUE(QFile::link("/dev/null", links.filePath("com5")));
+    // The node of a UART that is not there (the last standard one).
+    const QByteArray ghost = QFile::encodeName(links.filePath("ghost"));
+    if (::mknod(ghost.constData(), S_IFCHR | 0600, makedev(4, 64 + 31)) == 0) {
+        ASSERT_TRUE(QFile::link(links.filePath("ghost"), links.filePath("com7")));
+    }
+    Ports::SetGivenPorts(std::nullopt);
+    gComPort = 5;
+
+    FrmSetComm dialog;
+    const QList<bool> enabled = Enabled(dialog);
+    EXPECT_TRUE(enabled[2]);
+    EXPECT_FALSE(enabled[4]);
+    EXPECT_FALSE(enabled[6]);
+    const QStringList items = ModSetComm::PortItems();
+    EXPECT_TRUE(items.contains("COM3"));
+    EXPECT_FALSE(items.contains("COM5"));
+    EXPECT_FALSE(items.contains("COM7"));
+    dialog.Option1[2]->click();
+    dialog.CommandOK->click();
+    EXPECT_EQ(gComPort, 3);
+    EXPECT_EQ(StoredPort(), "3");
+    radio.Stop();
+    qunsetenv(Ports::kLinkDirVariable);
 }
 
 TEST(LinkReplyTest, TheAcknowledgementMustEndTheReply) {

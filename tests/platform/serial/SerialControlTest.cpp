@@ -9,6 +9,8 @@
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 
 using Platform::SerialControl;
@@ -61,6 +63,41 @@ TEST_F(SerialTest, LinksInTheFolderComeFirstAndOnlyWhenTheyLead) {
     ASSERT_TRUE(QFile::link(dir.path() + "/nothing", dir.path() + "/com255"));
     EXPECT_FALSE(Ports::ListPorts().contains(255));
     EXPECT_EQ(Ports::DevicePath(255), "");
+}
+
+TEST_F(SerialTest, OnlyLinksToRealPortsCount) {
+    // A device node of the last standard UART, which no machine here has.
+    const QString ghost = dir.path() + "/ghost";
+    const bool ghostMade =
+        ::mknod(QFile::encodeName(ghost).constData(), S_IFCHR | 0600, makedev(4, 64 + 31)) == 0;
+    QFile file(dir.path() + "/plain");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    struct Row {
+        QString target;
+        bool listed;
+    };
+    const Row rows[] = {
+        {radio.DevicePath(), true},       // a pseudo-terminal
+        {"/dev/null", false},             // a character device, but no port
+        {dir.path() + "/plain", false},   // a file
+        {dir.path() + "/nothing", false}, // nothing
+        {ghostMade ? ghost : "", false},  // a port's node without hardware
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const int number = kPort + 1 + static_cast<int>(i);
+        if (rows[i].target.isEmpty() || number > Ports::kMaxPort) continue;
+        ASSERT_TRUE(QFile::link(rows[i].target, dir.path() + QStringLiteral("/com%1").arg(number)));
+        SCOPED_TRACE(rows[i].target.toStdString());
+        EXPECT_EQ(Ports::ListPorts().contains(number), rows[i].listed);
+        EXPECT_EQ(Ports::DevicePath(number).isEmpty(), !rows[i].listed);
+        // A port that is not listed is not opened either.
+        port.SetCommPort(number);
+        EXPECT_EQ(port.Open(), rows[i].listed);
+        if (!rows[i].listed) {
+            EXPECT_EQ(port.CommEvent(), SerialControl::ErNoPort);
+        }
+        port.Close();
+    }
 }
 
 TEST_F(SerialTest, SettingsStringIsChecked) {
