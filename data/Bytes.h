@@ -7,6 +7,8 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "data/FixedText.h"
@@ -231,7 +233,12 @@ private:
 
     RecordMap& Add(int offset, int width, std::function<void(const uchar*, R&)> read,
                    std::function<void(const R&, uchar*)> write) {
-        Q_ASSERT(offset >= 0 && offset + width <= size_);
+        // A field outside the record is a fault of the layout table: refused
+        // in every build.
+        if (offset < 0 || width < 0 || offset > size_ - width)
+            throw std::out_of_range("record field of " + std::to_string(width) + " bytes at " +
+                                    std::to_string(offset) + " outside " + std::to_string(size_) +
+                                    " bytes");
         fields_.push_back({offset, width, std::move(read), std::move(write)});
         return *this;
     }

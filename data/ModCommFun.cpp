@@ -4,7 +4,9 @@
 #include "data/ModCommImage.h"
 #include "data/ModFreFile.h"
 #include "data/ModFun.h"
+#include "data/ModFunLang.h"
 #include "platform/Ansi.h"
+#include "platform/MsgBox.h"
 
 #include <type_traits>
 
@@ -114,9 +116,21 @@ void SplitIdentFlags(std::array<quint8, 4>& saved) {
 void DecodeRadioInfo(TLocalInfo& info) {
     for (const InfoField& f : kInfoFields) {
         const int offset = f.address - kRadioInfoBase;
-        Q_ASSERT(offset >= 0 && offset + f.width <= kRadioInfoSize);
+        CheckSpan(offset, f.width, kRadioInfoSize, "radio information");
         const quint8* bytes = gRadioInfoImage.data() + offset;
         f.store(info, bytes, Bytes::LengthBefore(bytes, f.width, 0x00, 0xFF));
+    }
+}
+
+bool RunCodec(const std::function<void()>& step, int textId) {
+    try {
+        step();
+        return true;
+    } catch (const std::out_of_range& fault) {
+        Platform::MsgBox(ModFunLang::GetLangText(textId) + QStringLiteral("\r\n") +
+                             QString::fromStdString(fault.what()),
+                         Platform::Mb::OKOnly | Platform::Mb::Critical);
+        return false;
     }
 }
 

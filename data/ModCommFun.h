@@ -3,6 +3,8 @@
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 
+#include <functional>
+
 // The radio image codec: the configuration gEditData into the radio image
 // gImage and back, the radio information area, and the model block shared
 // with the files and the model dialog.
@@ -23,6 +25,10 @@ void ApplyModelInfo(TModelInfo& info);
 void DecodeModelInfo(TModelInfo& info);
 
 // ---- whole image ----
+
+// Runs a step of the codec. An access outside the image or a record
+// (std::out_of_range) ends it: the message textId, false.
+bool RunCodec(const std::function<void()>& step, int textId);
 
 // Fills gImage from gEditData (gEditData's model block and the channels'
 // NoData flags are brought up to date on the way).

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 #include <array>
+#include <stdexcept>
+#include <string>
 
 // The radio's programmable memory as the link transfers it, and the radio
 // information area above it. Index = radio address (the information image:
@@ -64,9 +66,19 @@ extern TRadioInfoImage gRadioInfoImage;
 extern std::array<quint8, 4> gIdentFlags;
 extern std::array<quint8, 4> gSavedIdentFlags;
 
-// width bytes of gImage from the address on; the span must lie inside the image.
+// The span of width bytes from offset on must lie inside a buffer of size
+// bytes; otherwise std::out_of_range is thrown, in every build, and nothing is
+// read or written. Addresses come from the image map and from checked channel
+// numbers, so such a throw is a fault of the program: the codec's callers
+// catch it and drop the whole operation.
+inline void CheckSpan(int offset, int width, int size, const char* what) {
+    if (offset < 0 || width < 0 || offset > size - width)
+        throw std::out_of_range(std::string(what) + ": " + std::to_string(width) + " bytes at " +
+                                std::to_string(offset) + " outside " + std::to_string(size));
+}
+
+// width bytes of gImage from the address on (checked as above).
 inline quint8* ImageAt(int address, int width = 1) {
-    Q_ASSERT(address >= 0 && width >= 0 && address + width <= kImageSize);
-    Q_UNUSED(width);
+    CheckSpan(address, width, kImageSize, "radio image");
     return gImage.data() + address;
 }

@@ -786,8 +786,11 @@ void EndComm(bool success) {
                 Platform::Forms::Call(main, "CloseCurAllWindows");
             if (gReadDoneHook) gReadDoneHook();
         } else if (type == 3) {
-            ModCommFun::DecodeRadioInfo(gLocalInfo);
-            Platform::Forms::ShowChild(QStringLiteral("FrmRadioInfo"));
+            TLocalInfo info = gLocalInfo;
+            if (ModCommFun::RunCodec([&] { ModCommFun::DecodeRadioInfo(info); }, 9111)) {
+                gLocalInfo = info;
+                Platform::Forms::ShowChild(QStringLiteral("FrmRadioInfo"));
+            }
         }
         if (type == 1 || type == 2) Ask(GetLangText(9008 + type), Mb::OKOnly);
     }

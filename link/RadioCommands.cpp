@@ -2,6 +2,7 @@
 
 #include "data/ModCommFun.h"
 #include "data/ModCommImage.h"
+#include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
@@ -47,7 +48,11 @@ void StartConfirmedSession(int type, const QString& question) {
         return;
     }
     ModComm::ClearImage();
-    if (type == 2) ModCommFun::EncodeImage();
+    if (type == 2 && !ModCommFun::RunCodec([] { ModCommFun::EncodeImage(); }, 9110)) {
+        // Nothing of a half-encoded image goes to the radio.
+        gCommType = 0;
+        return;
+    }
     if (ModComm::SessionHost* host = ModComm::CurrentSessionHost())
         host->RunProgress();
     else
@@ -117,7 +122,22 @@ void RadioCommands::ReadRMGDataFromRadio() {
 
 void RadioCommands::ReadOKTimer_Timer() {
     ReadOKTimer.stop();
-    ModCommFun::DecodeImage();
+    // The record changes only when the whole image decodes.
+    const TRadioData data = gEditData;
+    const TExtraData extra = gEditExtraData;
+    const auto fixedPairs = gFixedTestFreqs;
+    const auto savedFlags = gSavedIdentFlags;
+    const QString model = gModelName, band = gBandText;
+    if (!ModCommFun::RunCodec([] { ModCommFun::DecodeImage(); }, 9111)) {
+        gEditData = data;
+        gEditExtraData = extra;
+        gFixedTestFreqs = fixedPairs;
+        gSavedIdentFlags = savedFlags;
+        gModelName = model;
+        gBandText = band;
+        ModFun::ParseBandLimits();
+        return;
+    }
     if (QObject* main = MainWindow()) {
         Platform::Forms::Call(main, "ShowMainTxt");
         Platform::Forms::Call(main, "Change_Language");

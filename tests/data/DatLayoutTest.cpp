@@ -166,4 +166,14 @@ TEST(DatLayoutTest, BigEndianAndPackedDigits) {
     EXPECT_EQ(Bytes::LengthBefore(text, 1, 0x00, 0xFF), 1);
 }
 
+TEST(RecordMapTest, ARecordFieldOutsideItsRecordIsRefused) {
+    struct R {
+        qint16 a = 0;
+    };
+    RecordMap<R> map(4);
+    EXPECT_NO_THROW(map.Int16(2, &R::a));
+    EXPECT_THROW(map.Int16(3, &R::a), std::out_of_range);
+    EXPECT_EQ(map.CoveredBytes(), 2);
+}
+
 } // namespace

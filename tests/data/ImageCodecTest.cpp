@@ -1,10 +1,12 @@
 #include "data/ModCommFun.h"
 #include "data/ModCommImage.h"
 #include "data/ModFun.h"
+#include "data/ModFunLang.h"
 #include "data/SharedState.h"
 #include "tests/data/ImageTestSupport.h"
 #include "tests/support/TestSupport.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace ImageTest;
@@ -35,6 +37,43 @@ TEST_F(ImageCodecTest, ClearImageSparesTheImageDuringARadioInformationSession) {
     gCommType = 1;
     ModComm::ClearImage();
     EXPECT_TRUE(std::all_of(gImage.begin(), gImage.end(), [](quint8 b) { return b == 0xFF; }));
+}
+
+TEST(CheckedSpanTest, SpansOutsideTheirBufferAreRefusedInEveryBuild) {
+    struct Row {
+        int offset, width, size;
+        bool inside;
+    };
+    const Row rows[] = {
+        {0, 16, kImageSize, true},         {kImageSize - 16, 16, kImageSize, true},
+        {kImageSize, 0, kImageSize, true}, {kImageSize - 15, 16, kImageSize, false},
+        {-1, 1, kImageSize, false},        {0, -1, kImageSize, false},
+        {INT_MAX, 2, kImageSize, false},   {0, kRadioInfoSize + 1, kRadioInfoSize, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.offset << "+" << r.width << " in " << r.size);
+        if (r.inside)
+            EXPECT_NO_THROW(CheckSpan(r.offset, r.width, r.size, "test"));
+        else
+            EXPECT_THROW(CheckSpan(r.offset, r.width, r.size, "test"), std::out_of_range);
+    }
+}
+
+TEST_F(ImageCodecTest, AStepThatLeavesTheImageIsStoppedAndReported) {
+    const TRadioImage before = gImage;
+    bool after = false;
+    EXPECT_FALSE(ModCommFun::RunCodec(
+        [&] {
+            std::fill(ImageAt(kImageSize - 8, 16), ImageAt(kImageSize - 1) + 1, 0x00);
+            after = true;
+        },
+        9110));
+    EXPECT_FALSE(after);
+    EXPECT_TRUE(gImage == before);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(ModFunLang::GetLangText(9110)));
+    EXPECT_TRUE(ModCommFun::RunCodec([] { ModCommFun::EncodeImage(); }, 9110));
+    EXPECT_EQ(messages.Count(), 1);
 }
 
 TEST_F(ImageCodecTest, HexPadPadsOrCutsOnTheLeft) {
