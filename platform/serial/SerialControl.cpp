@@ -198,6 +198,9 @@ void SerialControl::ClearOutBuffer() {
 void SerialControl::Output(const QByteArray& bytes) {
     if (!port_->isOpen()) return;
     port_->write(bytes);
+    // Into the driver at once, not on the event loop's next pass: the frame
+    // is on the line while the caller still finishes its step.
+    port_->flush();
 }
 
 QByteArray SerialControl::Input() {

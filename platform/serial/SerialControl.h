@@ -62,6 +62,8 @@ public:
     int OutBufferCount() const;
     void ClearOutBuffer();
 
+    // Hands the bytes to the driver before it returns (as far as it takes
+    // them; the rest follows as the line drains).
     void Output(const QByteArray& bytes);
     QByteArray Input();
 

@@ -2,25 +2,35 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-int64_t NowMicros() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch())
-        .count();
-}
-
+// Sleeps until the steady clock reads at (an absolute deadline, so that
+// lateness never adds up from one byte to the next). The last stretch is
+// waited out awake: a thread that sleeps to the deadline wakes late by the
+// scheduler's latency, and a byte on the line is never late.
 void SleepUntilMicros(int64_t at) {
-    const int64_t now = NowMicros();
-    if (at > now) std::this_thread::sleep_for(std::chrono::microseconds(at - now));
+    constexpr int64_t kAwakeMicros = 300;
+    const int64_t wake = at - kAwakeMicros;
+    if (wake > SimRadio::NowMicros()) {
+        const timespec ts{static_cast<time_t>(wake / 1000000),
+                          static_cast<long>(wake % 1000000) * 1000};
+        while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+        }
+    }
+    while (SimRadio::NowMicros() < at)
+        std::this_thread::yield();
 }
 
 quint8 Checksum(const QByteArray& frame, int first, int last) {
@@ -38,6 +48,11 @@ bool UseFault(int& count) {
 }
 
 } // namespace
+
+int64_t SimRadio::NowMicros() {
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch())
+        .count();
+}
 
 SimRadio::SimRadio() : radios_(1, std::vector<quint8>(kMemorySize, 0xFF)) {}
 
@@ -148,6 +163,16 @@ void SimRadio::ResetCounters() {
     counters_ = {};
 }
 
+std::vector<SimRadio::Exchange> SimRadio::Timeline() const {
+    std::lock_guard lock(mutex_);
+    return timeline_;
+}
+
+void SimRadio::ClearTimeline() {
+    std::lock_guard lock(mutex_);
+    timeline_.clear();
+}
+
 QByteArray SimRadio::Memory(int address, int length) const {
     return MemoryOf(OnCable(), address, length);
 }
@@ -233,6 +258,9 @@ QByteArray SimRadio::IdentReply() const {
 }
 
 void SimRadio::Run() {
+    // The line's byte times are a millisecond: the default timer slack of
+    // 50 us would make every paced byte late.
+    ::prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     int64_t lastByteAt = 0;
     while (running_) {
         bool stalled;
@@ -271,6 +299,7 @@ void SimRadio::Run() {
             if (now - lastByteAt > 60000) input_.clear();
             input_.append(chunk, static_cast<int>(n));
             paced = setup_.paced;
+            frameAt_ = now;
         }
         lastByteAt = now;
         if (paced)
@@ -285,14 +314,27 @@ void SimRadio::Consume() {
     for (;;) {
         QByteArray reply;
         bool paced;
+        Exchange exchange;
         {
             std::lock_guard lock(mutex_);
+            const qsizetype before = input_.size();
             if (!TakeFrame(reply, line)) return;
             paced = setup_.paced;
+            frameBytes_ += static_cast<int>(before - input_.size());
+            exchange.frameAt = frameAt_;
+            exchange.frameBytes = frameBytes_;
         }
         if (reply.isEmpty()) continue;
+        frameBytes_ = 0;
         if (paced) SleepUntilMicros(lineFreeAt_);
+        exchange.replyStart = NowMicros();
         Send(reply);
+        exchange.replyEnd = NowMicros();
+        exchange.replyBytes = static_cast<int>(reply.size());
+        {
+            std::lock_guard lock(mutex_);
+            if (timeline_.size() < kTimelineMax) timeline_.push_back(exchange);
+        }
         if (duplicate_) {
             duplicate_ = false;
             std::this_thread::sleep_for(std::chrono::milliseconds(20));

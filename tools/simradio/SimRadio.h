@@ -75,6 +75,22 @@ public:
         std::vector<Line> handshakeLines; // the line settings of every handshake
     };
 
+    // When each frame came and its reply went, in microseconds of the steady
+    // clock: how the time of a session splits between the line, the radio and
+    // the program.
+    struct Exchange {
+        int64_t frameAt = 0;    // the frame's last bytes were read off the line
+        int64_t replyStart = 0; // the reply's first byte was sent
+        int64_t replyEnd = 0;   // the reply's last byte was sent
+        int frameBytes = 0;
+        int replyBytes = 0;
+    };
+    // The exchanges since ClearTimeline (the first kTimelineMax of them).
+    std::vector<Exchange> Timeline() const;
+    void ClearTimeline();
+    static constexpr std::size_t kTimelineMax = 100000;
+    static int64_t NowMicros();
+
     SimRadio();
     ~SimRadio();
     SimRadio(const SimRadio&) = delete;
@@ -143,4 +159,7 @@ private:
     // When the last received byte has arrived on the line (paced mode).
     int64_t lineFreeAt_ = 0;
     bool duplicate_ = false;
+    std::vector<Exchange> timeline_;
+    int64_t frameAt_ = 0;
+    int frameBytes_ = 0;
 };
