@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDialog>
+#include <QFile>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -56,6 +57,12 @@ using ModFunLang::GetLangText;
 using ModFunLang::LangIds;
 
 qint16 gCHEditCmd = 0;
+
+// The pictures are built into the shell library; this keeps them in the
+// program.
+static void InitPictures() {
+    Q_INIT_RESOURCE(pictures);
+}
 
 namespace {
 
@@ -154,112 +161,15 @@ constexpr ItemText kChannelEditItems[] = {
     {"MnuCHDelete", 5}, {"MnuCHMoveUp", 6}, {"MnuCHMoveDown", 7}, {"MnuCHHabits", 8},
 };
 
-// A small drawn toolbar picture for a key.
+// The toolbar picture of a key (none for the buttons that show text).
 QIcon ToolIcon(const QString& key) {
-    QPixmap pm(24, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(40, 70, 120);
-    const QColor paper(250, 250, 246);
-    p.setPen(QPen(ink, 1.4));
-    auto page = [&](qreal x, qreal y) {
-        p.setBrush(paper);
-        p.drawPolygon(QPolygonF({QPointF(x, y), QPointF(x + 10, y), QPointF(x + 14, y + 4),
-                                 QPointF(x + 14, y + 18), QPointF(x, y + 18)}));
-    };
-    auto arrow = [&](bool down, QColor colour) {
-        p.setPen(QPen(colour, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const qreal y0 = down ? 5 : 19, y1 = down ? 19 : 5, tip = down ? -5 : 5;
-        p.drawLine(QPointF(12, y0), QPointF(12, y1));
-        p.drawLine(QPointF(12, y1), QPointF(7, y1 + tip));
-        p.drawLine(QPointF(12, y1), QPointF(17, y1 + tip));
-    };
-    if (key == "NewFile") {
-        page(5, 3);
-        p.setPen(QPen(QColor(230, 160, 20), 2));
-        p.drawLine(QPointF(17, 2), QPointF(17, 8));
-        p.drawLine(QPointF(14, 5), QPointF(20, 5));
-    } else if (key == "OpenFile") {
-        p.setBrush(QColor(240, 200, 90));
-        p.drawRect(QRectF(3, 7, 16, 12));
-        p.setBrush(QColor(250, 220, 120));
-        p.drawPolygon(
-            QPolygonF({QPointF(6, 11), QPointF(22, 11), QPointF(19, 19), QPointF(3, 19)}));
-    } else if (key == "SaveFile") {
-        p.setBrush(QColor(70, 110, 170));
-        p.drawRoundedRect(QRectF(3, 3, 18, 18), 2, 2);
-        p.setBrush(paper);
-        p.drawRect(QRectF(7, 3, 10, 7));
-        p.drawRect(QRectF(7, 14, 10, 7));
-    } else if (key == "Print") {
-        p.setBrush(paper);
-        p.drawRect(QRectF(7, 3, 10, 7));
-        p.setBrush(QColor(120, 130, 145));
-        p.drawRoundedRect(QRectF(3, 9, 18, 9), 2, 2);
-        p.setBrush(paper);
-        p.drawRect(QRectF(7, 15, 10, 6));
-    } else if (key == "ReadRadio") {
-        arrow(true, QColor(30, 140, 60));
-    } else if (key == "WriteRadio") {
-        arrow(false, QColor(200, 70, 40));
-    } else if (key == "CommSet") {
-        p.setBrush(QColor(90, 100, 115));
-        p.drawRoundedRect(QRectF(4, 7, 16, 10), 3, 3);
-        p.setBrush(QColor(220, 225, 230));
-        for (int i = 0; i < 4; ++i)
-            p.drawEllipse(QPointF(7.5 + 3 * i, 12), 1, 1);
-    } else if (key == "About") {
-        p.setBrush(QColor(60, 120, 200));
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QRectF(3, 3, 18, 18));
-        p.setPen(Qt::white);
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setBold(true);
-        f.setPixelSize(14);
-        p.setFont(f);
-        p.drawText(QRectF(3, 3, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
-    } else if (key == "BtnCHCut") {
-        p.setPen(QPen(ink, 1.8));
-        p.drawEllipse(QPointF(8, 17), 3, 3);
-        p.drawEllipse(QPointF(16, 17), 3, 3);
-        p.drawLine(QPointF(10, 15), QPointF(17, 3));
-        p.drawLine(QPointF(14, 15), QPointF(7, 3));
-    } else if (key == "BtnCHCopy") {
-        page(3, 2);
-        page(8, 5);
-    } else if (key == "BtnCHPaste") {
-        p.setBrush(QColor(190, 150, 90));
-        p.drawRoundedRect(QRectF(3, 4, 14, 17), 2, 2);
-        page(9, 6);
-    } else if (key == "BtnCHInsert" || key == "BtnCHDelete") {
-        p.setBrush(paper);
-        p.drawRect(QRectF(3, 5, 18, 14));
-        p.drawLine(QPointF(3, 12), QPointF(21, 12));
-        p.setPen(QPen(key == "BtnCHInsert" ? QColor(30, 140, 60) : QColor(200, 50, 40), 2.4));
-        if (key == "BtnCHInsert") p.drawLine(QPointF(12, 8), QPointF(12, 16));
-        p.drawLine(QPointF(8, 12), QPointF(16, 12));
-    } else if (key == "BtnCHMoveUp") {
-        arrow(false, ink);
-    } else if (key == "BtnCHMoveDown") {
-        arrow(true, ink);
-    }
-    return QIcon(pm);
+    const QString path = QStringLiteral(":/toolbar/%1.png").arg(key);
+    return QFile::exists(path) ? QIcon(path) : QIcon();
 }
 
 QIcon TreeIcon(bool root) {
     if (root) return QIcon(QPixmap::fromImage(Pictures::AppIcon(16)));
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 90, 140), 1));
-    p.setBrush(QColor(250, 250, 246));
-    p.drawRect(QRectF(3.5, 1.5, 9, 13));
-    p.drawLine(QPointF(5.5, 5.5), QPointF(10.5, 5.5));
-    p.drawLine(QPointF(5.5, 8.5), QPointF(10.5, 8.5));
-    p.drawLine(QPointF(5.5, 11.5), QPointF(9.5, 11.5));
-    return QIcon(pm);
+    return QIcon(QStringLiteral(":/tree/Page.png"));
 }
 
 QString NodeKey(const QTreeWidgetItem* item) {
@@ -289,6 +199,7 @@ void frmMain::SetChannelEditRunner(ChannelEditRunner runner) {
 }
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    InitPictures();
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QPixmap::fromImage(Pictures::AppIcon(64))));

@@ -183,6 +183,21 @@ TEST_F(MainWindowTest, CommandsWithoutTheirWindowsAreOfferedDisabled) {
         EXPECT_TRUE(Item(name)->isEnabled()) << name;
 }
 
+TEST_F(MainWindowTest, ToolbarButtonsShowTheirPictures) {
+    LoadMain();
+    int pictures = 0;
+    for (QAction* a : Toolbar()->actions()) {
+        if (a->isSeparator()) continue;
+        const bool text = a->objectName() == "btnFactory" || a->objectName() == "btnLock";
+        EXPECT_EQ(a->icon().isNull(), text) << a->objectName().toStdString();
+        if (!text) {
+            EXPECT_EQ(a->icon().pixmap(24, 24).size(), QSize(24, 24));
+            ++pictures;
+        }
+    }
+    EXPECT_EQ(pictures, 15);
+}
+
 TEST_F(MainWindowTest, APageItemComesAliveWhenItsPageExists) {
     Platform::Forms::RegisterFactory("FrmKey", [] {
         auto* w = new QWidget;
