@@ -340,11 +340,7 @@ void SendHandshake() {
 }
 
 void SendReadRequest(qint32 address, qint32 length) {
-    QByteArray frame;
-    frame.append('R');
-    frame.append(static_cast<char>((address >> 8) & 0xFF));
-    frame.append(static_cast<char>(address & 0xFF));
-    frame.append(static_cast<char>(length & 0xFF));
+    const QByteArray frame = ::ModComm::ReadRequest(address, length);
     gEchoLength = gNoEcho ? 0 : 4;
     gRequestAddress = address;
     Send(frame, gEchoLength + 6 + length, Awaited::Block);
@@ -368,15 +364,8 @@ void SendWriteBlock() {
         FinishWrite();
         return;
     }
-    QByteArray frame;
-    frame.append('W');
-    frame.append(static_cast<char>((gBlockAddress >> 8) & 0xFF));
-    frame.append(static_cast<char>(gBlockAddress & 0xFF));
-    frame.append(char(0x10));
-    frame.append(ModData::ImageBytes(gBlockAddress, 16));
-    frame.append(char(0));
-    frame.append(char(0x06));
-    SetChecksum(frame, 1);
+    const QByteArray frame =
+        ::ModComm::DataFrame(gBlockAddress, ModData::ImageBytes(gBlockAddress, 16));
     gEchoLength = gNoEcho ? 0 : 22;
     Send(frame, gEchoLength + 1, Awaited::Accept);
 }

@@ -345,27 +345,16 @@ QByteArray HandshakeWord() {
 }
 
 QByteArray ReadFrame(qint32 address) {
-    QByteArray frame(4, '\0');
-    frame[0] = 'R';
-    frame[1] = static_cast<char>((address - address % 256) / 256);
-    frame[2] = static_cast<char>(address % 256);
-    frame[3] = static_cast<char>(gBlockLen);
-    return frame;
+    return ReadRequest(address, gBlockLen);
 }
 
 QByteArray WriteFrame(qint32 address) {
-    QByteArray frame(22, '\0');
-    frame[0] = 'W';
-    frame[1] = static_cast<char>((address - address % 256) / 256);
-    frame[2] = static_cast<char>(address % 256);
-    frame[3] = 0x10;
+    QByteArray data(16, '\0');
     for (int i = 0; i < 16; ++i) {
         const qint32 a = address + i;
-        frame[4 + i] = static_cast<char>(a >= 0 && a < kImageSize ? gImage[a] : 0xFF);
+        data[i] = static_cast<char>(a >= 0 && a < kImageSize ? gImage[a] : 0xFF);
     }
-    frame[21] = 0x06;
-    SetChecksum(frame, 1);
-    return frame;
+    return DataFrame(address, data);
 }
 
 QByteArray EndFrame() {
@@ -474,12 +463,7 @@ void SendIdentify() {
 }
 
 void SendReadSettingsBlock() {
-    QByteArray frame(4, '\0');
-    frame[0] = 'R';
-    frame[1] = 0x0B;
-    frame[2] = 0x30;
-    frame[3] = static_cast<char>(gBlockLen);
-    SendFrame(frame, gBlockLen + 6);
+    SendFrame(ReadRequest(kSettingsBlockAddr, gBlockLen), gBlockLen + 6);
 }
 
 void SendReadNext() {
@@ -851,26 +835,14 @@ bool CheckRadioModel() {
 namespace ModTestData {
 
 void SendTestRead() {
-    QByteArray frame(4, '\0');
-    frame[0] = 'R';
-    frame[1] = 0x1F;
-    frame[2] = static_cast<char>(0xF0);
-    frame[3] = static_cast<char>(ModComm::gBlockLen);
-    ModComm::SendFrame(frame, ModComm::gBlockLen + 6);
+    ModComm::SendFrame(ModComm::ReadRequest(ModComm::kTestBlockAddr, ModComm::gBlockLen),
+                       ModComm::gBlockLen + 6);
 }
 
 void SendTestWrite() {
     gEditTestBlock[15] = 0xA5;
-    QByteArray frame(22, '\0');
-    frame[0] = 'W';
-    frame[1] = 0x1F;
-    frame[2] = static_cast<char>(0xF0);
-    frame[3] = static_cast<char>(ModComm::gBlockLen);
-    for (int i = 0; i < 16; ++i)
-        frame[4 + i] = static_cast<char>(gEditTestBlock[i]);
-    frame[21] = 0x06;
-    ModComm::SetChecksum(frame, 1);
-    ModComm::SendFrame(frame, 1);
+    const QByteArray data(reinterpret_cast<const char*>(gEditTestBlock.data()), kTestBlockSize);
+    ModComm::SendFrame(ModComm::DataFrame(ModComm::kTestBlockAddr, data), 1);
 }
 
 bool CheckTestReply(const QByteArray& reply) {
