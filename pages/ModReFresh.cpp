@@ -7,7 +7,7 @@
 
 #include <QComboBox>
 #include <QStringList>
-#include <utility>
+#include <algorithm>
 
 namespace ModReFresh {
 
@@ -20,11 +20,10 @@ int PositionOf(int number) {
     return ((number - 1) % 16) + 1;
 }
 
-// Ascending by value, swapping by exchange as the lists always have been.
-template <typename T, typename Value> void ExchangeSort(QList<T>& items, Value value) {
-    for (qsizetype i = 0; i + 1 < items.size(); ++i)
-        for (qsizetype j = i + 1; j < items.size(); ++j)
-            if (value(items[i]) > value(items[j])) std::swap(items[i], items[j]);
+// Ascending by value (the entries are distinct).
+template <typename T, typename Value> void SortByValue(QList<T>& items, Value value) {
+    std::sort(items.begin(), items.end(),
+              [&value](const T& a, const T& b) { return value(a) < value(b); });
 }
 
 } // namespace
@@ -37,7 +36,7 @@ QStringList GroupListTexts() {
         const QString text = QString::number(GroupOf(n));
         if (!groups.contains(text)) groups << text;
     }
-    ExchangeSort(groups, [](const QString& t) { return t.toInt(); });
+    SortByValue(groups, [](const QString& t) { return t.toInt(); });
     return groups;
 }
 
@@ -49,7 +48,7 @@ QList<int> GroupPositions(int group) {
         if (n < 1 || n > kMaxChannels) continue;
         if (GroupOf(n) == group) positions << PositionOf(n);
     }
-    ExchangeSort(positions, [](int p) { return p; });
+    SortByValue(positions, [](int p) { return p; });
     return positions;
 }
 
