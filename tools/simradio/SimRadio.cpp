@@ -16,21 +16,12 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Sleeps until the steady clock reads at (an absolute deadline, so that
-// lateness never adds up from one byte to the next). The last stretch is
-// waited out awake: a thread that sleeps to the deadline wakes late by the
-// scheduler's latency, and a byte on the line is never late.
+// Sleeps until the steady clock reads at: an absolute deadline, so that a
+// late wake-up never adds up from one byte to the next.
 void SleepUntilMicros(int64_t at) {
-    constexpr int64_t kAwakeMicros = 300;
-    const int64_t wake = at - kAwakeMicros;
-    if (wake > SimRadio::NowMicros()) {
-        const timespec ts{static_cast<time_t>(wake / 1000000),
-                          static_cast<long>(wake % 1000000) * 1000};
-        while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
-        }
+    const timespec ts{static_cast<time_t>(at / 1000000), static_cast<long>(at % 1000000) * 1000};
+    while (::clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
     }
-    while (SimRadio::NowMicros() < at)
-        std::this_thread::yield();
 }
 
 quint8 Checksum(const QByteArray& frame, int first, int last) {
