@@ -3,9 +3,14 @@
 #include "dealer/ModComm.h"
 #include "dealer/ModData.h"
 #include "platform/App.h"
+#include "platform/MsgBox.h"
 #include "platform/Numbers.h"
 #include "platform/Profile.h"
 #include "platform/serial/SerialPorts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace Halbrek::ModSYSType {
 
@@ -47,6 +52,21 @@ int PortNumberOf(const QString& item) {
 
 QString SettingsPath() {
     return Platform::JoinPath(Platform::AppPath(), QStringLiteral("mysetup.ini"));
+}
+
+bool CheckSettingsFile() {
+    const QString path = SettingsPath();
+    QFile file(path);
+    if (!QFileInfo::exists(path) || file.open(QIODevice::ReadOnly)) return true;
+    const QString native = QDir::toNativeSeparators(path);
+    Platform::MsgBox(QStringLiteral("The settings file cannot be read:\n%1\n"
+                                    "Halbrek cannot start without it. Check the file and its "
+                                    "access rights.\n\n"
+                                    "无法读取设置文件：\n%1\n"
+                                    "没有该文件，本程序无法启动。请检查该文件及其访问权限。")
+                         .arg(native),
+                     Platform::Mb::OKOnly | Platform::Mb::Critical, QStringLiteral("Halbrek"));
+    return false;
 }
 
 QString ReadSetting(const QString& key) {

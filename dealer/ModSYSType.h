@@ -23,6 +23,12 @@ QStringList ListComPorts(int& first);
 int PortNumberOf(const QString& item);
 
 QString SettingsPath();
+
+// The settings file holds the port and the stored protect question and
+// answer. A missing file is a first run; one that is there but cannot be read
+// is reported, in both languages and naming it, and the tool does not start.
+// False when it was reported.
+bool CheckSettingsFile();
 QString ReadSetting(const QString& key);
 void WriteSetting(const QString& key, const QString& value);
 

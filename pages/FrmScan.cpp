@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QStyleOptionComboBox>
 
 using ModFunLang::GetLangText;
 
@@ -81,6 +82,29 @@ FrmScan::FrmScan(QWidget* parent)
     BuildControls();
     setFixedSize(Px(5400), Px(Top(10) + 660));
     Load();
+    FitListsToItems();
+}
+
+// The full-width lists grow to their longest entry in the current language
+// (the hidden list lends its entries to them), and the page with them.
+void FrmScan::FitListsToItems() {
+    int width = Px(kListWidth);
+    for (QComboBox* list : Combo1) {
+        QStyleOptionComboBox opt;
+        opt.initFrom(list);
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &opt,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        const int around = list->width() - field.width() + 2;
+        for (const QComboBox* source :
+             {static_cast<const QComboBox*>(list), static_cast<const QComboBox*>(Combo2)})
+            for (int i = 0; i < source->count(); ++i)
+                width = std::max(width, list->fontMetrics().horizontalAdvance(source->itemText(i)) +
+                                            around);
+    }
+    if (width == Px(kListWidth)) return;
+    for (QComboBox* list : Combo1)
+        if (list->width() == Px(kListWidth)) list->resize(width, list->height());
+    setFixedSize(Px(kListLeft) + width + Px(240), height());
 }
 
 void FrmScan::BuildControls() {

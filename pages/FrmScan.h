@@ -48,6 +48,7 @@ public:
 private:
     void BuildControls();
     void InitShowList() override;
+    void FitListsToItems();
     void ChangShowByLanguage() override;
     void ShowPageData() override;
     void SetScanEnabled();

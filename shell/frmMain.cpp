@@ -897,7 +897,11 @@ void frmMain::FitDefaultSize() {
     const int height = around.height() + page.bottom() + 1 + Px(60);
     QRect r = geometry();
     r.setSize(r.size().expandedTo(QSize(width, height)));
-    const QRect avail = Platform::AvailableScreenArea(r.center());
+    // the window's own frame stays on the desktop too
+    const QRect frame = frameGeometry();
+    const QMargins border(r.left() - frame.left(), r.top() - frame.top(), frame.right() - r.right(),
+                          frame.bottom() - r.bottom());
+    const QRect avail = Platform::AvailableScreenArea(r.center()).marginsRemoved(border);
     if (!avail.isEmpty()) {
         r.setWidth(std::min(r.width(), avail.width()));
         r.setHeight(std::min(r.height(), avail.height()));

@@ -9,6 +9,7 @@
 #include "dealer/widgets/FrmProtectPassWord.h"
 #include "platform/Forms.h"
 #include "platform/Twips.h"
+#include "platform/widgets/QtTranslations.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -219,6 +220,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 void FrmMain::SetLanguageText() {
     ChooseLanguage();
     const bool chinese = gLanguage == 2;
+    Platform::UseQtLanguage(chinese); // standard buttons and Qt's dialogs too
     for (const Caption& c : MainCaptions()) {
         const QString text = QString::fromUtf16(chinese ? c.chinese : c.english);
         QObject* control = findChild<QObject*>(QLatin1String(c.control));

@@ -1,4 +1,5 @@
 // Halbrek: the dealer tool of the KL740 and KL740G radios.
+#include "dealer/ModSYSType.h"
 #include "dealer/widgets/FrmMain.h"
 #include "platform/MsgBox.h"
 #include "platform/widgets/DialogMessages.h"
@@ -10,6 +11,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Halbrek"));
     Platform::DialogMessages messages;
     Platform::SetMessageService(&messages);
+    if (!Halbrek::ModSYSType::CheckSettingsFile()) {
+        Platform::SetMessageService(nullptr);
+        return 1;
+    }
     int result = 0;
     {
         Halbrek::FrmMain window;
