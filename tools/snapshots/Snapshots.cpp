@@ -32,6 +32,7 @@
 #include "dealer/ModData.h"
 #include "dealer/widgets/FrmMain.h"
 #include "dealer/widgets/FrmProtectPassWord.h"
+#include "link/widgets/FrmPassWord.h"
 #include "link/widgets/FrmSetComm.h"
 #include "link/widgets/LoadFrmLink.h"
 #include "pages/Pages.h"
@@ -39,7 +40,9 @@
 #include "platform/Forms.h"
 #include "platform/SysLocale.h"
 #include "platform/UserSettings.h"
+#include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/FormLoader.h"
+#include "platform/widgets/QtTranslations.h"
 #include "print/Print.h"
 #include "shell/FrmMulSet.h"
 #include "shell/FrmSetLanguage.h"
@@ -51,7 +54,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -305,6 +310,28 @@ int main(int argc, char** argv) {
         countDialog->show();
         ok = Save(countDialog, out + QStringLiteral("/mulset_%1.png").arg(tag)) && ok;
         delete countDialog;
+
+        auto* password = new FrmPassWord(main);
+        password->show();
+        ok = Save(password, out + QStringLiteral("/password_%1.png").arg(tag)) && ok;
+        delete password;
+
+        // a question with the standard buttons, and the Open dialog, in the
+        // program's language
+        Platform::UseQtLanguage(language == 2);
+        {
+            QMessageBox question(QMessageBox::Warning, ModFunLang::GetLangText(12000),
+                                 ModFunLang::GetLangText(9006),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, main);
+            question.show();
+            ok = Save(&question, out + QStringLiteral("/question_%1.png").arg(tag)) && ok;
+            QFileDialog open(main, QString(), Platform::FileDialogs::StartFolder(gDataFileName));
+            open.setOption(QFileDialog::DontUseNativeDialog);
+            open.setNameFilter(ModFunLang::GetLangText(9001) + QStringLiteral(" (*.dat)"));
+            open.show();
+            ok = Save(&open, out + QStringLiteral("/open_%1.png").arg(tag)) && ok;
+        }
+        Platform::UseQtLanguage(false);
         delete main;
 
         // A factory workplace: the Factory and Lock switches on the toolbar.
