@@ -834,7 +834,13 @@ bool CheckRadioModel() {
 
 namespace ModTestData {
 
+namespace {
+TTestBlock gReadTestBlock{};
+bool gReadTestBlockHeld = false;
+} // namespace
+
 void SendTestRead() {
+    gReadTestBlockHeld = false;
     ModComm::SendFrame(ModComm::ReadRequest(ModComm::kTestBlockAddr, ModComm::gBlockLen),
                        ModComm::gBlockLen + 6);
 }
@@ -851,7 +857,13 @@ bool CheckTestReply(const QByteArray& reply) {
 
 void StoreTestReply(const QByteArray& reply) {
     for (int i = 0; i < 16; ++i)
-        gEditTestBlock[i] = static_cast<quint8>(reply[4 + i]);
+        gReadTestBlock[i] = static_cast<quint8>(reply[4 + i]);
+    gReadTestBlockHeld = true;
+}
+
+void TakeReadTestBlock() {
+    if (gReadTestBlockHeld) gEditTestBlock = gReadTestBlock;
+    gReadTestBlockHeld = false;
 }
 
 } // namespace ModTestData

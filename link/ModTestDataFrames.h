@@ -9,6 +9,9 @@ void SendTestRead();
 // Marks the working test block (byte 15 = 0xA5) and sends it.
 void SendTestWrite();
 bool CheckTestReply(const QByteArray& reply);
+// Keeps the radio's test block for the end of a read; the working block
+// changes only when the whole read succeeded (TakeReadTestBlock).
 void StoreTestReply(const QByteArray& reply);
+void TakeReadTestBlock();
 
 } // namespace ModTestData

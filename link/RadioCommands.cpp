@@ -8,6 +8,7 @@
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/ModComm.h"
+#include "link/ModTestDataFrames.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/serial/SerialControl.h"
@@ -138,6 +139,7 @@ void RadioCommands::ReadOKTimer_Timer() {
         ModFun::ParseBandLimits();
         return;
     }
+    ModTestData::TakeReadTestBlock();
     if (QObject* main = MainWindow()) {
         Platform::Forms::Call(main, "ShowMainTxt");
         Platform::Forms::Call(main, "Change_Language");

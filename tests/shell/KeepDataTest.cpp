@@ -18,11 +18,17 @@
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
 #include "link/ModComm.h"
+#include "link/widgets/LinkForms.h"
+#include "pages/Pages.h"
 #include "platform/Forms.h"
 #include "platform/serial/SerialPorts.h"
 #include "platform/widgets/FormLoader.h"
+#include "print/Print.h"
+#include "shell/ShellForms.h"
 #include "shell/ShellRules.h"
 #include "shell/frmMain.h"
+#include "tests/data/ImageTestSupport.h"
+#include "tests/print/PrintFixture.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QAction>
@@ -32,9 +38,11 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -335,5 +343,265 @@ TEST_F(KeepDataTest, BusyLockoutThreeSurvivesViewingMovingAndABatchApply) {
     busyList->setCurrentIndex(1);
     EXPECT_EQ(Channel(1).BusyLock, 1);
 }
+
+// ---- every showing, printing, cancelling and failing command ----
+
+// Where a check starts: a new configuration, or a saved file made from a
+// configuration of varied values that a radio gave.
+enum class Origin { New, Varied };
+enum class Step {
+    EachPageOpenedAndClosed,
+    AllPagesThenCloseAll,
+    LanguageTwice,
+    LockOnAndOff,
+    PrintTable,
+    PrintDetails,
+    PrintWithPagesOpen,
+    ReadCancelled,
+    FailedRead,
+    RadioInformation,
+    ModelCancelled,
+    PortCancelled,
+    TestDataCancelled,
+};
+
+// The feature and channel pages the tree and the menus open as child windows.
+const char* const kPageItems[] = {"mnuChannelInfo", "mnuOptFeature", "MnuRadioFre",
+                                  "MnuDTMF",        "MnuTestFre",    "mnuEmbeddedMsg",
+                                  "MnuKey",         "MnuScan",       "MnuAlert"};
+const char* const kTreeKeys[] = {"N1", "N2", "N3", "N4", "N5", "N6", "N8", "N9", "N10"};
+
+class EveryCommandTest : public KeepDataTest,
+                         public ::testing::WithParamInterface<std::tuple<Origin, Step, int>> {
+protected:
+    void SetUp() override {
+        KeepDataTest::SetUp();
+        Pages::RegisterForms();
+        Print::RegisterForms();
+        LinkForms::RegisterForms();
+        ShellForms::RegisterForms();
+        Print::SetPrinterMaker([this](QPrinter&) -> std::unique_ptr<Platform::Printer> {
+            return std::make_unique<RecordingPrinter>(record);
+        });
+        gFactory = 1; // the test-data page is in the tree
+        gTestDataOn = true;
+    }
+    void TearDown() override {
+        Print::SetPrinterMaker(nullptr);
+        KeepDataTest::TearDown();
+    }
+
+    // Answers the modal window of this name once it opens.
+    void OnModal(const char* name, std::function<void(QWidget*)> answer) {
+        auto* poll = new QTimer(main);
+        poll->setInterval(5);
+        const QString wanted = QLatin1String(name);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, wanted, answer] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog->objectName() != wanted) return;
+            poll->stop();
+            poll->deleteLater();
+            answer(dialog);
+        });
+        poll->start();
+    }
+    static void Click(QWidget* dialog, const char* button) {
+        auto* b = dialog->findChild<QPushButton*>(QLatin1String(button));
+        ASSERT_NE(b, nullptr) << button;
+        b->click();
+    }
+    void Print(bool details) {
+        bool answered = false;
+        OnModal("FrmPrintList", [&answered, details](QWidget* dialog) {
+            answered = true;
+            Click(dialog, "CommandSelAll");
+            dialog->findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(details);
+            Click(dialog, "CommandOK");
+        });
+        Item("mnuFilePrint")->trigger();
+        EXPECT_TRUE(answered);
+        EXPECT_TRUE(record.ended);
+    }
+    void Cancel(const char* item, const char* dialogName) {
+        bool answered = false;
+        OnModal(dialogName, [&answered](QWidget* dialog) {
+            answered = true;
+            Click(dialog, "CommandCancel");
+        });
+        Item(item)->trigger();
+        EXPECT_TRUE(WaitFor([&answered] { return answered; })) << dialogName;
+        WaitFor([] { return QApplication::activeModalWidget() == nullptr; });
+    }
+    void OpenAllPages() {
+        for (const char* item : kPageItems)
+            Item(item)->trigger();
+        QApplication::processEvents();
+    }
+    static QWidget* Page(const char* name) {
+        return qobject_cast<QWidget*>(Platform::Forms::Find(QLatin1String(name)));
+    }
+    // Closes a page as the user does, by its window's close box.
+    static void ClosePage(QWidget* page) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(page->parentWidget()))
+            sub->close();
+        else
+            page->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    void SwitchLock(int value) {
+        OnModal("FrmPassWord", [](QWidget* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))
+                ->setText(QLatin1String(ModSwitches::kAccessCode));
+            Click(dialog, "CommandOK");
+        });
+        main->SetLockMode(value);
+        ASSERT_EQ(gLock, value);
+    }
+
+    // The offsets at which two saved files differ.
+    static QList<int> Differences(const QByteArray& a, const QByteArray& b) {
+        QList<int> at;
+        for (int i = 0; i < std::max(a.size(), b.size()); ++i)
+            if (i >= a.size() || i >= b.size() || a[i] != b[i]) at << i;
+        return at;
+    }
+    // A radio holding a random configuration that the codec carries; the
+    // program reads it and the user saves it and opens the file again.
+    void StartVaried(int language) {
+        std::mt19937 rng(20261209);
+        ImageTest::RandomConfiguration(rng);
+        ModComm::ClearImage();
+        ModCommFun::EncodeImage();
+        gImage[0xB0C] = 0;
+        radio.SetMemory(0, QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize));
+        SimRadio::Setup setup = radio.CurrentSetup();
+        setup.model = gModelName.toLatin1();
+        setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
+        radio.Configure(setup);
+        Start(language);
+        messages.answers << IdOK << IdOK; // read it; done
+        Item("mnuReadFromRadio")->trigger();
+        ASSERT_TRUE(WaitIdle());
+        ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+        const QString path = files.path() + "/varied.dat";
+        dialogs.saveAnswers << path;
+        ASSERT_TRUE(main->FileSaveAs());
+        dialogs.openAnswers << path;
+        Item("mnuFileOpen")->trigger();
+        ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+        messages.shown.clear();
+    }
+
+    void Run(Step step) {
+        switch (step) {
+        case Step::EachPageOpenedAndClosed:
+            for (const char* key : kTreeKeys) {
+                main->TreeView1_NodeClick(QLatin1String(key));
+                QApplication::processEvents();
+                for (QObject* form : Platform::Forms::Loaded())
+                    if (form != main && form->objectName() != QLatin1String("frmCommChInfo"))
+                        ClosePage(qobject_cast<QWidget*>(form));
+            }
+            break;
+        case Step::AllPagesThenCloseAll:
+            OpenAllPages();
+            Item("mnuCloseAll")->trigger();
+            break;
+        case Step::LanguageTwice:
+            OpenAllPages();
+            for (int i = 0; i < 2; ++i) {
+                ASSERT_TRUE(ModSetLanguage::ApplyLanguage(gCurrentLanguage == 1 ? 2 : 1));
+                main->MDIForm_Activate();
+            }
+            break;
+        case Step::LockOnAndOff:
+            SwitchLock(1);
+            OpenAllPages();
+            SwitchLock(0);
+            OpenAllPages();
+            break;
+        case Step::PrintTable:
+        case Step::PrintDetails:
+            Item("mnuCloseAll")->trigger();
+            Print(step == Step::PrintDetails);
+            break;
+        case Step::PrintWithPagesOpen: // printing closes the pages it prints
+            OpenAllPages();
+            Print(false);
+            Print(true);
+            break;
+        case Step::ReadCancelled:
+            OpenAllPages();
+            messages.answers << IdCancel;
+            Item("mnuReadFromRadio")->trigger();
+            break;
+        case Step::FailedRead: {
+            SimRadio::Setup setup = radio.CurrentSetup();
+            setup.corruptAddress = 0x100;
+            setup.corruptCount = 1000;
+            radio.Configure(setup);
+            messages.answers << IdOK << IdCancel;
+            Item("mnuReadFromRadio")->trigger();
+            ASSERT_TRUE(WaitIdle());
+            break;
+        }
+        case Step::RadioInformation:
+            messages.answers << IdOK;
+            Item("MnuLocalInfo")->trigger();
+            ASSERT_TRUE(WaitIdle());
+            ASSERT_TRUE(WaitFor([] { return Page("FrmRadioInfo") != nullptr; }));
+            ClosePage(Page("FrmRadioInfo"));
+            break;
+        case Step::ModelCancelled:
+            Cancel("mnuModelInfo", "FrmModelInfo");
+            break;
+        case Step::PortCancelled:
+            Cancel("mnuComm", "FrmSetComm");
+            break;
+        case Step::TestDataCancelled:
+            Cancel("mnuTestData", "FrmTestData");
+            break;
+        }
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    PrintRecord record;
+    FakePrintDialogs printDialogs;
+};
+
+TEST_P(EveryCommandTest, ChangesNoByteAndExitAsksNothing) {
+    const auto [start, step, language] = GetParam();
+    if (start == Origin::New)
+        Start(language);
+    else
+        StartVaried(language);
+    if (HasFatalFailure()) return;
+    // a new configuration's defaults outside a page's lists are stored as
+    // the lists' first items when the pages are first shown
+    OpenAllPages();
+    Item("mnuCloseAll")->trigger();
+    const QByteArray before = Saved("before.dat");
+    ASSERT_FALSE(before.isEmpty());
+    Run(step);
+    EXPECT_FALSE(ModShowFreFun::IsDataModified());
+    EXPECT_EQ(Differences(Saved("after.dat"), before), QList<int>());
+    messages.answers.clear();
+    messages.shown.clear();
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9006)), 0);
+}
+
+const auto kSteps = ::testing::Values(
+    Step::EachPageOpenedAndClosed, Step::AllPagesThenCloseAll, Step::LanguageTwice,
+    Step::LockOnAndOff, Step::PrintTable, Step::PrintDetails, Step::PrintWithPagesOpen,
+    Step::ReadCancelled, Step::FailedRead, Step::RadioInformation, Step::ModelCancelled,
+    Step::PortCancelled, Step::TestDataCancelled);
+INSTANTIATE_TEST_SUITE_P(New, EveryCommandTest,
+                         ::testing::Combine(::testing::Values(Origin::New), kSteps,
+                                            ::testing::Values(1, 2)));
+INSTANTIATE_TEST_SUITE_P(Varied, EveryCommandTest,
+                         ::testing::Combine(::testing::Values(Origin::Varied), kSteps,
+                                            ::testing::Values(1)));
 
 } // namespace
