@@ -32,8 +32,22 @@ bool LangFileUsable() {
     return !GetLangText(12000).isEmpty();
 }
 
-QString MissingLangFileText(const QString& path) {
+bool LangFileUsable(int language) {
+    const QString inUse = gLangFileName;
+    gLangFileName = language == 2 ? QStringLiteral("chinese.ini") : QStringLiteral("english.ini");
+    const bool usable = LangFileUsable();
+    gLangFileName = inUse;
+    return usable;
+}
+
+QString MissingLangFileText(const QString& path, bool ending) {
     const QString native = QDir::toNativeSeparators(path);
+    if (!ending)
+        return QStringLiteral("The language file is missing or cannot be read:\n%1\n"
+                              "The program keeps its language.\n\n"
+                              "语言文件丢失或无法读取：\n%1\n"
+                              "程序保持原来的语言。")
+            .arg(native);
     return QStringLiteral("The language file is missing or cannot be read:\n%1\n"
                           "The program cannot show its texts without it and ends. "
                           "Please install the program again.\n\n"

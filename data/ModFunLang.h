@@ -24,8 +24,13 @@ QString LangFilePath();
 bool LangFileUsable();
 
 // The message, in English and in Chinese, that the language file at path is
-// missing or cannot be read. It is built in: it cannot come from that file.
-QString MissingLangFileText(const QString& path);
+// missing or cannot be read, and that the program ends (ending) or keeps its
+// language. It is built in: it cannot come from that file.
+QString MissingLangFileText(const QString& path, bool ending = true);
+
+// True when the language file of the language (1 English, 2 Chinese) can be
+// read and holds the program's title.
+bool LangFileUsable(int language);
 
 // A table of text numbers that code looks up by position:
 //   static constexpr auto kTexts = LangIds(first, second, ...);

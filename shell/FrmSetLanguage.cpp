@@ -3,7 +3,9 @@
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/widgets/FormHelpers.h"
+#include "platform/App.h"
 #include "platform/Forms.h"
+#include "platform/MsgBox.h"
 #include "shell/ShellRules.h"
 
 #include <QComboBox>
@@ -84,6 +86,20 @@ void FrmSetLanguage::ApplyLanguage() {
 }
 
 void FrmSetLanguage::CommandOK_Click() {
+    // a language without its file would leave every window without texts
+    const int chosen = Combo1->currentIndex() + 1;
+    if (chosen != gCurrentLanguage && !ModFunLang::LangFileUsable(chosen)) {
+        const QString file =
+            chosen == 2 ? QStringLiteral("chinese.ini") : QStringLiteral("english.ini");
+        Platform::MsgBox(
+            ModFunLang::MissingLangFileText(
+                Platform::JoinPath(
+                    Platform::JoinPath(Platform::AppPath(), QStringLiteral("language")), file),
+                false),
+            Platform::Mb::OKOnly | Platform::Mb::Critical, GetLangText(12000));
+        reject();
+        return;
+    }
     ApplyLanguage();
     // A failed write is not reported: the language still changes for the run.
     ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage);

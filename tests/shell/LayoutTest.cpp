@@ -459,6 +459,23 @@ TEST_F(LayoutTest, AMissingLanguageFileIsSaidInBothLanguagesAndTheProgramEnds) {
     }
 }
 
+TEST_F(LayoutTest, SwitchingToALanguageWithoutItsFileKeepsTheLanguage) {
+    ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), 1);
+    const QString setup = ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage"));
+    const QString path = QDir(program.ProgramDir()).filePath("language/chinese.ini");
+    QFile::remove(path);
+    std::unique_ptr<QWidget> dialog(Platform::Forms::Create(QStringLiteral("FrmSetLanguage")));
+    ASSERT_NE(dialog, nullptr);
+    dialog->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
+    dialog->findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
+    EXPECT_EQ(gCurrentLanguage, 1);
+    EXPECT_EQ(ModFunLang::gLangFileName, "english.ini");
+    EXPECT_EQ(ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage")), setup);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_TRUE(MessageText(0).contains(QDir::toNativeSeparators(path)));
+    EXPECT_TRUE(MessageText(0).contains(QStringLiteral("语言文件")));
+}
+
 TEST_F(LayoutTest, HalbrekStartsWithoutItsSettingsFileButNotWithAnUnreadableOne) {
     const QString path = Halbrek::ModSYSType::SettingsPath();
     QFile::remove(path);
