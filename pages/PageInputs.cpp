@@ -33,7 +33,9 @@ public:
         : QObject(box), allow_(std::move(allow)), onEnter_(std::move(onEnter)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = static_cast<QLineEdit*>(watched);
+        // a box being destroyed is no longer a QLineEdit
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (!box) return false;
         if (event->type() == QEvent::ShortcutOverride) {
             // the box's own cut, copy and paste keys never reach it
             auto* e = static_cast<QKeyEvent*>(event);
