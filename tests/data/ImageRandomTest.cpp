@@ -6,7 +6,6 @@
 #include "tests/data/ImageTestSupport.h"
 #include "tests/support/TestSupport.h"
 
-#include <QElapsedTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,8 +141,6 @@ TEST_F(ImageRandomTest, DamagedImagesDecodeSafely) {
     std::mt19937 rng(7411);
     std::uniform_int_distribution<int> anyByte(0, 255);
     std::uniform_int_distribution<int> anyAddress(0, kImageSize - 1);
-    QElapsedTimer timer;
-    timer.start();
     constexpr int kRounds = 2000;
     ImageTest::RandomConfiguration(rng);
     ModCommFun::EncodeImage();
@@ -208,7 +205,6 @@ TEST_F(ImageRandomTest, DamagedImagesDecodeSafely) {
         }
     }
     EXPECT_EQ(messages.Count(), 0);
-    EXPECT_LT(timer.elapsed(), 20000) << "the test must stay short";
 }
 
 TEST_F(ImageRandomTest, DamagedRadioInformationDecodesSafely) {
