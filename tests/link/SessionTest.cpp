@@ -84,10 +84,11 @@ TEST_F(ReadTest, FullReadGivesTheRadioImageAndTheRecord) {
     EXPECT_EQ(c.identifications, 1);
     EXPECT_EQ(c.ends, 1);
     // The settings block, then 177 blocks from 0x000 to 0xB00.
-    ASSERT_EQ(c.readAddresses.size(), 178u);
-    EXPECT_EQ(c.readAddresses.front(), 0xB30);
-    EXPECT_EQ(c.readAddresses[1], 0x000);
-    EXPECT_EQ(c.readAddresses.back(), 0xB00);
+    const std::vector<int> blocks = TestSupport::WithoutRepeats(c.readAddresses);
+    ASSERT_EQ(blocks.size(), 178u);
+    EXPECT_EQ(blocks.front(), 0xB30);
+    EXPECT_EQ(blocks[1], 0x000);
+    EXPECT_EQ(blocks.back(), 0xB00);
     EXPECT_EQ(c.writes, 0);
     ASSERT_FALSE(host.progress.isEmpty());
     EXPECT_EQ(host.progress.last(), 99);
@@ -378,9 +379,10 @@ TEST_F(WriteTest, FullWriteLeavesTheEncodedImageInTheRadio) {
     EXPECT_EQ(Shown(9010), 1);
     EXPECT_EQ(radio.Memory(0, kImageSize), expected);
     const SimRadio::Counters c = radio.CurrentCounters();
-    ASSERT_EQ(c.writeAddresses.size(), 177u);
-    EXPECT_EQ(c.writeAddresses.front(), 0x000);
-    EXPECT_EQ(c.writeAddresses.back(), 0xB00);
+    const std::vector<int> blocks = TestSupport::WithoutRepeats(c.writeAddresses);
+    ASSERT_EQ(blocks.size(), 177u);
+    EXPECT_EQ(blocks.front(), 0x000);
+    EXPECT_EQ(blocks.back(), 0xB00);
     EXPECT_EQ(c.readAddresses, std::vector<int>{0xB30});
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
     // The radio's own memory outside the image is not written.

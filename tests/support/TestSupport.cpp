@@ -48,6 +48,13 @@ bool WaitFor(const std::function<bool()>& condition, int ms) {
     return true;
 }
 
+std::vector<int> WithoutRepeats(const std::vector<int>& addresses) {
+    std::vector<int> blocks;
+    for (int a : addresses)
+        if (blocks.empty() || blocks.back() != a) blocks.push_back(a);
+    return blocks;
+}
+
 QString SourcePath(const QString& relativePath) {
     return QStringLiteral(CORVAN_SOURCE_DIR) + u'/' + relativePath;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
 namespace TestSupport {
 
@@ -61,6 +62,11 @@ void ResetProgram(const QString& model = QStringLiteral("KL740"),
 // than 10 ms, so that what other threads change (the simulated radio) is seen
 // too. True when the condition holds.
 bool WaitFor(const std::function<bool()>& condition, int ms = 5000);
+
+// The blocks a radio was sent, in order, with every block that came again
+// right after itself dropped: on a loaded machine a reply can come after the
+// 150 ms reply time-out, and the program then rightly sends the block again.
+std::vector<int> WithoutRepeats(const std::vector<int>& addresses);
 
 // Path of a file in the source tree (read only).
 QString SourcePath(const QString& relativePath);
