@@ -473,8 +473,9 @@ TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
         EXPECT_EQ(Texts(), QStringList{c.message});
         EXPECT_EQ(radio.CurrentCounters().writeAddresses, c.writes);
         EXPECT_EQ(radio.Memory(0xB00, kAreaSize).toHex(), before.toHex());
-        if (!c.write && QLatin1String(c.message) == "Read Complete!")
+        if (!c.write && QLatin1String(c.message) == "Read Complete!") {
             EXPECT_EQ(ModData::ImageBytes(0xB00, kAreaSize).toHex(), before.toHex());
+        }
         EXPECT_TRUE(window->Command1->isEnabled());
         EXPECT_FALSE(MC::MSComm1().PortOpen());
     }
@@ -505,7 +506,9 @@ TEST_F(FrmMainTest, OneSessionAtATime) {
         EXPECT_EQ(c.reads, start == window->Command1 ? 32 : 4);
         EXPECT_EQ(c.writes, start == window->Command1 ? 0 : 8);
         EXPECT_EQ(messages.Count(), 1);
-        if (start == window->Command1) EXPECT_EQ(radio.Memory(0xB00, kAreaSize), before);
+        if (start == window->Command1) {
+            EXPECT_EQ(radio.Memory(0xB00, kAreaSize), before);
+        }
         for (QPushButton* b : {window->Command1, window->Command2, window->Command4})
             EXPECT_TRUE(b->isEnabled());
     }
