@@ -59,27 +59,42 @@ bool IsPseudoTerminal(dev_t device) {
 }
 
 // The link of a port number when it leads to a pseudo-terminal or to a port
-// the system reports; otherwise an empty text.
-QString LinkedDevice(int port, const QList<SystemPort>& system) {
+// the system reports; otherwise an empty text. The system's list is asked for
+// only when the link leads to something other than a pseudo-terminal.
+template <typename SystemList> QString LinkedDevice(int port, SystemList&& system) {
     const QString dir = LinkDir();
     if (dir.isEmpty()) return {};
     const QString link = dir + QStringLiteral("/com%1").arg(port);
     const std::optional<dev_t> device = CharDevice(link);
     if (!device) return {};
     if (IsPseudoTerminal(*device)) return link;
-    for (const SystemPort& p : system)
+    for (const SystemPort& p : system())
         if (p.device == *device) return link;
     return {};
 }
 
-QString DevicePath(int port, const QList<SystemPort>& system) {
+// Walking the system's ports takes tens of milliseconds, so a port behind a
+// link to a pseudo-terminal is found without it.
+template <typename SystemList> QString DevicePath(int port, SystemList&& system) {
     if (port < 1 || port > kMaxPort) return {};
     const QString linked = LinkedDevice(port, system);
     if (!linked.isEmpty()) return linked;
-    for (const SystemPort& p : system)
+    for (const SystemPort& p : system())
         if (p.number == port) return p.path;
     return {};
 }
+
+// The system's ports, read on first use and kept for one lookup or listing.
+class LazySystemPorts {
+public:
+    const QList<SystemPort>& operator()() {
+        if (!ports_) ports_ = SystemPorts();
+        return *ports_;
+    }
+
+private:
+    std::optional<QList<SystemPort>> ports_;
+};
 
 } // namespace
 
@@ -88,12 +103,12 @@ QString LinkDir() {
 }
 
 QString DevicePath(int port) {
-    return DevicePath(port, SystemPorts());
+    return DevicePath(port, LazySystemPorts());
 }
 
 QList<int> ListPorts() {
     if (gGivenPorts) return *gGivenPorts;
-    const QList<SystemPort> system = SystemPorts();
+    LazySystemPorts system;
     QList<int> ports;
     for (int port = 1; port <= kMaxPort; ++port)
         if (!DevicePath(port, system).isEmpty()) ports.append(port);
