@@ -338,8 +338,10 @@ TEST_P(EndRefusedTest, RadioThatNeverTakesEndIsACommunicationError) {
     Run();
     EXPECT_FALSE(Succeeded());
     EXPECT_EQ(Shown(9008), 1);
-    // three resends, then the "END" of the failed session
-    EXPECT_TRUE(WaitFor([this] { return radio.CurrentCounters().ends == 5; }));
+    // three resends, then the "END" of the failed session; a reply that comes
+    // late on a busy machine can cost one more
+    EXPECT_TRUE(WaitFor([this] { return radio.CurrentCounters().ends >= 5; }));
+    EXPECT_LE(radio.CurrentCounters().ends, 6);
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
     EXPECT_EQ(gCommType, 0);
     if (GetParam() == 1) ExpectNothingLost();

@@ -47,6 +47,7 @@ namespace {
 
 using Platform::Mb::IdCancel;
 using Platform::Mb::IdOK;
+using Platform::Mb::IdRetry;
 
 // Lock files go by the device's name, so tests running side by side each
 // take a port number of their own.
@@ -544,7 +545,9 @@ protected:
             break;
         }
         case Step::RadioInformation:
-            messages.answers << IdOK;
+            // the information read asks nothing; a reply that comes late on a
+            // busy machine is asked for again
+            messages.defaultAnswer = IdRetry;
             Item("MnuLocalInfo")->trigger();
             ASSERT_TRUE(WaitIdle());
             ASSERT_TRUE(WaitFor([] { return Page("FrmRadioInfo") != nullptr; }));
