@@ -270,7 +270,7 @@ void frmCommChInfo::InitShowGrid() {
         g->setRowHeight(r, kRowHeight);
     for (int c = 0; c < GridRules::kCols; ++c) {
         auto* heading = new QTableWidgetItem;
-        heading->setTextAlignment(Qt::AlignCenter | Qt::TextWordWrap);
+        heading->setData(Qt::TextAlignmentRole, int(Qt::AlignCenter | Qt::TextWordWrap));
         heading->setBackground(kFixedBack);
         g->setHorizontalHeaderItem(c, heading);
     }
