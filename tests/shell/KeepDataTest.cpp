@@ -214,12 +214,24 @@ TEST_P(UntouchedTest, LeavesTheSavedBytesAsTheyWere) {
     EXPECT_EQ(Saved("after.dat"), before);
 }
 
+const char* LanguageName(int language) {
+    return language == 1 ? "English" : "Chinese";
+}
+
+std::string ActionName(const ::testing::TestParamInfo<UntouchedTest::ParamType>& info) {
+    static const char* const kNames[] = {"ReadCancelled", "FailedRead", "CloseAll",
+                                         "LanguageSwitch", "RefusedOpen"};
+    return std::string(kNames[static_cast<int>(std::get<0>(info.param))]) +
+           LanguageName(std::get<1>(info.param));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothLanguages, UntouchedTest,
                          ::testing::Combine(::testing::Values(Action::ReadCancelled,
                                                               Action::FailedRead, Action::CloseAll,
                                                               Action::LanguageSwitch,
                                                               Action::RefusedOpen),
-                                            ::testing::Values(1, 2)));
+                                            ::testing::Values(1, 2)),
+                         ActionName);
 
 class FreshStartTest : public KeepDataTest, public ::testing::WithParamInterface<int> {};
 
@@ -598,11 +610,31 @@ const auto kSteps = ::testing::Values(
     Step::LockOnAndOff, Step::PrintTable, Step::PrintDetails, Step::PrintWithPagesOpen,
     Step::ReadCancelled, Step::FailedRead, Step::RadioInformation, Step::ModelCancelled,
     Step::PortCancelled, Step::TestDataCancelled);
+std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>& info) {
+    static const char* const kNames[] = {"EachPageOpenedAndClosed",
+                                         "AllPagesThenCloseAll",
+                                         "LanguageTwice",
+                                         "LockOnAndOff",
+                                         "PrintTable",
+                                         "PrintDetails",
+                                         "PrintWithPagesOpen",
+                                         "ReadCancelled",
+                                         "FailedRead",
+                                         "RadioInformation",
+                                         "ModelCancelled",
+                                         "PortCancelled",
+                                         "TestDataCancelled"};
+    return std::string(kNames[static_cast<int>(std::get<1>(info.param))]) +
+           LanguageName(std::get<2>(info.param));
+}
+
 INSTANTIATE_TEST_SUITE_P(New, EveryCommandTest,
                          ::testing::Combine(::testing::Values(Origin::New), kSteps,
-                                            ::testing::Values(1, 2)));
+                                            ::testing::Values(1, 2)),
+                         StepName);
 INSTANTIATE_TEST_SUITE_P(Varied, EveryCommandTest,
                          ::testing::Combine(::testing::Values(Origin::Varied), kSteps,
-                                            ::testing::Values(1)));
+                                            ::testing::Values(1)),
+                         StepName);
 
 } // namespace
