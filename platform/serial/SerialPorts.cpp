@@ -58,33 +58,9 @@ bool IsPseudoTerminal(dev_t device) {
     return ::major(device) >= 136 && ::major(device) <= 143;
 }
 
-// The link of a port number when it leads to a pseudo-terminal or to a port
-// the system reports; otherwise an empty text. The system's list is asked for
-// only when the link leads to something other than a pseudo-terminal.
-template <typename SystemList> QString LinkedDevice(int port, SystemList&& system) {
-    const QString dir = LinkDir();
-    if (dir.isEmpty()) return {};
-    const QString link = dir + QStringLiteral("/com%1").arg(port);
-    const std::optional<dev_t> device = CharDevice(link);
-    if (!device) return {};
-    if (IsPseudoTerminal(*device)) return link;
-    for (const SystemPort& p : system())
-        if (p.device == *device) return link;
-    return {};
-}
-
-// Walking the system's ports takes tens of milliseconds, so a port behind a
-// link to a pseudo-terminal is found without it.
-template <typename SystemList> QString DevicePath(int port, SystemList&& system) {
-    if (port < 1 || port > kMaxPort) return {};
-    const QString linked = LinkedDevice(port, system);
-    if (!linked.isEmpty()) return linked;
-    for (const SystemPort& p : system())
-        if (p.number == port) return p.path;
-    return {};
-}
-
 // The system's ports, read on first use and kept for one lookup or listing.
+// Walking them takes tens of milliseconds, so a port behind a link to a
+// pseudo-terminal is found without it.
 class LazySystemPorts {
 public:
     const QList<SystemPort>& operator()() {
@@ -96,6 +72,29 @@ private:
     std::optional<QList<SystemPort>> ports_;
 };
 
+// The link of a port number when it leads to a pseudo-terminal or to a port
+// the system reports; otherwise an empty text.
+QString LinkedDevice(int port, LazySystemPorts& system) {
+    const QString dir = LinkDir();
+    if (dir.isEmpty()) return {};
+    const QString link = dir + QStringLiteral("/com%1").arg(port);
+    const std::optional<dev_t> device = CharDevice(link);
+    if (!device) return {};
+    if (IsPseudoTerminal(*device)) return link;
+    for (const SystemPort& p : system())
+        if (p.device == *device) return link;
+    return {};
+}
+
+QString DevicePath(int port, LazySystemPorts& system) {
+    if (port < 1 || port > kMaxPort) return {};
+    const QString linked = LinkedDevice(port, system);
+    if (!linked.isEmpty()) return linked;
+    for (const SystemPort& p : system())
+        if (p.number == port) return p.path;
+    return {};
+}
+
 } // namespace
 
 QString LinkDir() {
@@ -103,7 +102,8 @@ QString LinkDir() {
 }
 
 QString DevicePath(int port) {
-    return DevicePath(port, LazySystemPorts());
+    LazySystemPorts system;
+    return DevicePath(port, system);
 }
 
 QList<int> ListPorts() {

@@ -19,7 +19,7 @@ namespace MC = Halbrek::ModComm;
 
 namespace {
 
-const int kTestPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+const int kTestPort = TestSupport::TestPort();
 
 // The window as the session sees it: the screen is a function that edits
 // the record, the protect dialog a fixed answer.
@@ -73,7 +73,6 @@ protected:
         MC::ResetSession();
         MC::SetHost(&screen);
         ASSERT_TRUE(linkDir.isValid());
-        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
         ASSERT_TRUE(radio.Start(linkDir.path(), kTestPort));
         MC::gComPort = kTestPort;
         // A radio as the factory leaves it.
@@ -88,7 +87,6 @@ protected:
         MC::ResetSession();
         MC::SetHost(nullptr);
         radio.Stop();
-        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
         Platform::SetSystemLcidForTesting(-1);
     }
 
@@ -112,7 +110,7 @@ protected:
 
     TestSupport::TempProgram program;
     TestSupport::RecordingMessages messages;
-    QTemporaryDir linkDir;
+    TestSupport::LinkFolder linkDir;
     SimRadio radio;
     Screen screen;
 };

@@ -22,9 +22,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Lock files go by the device's name, so tests running side by side each
-// take a port number of their own.
-inline const int kTestPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+inline const int kTestPort = TestSupport::TestPort();
 
 // A program with a simulated radio on port 7 of a link folder.
 class LinkTest : public ::testing::Test {
@@ -33,7 +31,6 @@ protected:
         TestSupport::ResetProgram();
         ModComm::ResetSession();
         ASSERT_TRUE(linkDir.isValid());
-        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
         // No port to search unless a test lists some.
         Platform::SerialPorts::SetGivenPorts(QList<int>{});
         ASSERT_TRUE(radio.Start(linkDir.path(), kTestPort));
@@ -56,7 +53,6 @@ protected:
         ModComm::ResetSession();
         radio.Stop();
         Platform::SerialPorts::SetGivenPorts(std::nullopt);
-        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
     }
 
     // Runs the event loop until the engine is idle (or the time is up).
@@ -101,7 +97,7 @@ protected:
 
     TestSupport::TempProgram program;
     TestSupport::RecordingMessages messages;
-    QTemporaryDir linkDir;
+    TestSupport::LinkFolder linkDir;
     SimRadio radio;
     HeadlessHost host;
     RadioCommands commands;

@@ -27,9 +27,7 @@
 
 namespace {
 
-// Lock files go by the device's name, so tests running side by side each
-// take a port number of their own.
-const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+const int kPort = TestSupport::TestPort();
 
 class RadioInfoReadTest : public ShellTest {
 protected:
@@ -38,7 +36,6 @@ protected:
         Pages::RegisterForms();
         ModComm::ResetSession();
         ASSERT_TRUE(linkDir.isValid());
-        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
         ASSERT_TRUE(radio.Start(linkDir.path(), kPort));
         SimRadio::Setup setup;
         setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
@@ -59,7 +56,6 @@ protected:
         ShellTest::TearDown();
         ModComm::ResetSession();
         radio.Stop();
-        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
         Platform::Forms::UnregisterFactory("FrmRadioInfo");
     }
 
@@ -80,7 +76,7 @@ protected:
         return n;
     }
 
-    QTemporaryDir linkDir;
+    TestSupport::LinkFolder linkDir;
     SimRadio radio;
 };
 

@@ -49,9 +49,7 @@ using Platform::Mb::IdCancel;
 using Platform::Mb::IdOK;
 using Platform::Mb::IdRetry;
 
-// Lock files go by the device's name, so tests running side by side each
-// take a port number of their own.
-const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+const int kPort = TestSupport::TestPort();
 
 class KeepDataTest : public ShellTest {
 protected:
@@ -68,7 +66,6 @@ protected:
         ModVerionMana::LoadVersionIni();
         ModComm::ResetSession();
         ASSERT_TRUE(linkDir.isValid());
-        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
         ASSERT_TRUE(radio.Start(linkDir.path(), kPort));
         SimRadio::Setup setup;
         setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
@@ -86,7 +83,6 @@ protected:
             Platform::Forms::UnregisterFactory(name);
         ModComm::ResetSession();
         radio.Stop();
-        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
     }
 
     // Starts the program in a language: the grid opens with its receive
@@ -149,7 +145,7 @@ protected:
         return gEditData.Channels[static_cast<std::size_t>(std::max(0, i))];
     }
 
-    QTemporaryDir linkDir;
+    TestSupport::LinkFolder linkDir;
     SimRadio radio;
 };
 

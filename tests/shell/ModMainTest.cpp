@@ -27,7 +27,7 @@ namespace {
 namespace Ports = Platform::SerialPorts;
 
 // Lock files go by the device's name: a port number of this process's own.
-const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+const int kPort = TestSupport::TestPort();
 
 class StartupTest : public ::testing::Test {
 protected:
@@ -167,7 +167,6 @@ protected:
     void SetUp() override {
         StartupTest::SetUp();
         ASSERT_TRUE(linkDir.isValid());
-        qputenv(Ports::kLinkDirVariable, linkDir.path().toLocal8Bit());
         ASSERT_TRUE(radio.Start(linkDir.path(), kPort));
         Ports::SetGivenPorts(QList<int>{kPort});
         LinkForms::RegisterForms();
@@ -177,7 +176,6 @@ protected:
             Platform::Forms::UnregisterFactory(QLatin1String(name));
         Ports::SetGivenPorts(std::nullopt);
         radio.Stop();
-        qunsetenv(Ports::kLinkDirVariable);
         StartupTest::TearDown();
     }
     // Presses a button of the set-up dialog once it is shown.
@@ -187,7 +185,7 @@ protected:
                 (d->*button)->click();
         });
     }
-    QTemporaryDir linkDir;
+    TestSupport::LinkFolder linkDir;
     SimRadio radio;
 };
 

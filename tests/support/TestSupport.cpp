@@ -6,6 +6,7 @@
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "platform/App.h"
+#include "platform/serial/SerialPorts.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -57,6 +58,18 @@ std::vector<int> WithoutRepeats(const std::vector<int>& addresses) {
 
 QString SourcePath(const QString& relativePath) {
     return QStringLiteral(CORVAN_SOURCE_DIR) + u'/' + relativePath;
+}
+
+int TestPort() {
+    return 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+}
+
+LinkFolder::LinkFolder() {
+    qputenv(Platform::SerialPorts::kLinkDirVariable, dir_.path().toLocal8Bit());
+}
+
+LinkFolder::~LinkFolder() {
+    qunsetenv(Platform::SerialPorts::kLinkDirVariable);
 }
 
 TempProgram::TempProgram() {

@@ -68,6 +68,26 @@ bool WaitFor(const std::function<bool()>& condition, int ms = 5000);
 // 150 ms reply time-out, and the program then rightly sends the block again.
 std::vector<int> WithoutRepeats(const std::vector<int>& addresses);
 
+// A port number of this process's own for the simulated radio: lock files go
+// by the device's name, so tests running side by side each take their own.
+int TestPort();
+
+// A private link folder that the port catalogue reads while the object lives.
+class LinkFolder {
+public:
+    LinkFolder();
+    ~LinkFolder();
+    LinkFolder(const LinkFolder&) = delete;
+    LinkFolder& operator=(const LinkFolder&) = delete;
+
+    bool isValid() const { return dir_.isValid(); }
+    QString path() const { return dir_.path(); }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
 // Path of a file in the source tree (read only).
 QString SourcePath(const QString& relativePath);
 

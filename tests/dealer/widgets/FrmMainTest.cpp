@@ -30,7 +30,7 @@ namespace MC = Halbrek::ModComm;
 
 namespace {
 
-const int kTestPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+const int kTestPort = TestSupport::TestPort();
 
 void Key(QWidget* w, int key, const QString& text = {}, Qt::KeyboardModifiers mods = {}) {
     QKeyEvent press(QEvent::KeyPress, key, mods, text);
@@ -81,14 +81,12 @@ protected:
         gRadioImage.fill(0);
         gProtectInfo = {};
         ASSERT_TRUE(linkDir.isValid());
-        qputenv(Platform::SerialPorts::kLinkDirVariable, linkDir.path().toLocal8Bit());
         Platform::SerialPorts::SetGivenPorts(QList<int>{kTestPort});
     }
     void TearDown() override {
         window.reset();
         radio.Stop();
         Platform::SerialPorts::SetGivenPorts(std::nullopt);
-        qunsetenv(Platform::SerialPorts::kLinkDirVariable);
         Platform::SetSystemLcidForTesting(-1);
     }
 
@@ -142,7 +140,7 @@ protected:
 
     TestSupport::TempProgram program;
     TestSupport::RecordingMessages messages;
-    QTemporaryDir linkDir;
+    TestSupport::LinkFolder linkDir;
     SimRadio radio;
     std::unique_ptr<FrmMain> window;
 };

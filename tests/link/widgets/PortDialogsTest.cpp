@@ -105,9 +105,8 @@ TEST_F(PortDialogTest, PortBeyondTheOptionsIsKeptByOK) {
 }
 
 TEST_F(PortDialogTest, OnlyPortsWithHardwareBehindThemAreOffered) {
-    QTemporaryDir links;
+    TestSupport::LinkFolder links;
     ASSERT_TRUE(links.isValid());
-    qputenv(Ports::kLinkDirVariable, links.path().toLocal8Bit());
     SimRadio radio;
     ASSERT_TRUE(radio.Start(links.path(), 3));
     ASSERT_TRUE(QFile::link("/dev/null", links.filePath("com5")));
@@ -133,7 +132,6 @@ TEST_F(PortDialogTest, OnlyPortsWithHardwareBehindThemAreOffered) {
     EXPECT_EQ(gComPort, 3);
     EXPECT_EQ(StoredPort(), "3");
     radio.Stop();
-    qunsetenv(Ports::kLinkDirVariable);
 }
 
 TEST(LinkReplyTest, TheAcknowledgementMustEndTheReply) {

@@ -18,14 +18,12 @@ namespace Ports = Platform::SerialPorts;
 
 namespace {
 
-// Lock files go by the device's name: a port number of this process's own.
-const int kPort = 100 + static_cast<int>(QCoreApplication::applicationPid() % 150);
+const int kPort = TestSupport::TestPort();
 
 class SerialTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        qputenv(Ports::kLinkDirVariable, dir.path().toLocal8Bit());
         ASSERT_TRUE(radio.Start(dir.path(), kPort));
         port.SetCommPort(kPort);
         ASSERT_TRUE(port.SetSettings("9600,n,8,1"));
@@ -33,9 +31,8 @@ protected:
     void TearDown() override {
         port.Close();
         radio.Stop();
-        qunsetenv(Ports::kLinkDirVariable);
     }
-    QTemporaryDir dir;
+    TestSupport::LinkFolder dir;
     SimRadio radio;
     SerialControl port;
 };
