@@ -16,12 +16,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
-#include <QStringList>
-
-#include <filesystem>
-#include <system_error>
 
 using ModFun::TrimNull;
 
@@ -90,99 +85,6 @@ QString InitFolder() {
     return Platform::JoinPath(Platform::AppPath(), QStringLiteral("Init"));
 }
 
-bool WriteWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
-}
-
-struct FileContent {
-    QString path;
-    QByteArray bytes;
-};
-
-// A free name beside `path` for a file of the write in progress.
-QString SpareName(const QString& path, const char* tag) {
-    for (int n = 0;; ++n) {
-        const QString name = path + u'.' + QLatin1String(tag) + QString::number(n);
-        if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink()) return name;
-    }
-}
-
-bool Rename(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(from.toStdString(), to.toStdString(), error);
-    return !error;
-}
-
-// Writes every file or none: each is written whole to a new file beside its
-// target, and the targets are replaced only when all of them were written.
-// An existing target that is not a writable plain file is refused before
-// anything is written; a replace that fails puts every old file back.
-bool WriteAllOrNothing(const QList<FileContent>& files) {
-    for (const FileContent& f : files) {
-        const QFileInfo target(f.path);
-        if (target.exists() && (!target.isFile() || !target.isWritable())) return false;
-    }
-    QStringList written;
-    const auto discard = [&written] {
-        for (const QString& name : written)
-            QFile::remove(name);
-    };
-    for (const FileContent& f : files) {
-        const QString name = SpareName(f.path, "new");
-        QFile out(name);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            discard();
-            return false;
-        }
-        written.append(name);
-        const QFileInfo target(f.path);
-        out.setPermissions(target.exists() ? target.permissions()
-                                           : QFile::ReadOwner | QFile::WriteOwner |
-                                                 QFile::ReadGroup | QFile::ReadOther);
-        const bool ok = out.write(f.bytes) == f.bytes.size() && out.flush();
-        out.close();
-        if (!ok || out.error() != QFileDevice::NoError) {
-            discard();
-            return false;
-        }
-    }
-    // Replace, keeping each old file until the last new one is in place.
-    QStringList kept; // old file of each replaced target, or empty
-    int placed = 0;
-    bool ok = true;
-    for (; placed < files.size(); ++placed) {
-        const QString& target = files[placed].path;
-        QString old;
-        if (QFileInfo::exists(target)) {
-            old = SpareName(target, "old");
-            if (!Rename(target, old)) {
-                ok = false;
-                break;
-            }
-        }
-        kept.append(old);
-        if (!Rename(written[placed], target)) {
-            if (!old.isEmpty()) Rename(old, target);
-            kept.removeLast();
-            ok = false;
-            break;
-        }
-    }
-    if (!ok) {
-        for (int i = placed - 1; i >= 0; --i) {
-            QFile::remove(files[i].path);
-            if (!kept[i].isEmpty()) Rename(kept[i], files[i].path);
-        }
-        for (int i = placed; i < written.size(); ++i)
-            QFile::remove(written[i]);
-        return false;
-    }
-    for (const QString& old : kept)
-        if (!old.isEmpty()) QFile::remove(old);
-    return true;
-}
-
 bool SameText(const QString& a, const QString& b) {
     return TrimNull(a) == TrimNull(b);
 }
@@ -228,8 +130,14 @@ QString SideFileName(const QString& datPath, const QString& extension) {
     return base + ext;
 }
 
-void SaveExtraFile(const QString& datPath) {
-    WriteWhole(SideFileName(datPath, QStringLiteral("NVD")), DatLayout::PackExtra(gFileExtraData));
+bool WriteFiles(const QList<Platform::FileReplace::Content>& files) {
+    const Platform::FileReplace::Result result = Platform::FileReplace::Replace(files);
+    if (result.written) return true;
+    if (result.keptOld.isEmpty())
+        Message(9002);
+    else
+        Platform::MsgBox(ModFunLang::GetLangText(9034) + u'\n' + result.keptOld.join(u'\n'));
+    return false;
 }
 
 void LoadExtraFile(const QString& datPath) {
@@ -345,18 +253,16 @@ bool SaveDataFile(QObject* mainWindow) {
     TRadioData record = gEditData;
     ModCommFun::StoreModelInfo(record.ModelInfo);
     const QString path = gDataFileName;
-    QList<FileContent> files = {
-        {path, DatLayout::Pack(record)},
-        {ModFreFile::SideFileName(path, QStringLiteral("NVD")),
-         DatLayout::PackExtra(gEditExtraData)},
-    };
+    // The side files go first and the configuration last: whoever finds the
+    // new configuration in place finds its new side files with it.
+    QList<Platform::FileReplace::Content> files;
     if (gTestDataOn)
         files.append({ModFreFile::SideFileName(path, QStringLiteral(".ted")),
                       ModTestData::TestFileBytes(gEditTestBlock)});
-    if (!WriteAllOrNothing(files)) {
-        Message(9002);
-        return false;
-    }
+    files.append({ModFreFile::SideFileName(path, QStringLiteral("NVD")),
+                  DatLayout::PackExtra(gEditExtraData)});
+    files.append({path, DatLayout::Pack(record)});
+    if (!ModFreFile::WriteFiles(files)) return false;
     ModFreFile::SyncFileFromEdit();
     gIsUntitled = false;
     Platform::Forms::Call(mainWindow, "ShowMainTxt");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileReplace.h"
+
 #include <QString>
 
 class QObject;
@@ -28,9 +30,12 @@ namespace ModFreFile {
 void LoadInitFile(const QString& path);
 // Reads a per-model fallback default file and takes only its settings.
 void LoadInitSettings(const QString& path);
-// The "NVD" side file of a ".dat" path, from and into gFileExtraData.
-void SaveExtraFile(const QString& datPath);
+// The "NVD" side file of a ".dat" path, into gFileExtraData.
 void LoadExtraFile(const QString& datPath);
+// Every file the program writes goes through here: all of them are replaced,
+// or none (Platform::FileReplace). On failure the message says so (text
+// 9002), or, when old contents could not be put back, where they are kept.
+bool WriteFiles(const QList<Platform::FileReplace::Content>& files);
 // "radio.dat" gives "radio.NVD" / "radio.ted"; a name without ".dat" gets
 // ".dat" first.
 QString SideFileName(const QString& datPath, const QString& extension);

@@ -45,6 +45,7 @@ void NewData() {
     InitModelBlock();
     InitRadioInfo();
     InitExtraData(gEditExtraData);
+    gEditTestBlock.fill(0); // never the block of the configuration before
 
     ModFreFile::SyncFileFromEdit();
     LoadInitData();

@@ -5,7 +5,6 @@
 #include "platform/App.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace ModTestData {
 
@@ -38,9 +37,7 @@ QByteArray TestFileBytes(const TTestBlock& block) {
 
 bool WriteTestFile(const QString& path, const TTestBlock& source) {
     // The file is the block alone: whatever a longer file held after it goes.
-    const QByteArray bytes = TestFileBytes(source);
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+    return ModFreFile::WriteFiles({{path, TestFileBytes(source)}});
 }
 
 void LoadTedForDat(const QString& datPath) {
@@ -49,11 +46,6 @@ void LoadTedForDat(const QString& datPath) {
     // the block of the file opened before it.
     gFileTestBlock.fill(0);
     ReadTestFile(ModFreFile::SideFileName(datPath, QStringLiteral(".ted")), gFileTestBlock);
-}
-
-bool SaveTedForDat(const QString& datPath) {
-    if (datPath.size() <= 3) return true;
-    return WriteTestFile(ModFreFile::SideFileName(datPath, QStringLiteral(".ted")), gFileTestBlock);
 }
 
 } // namespace ModTestData

@@ -17,9 +17,9 @@ void LoadTestMode();
 void ReadTestFile(const QString& path, TTestBlock& destination);
 // The 16 bytes of a ".ted" file.
 QByteArray TestFileBytes(const TTestBlock& block);
-// Writes the file as exactly the 16 bytes. False when it failed.
+// Replaces the file by exactly the 16 bytes, as a configuration is saved.
+// False when it failed; the message was shown.
 bool WriteTestFile(const QString& path, const TTestBlock& source);
 void LoadTedForDat(const QString& datPath);
-bool SaveTedForDat(const QString& datPath);
 
 } // namespace ModTestData

@@ -764,6 +764,7 @@ void EndComm(bool success) {
     MSComm1().Close();
     const int type = gCommType;
     if (type < 3) Host().CloseProgress();
+    if (!success) ModTestData::DropReadTestBlock();
     if (success) {
         if (type == 1) {
             if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
@@ -863,6 +864,10 @@ void StoreTestReply(const QByteArray& reply) {
 
 void TakeReadTestBlock() {
     if (gReadTestBlockHeld) gEditTestBlock = gReadTestBlock;
+    gReadTestBlockHeld = false;
+}
+
+void DropReadTestBlock() {
     gReadTestBlockHeld = false;
 }
 

@@ -13,5 +13,8 @@ bool CheckTestReply(const QByteArray& reply);
 // changes only when the whole read succeeded (TakeReadTestBlock).
 void StoreTestReply(const QByteArray& reply);
 void TakeReadTestBlock();
+// Forgets the radio's test block of a read that failed, so that no later read
+// can take it.
+void DropReadTestBlock();
 
 } // namespace ModTestData

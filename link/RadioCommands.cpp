@@ -137,6 +137,7 @@ void RadioCommands::ReadOKTimer_Timer() {
         gModelName = model;
         gBandText = band;
         ModFun::ParseBandLimits();
+        ModTestData::DropReadTestBlock();
         return;
     }
     ModTestData::TakeReadTestBlock();

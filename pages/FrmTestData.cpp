@@ -9,6 +9,7 @@
 #include "data/widgets/FormHelpers.h"
 #include "pages/FeaturePage.h"
 #include "pages/PageInputs.h"
+#include "platform/FileReplace.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/Numbers.h"
@@ -105,16 +106,19 @@ QString FrmTestData::CorrectByte(const QString& text) {
     return QString::number(qBound(0LL, v, 255LL));
 }
 
-bool FrmTestData::IsConfigurationFile(const QString& path) {
-    if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive)) return true;
+QString FrmTestData::TestFileTarget(const QString& chosen) {
+    return QFileInfo(chosen).suffix().isEmpty() ? chosen + QStringLiteral(".ted") : chosen;
+}
+
+bool FrmTestData::MaySaveTo(const QString& path) {
+    const auto isTed = [](const QString& name) {
+        return name.endsWith(QLatin1String(".ted"), Qt::CaseInsensitive);
+    };
+    if (!isTed(path) || !isTed(Platform::FileReplace::ResolveLinks(path))) return false;
+    // a configuration renamed to ".ted"
     const QFileInfo chosen(path);
-    if (!chosen.exists()) return false;
-    // the current configuration, or a file of a configuration's length under
-    // another name
-    const QFileInfo data(gDataFileName);
-    if (data.exists() && chosen.canonicalFilePath() == data.canonicalFilePath()) return true;
-    return chosen.isFile() &&
-           (chosen.size() == DatLayout::kFileSize || chosen.size() == DatLayout::kShortFileSize);
+    return !chosen.exists() ||
+           (chosen.size() != DatLayout::kFileSize && chosen.size() != DatLayout::kShortFileSize);
 }
 
 void FrmTestData::SetLanguageCaptions() {
@@ -151,15 +155,17 @@ void FrmTestData::SaveFile() {
     ReadTestData();
     // proposed beside the configuration, under the name of its test-data file
     const QString proposed = ModFreFile::SideFileName(gDataFileName, QStringLiteral(".ted"));
-    const QString path =
-        Platform::FileDialogs::GetSaveFileName(this, Filter(), proposed, QStringLiteral("ted"));
-    if (path.isEmpty()) return;
-    if (IsConfigurationFile(path)) {
+    // any other file is refused before the question whether to replace it
+    const auto check = [](const QString& chosen) {
+        if (MaySaveTo(TestFileTarget(chosen))) return true;
         Platform::MsgBox(ModFunLang::GetLangText(9080),
                          Platform::Mb::OKOnly | Platform::Mb::Exclamation);
-        return;
-    }
-    if (!ModTestData::WriteTestFile(path, work_)) Platform::MsgBox(ModFunLang::GetLangText(9002));
+        return false;
+    };
+    const QString path = Platform::FileDialogs::GetSaveFileName(this, Filter(), proposed,
+                                                                QStringLiteral("ted"), check);
+    if (path.isEmpty()) return;
+    ModTestData::WriteTestFile(TestFileTarget(path), work_);
 }
 
 bool FrmTestData::eventFilter(QObject* watched, QEvent* event) {

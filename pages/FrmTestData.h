@@ -23,10 +23,12 @@ public:
     // What a box shows for its text: "0" for anything that is not a number,
     // else the whole number held to 0..255, written plainly.
     static QString CorrectByte(const QString& text);
-    // Whether a chosen save path names a configuration file (a ".dat" file,
-    // the current configuration, or a file of a configuration's length), which
-    // a test block must never overwrite.
-    static bool IsConfigurationFile(const QString& path);
+    // The file a test block is saved in for a chosen name: ".ted" is added
+    // to a name without an extension.
+    static QString TestFileTarget(const QString& chosen);
+    // Whether a test block may be saved in the file: only a ".ted" file (also
+    // at the end of its links) that does not hold a configuration.
+    static bool MaySaveTo(const QString& path);
 
     Q_INVOKABLE void LoadFile();
     Q_INVOKABLE void SaveFile();

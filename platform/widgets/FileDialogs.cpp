@@ -9,6 +9,24 @@ namespace Platform::FileDialogs {
 
 namespace {
 
+// A save dialog that checks the chosen name before it asks whether to
+// replace an existing file.
+class CheckedSaveDialog final : public QFileDialog {
+public:
+    CheckedSaveDialog(QWidget* parent, const QString& folder, NameCheck check)
+        : QFileDialog(parent, QString(), folder), check_(std::move(check)) {}
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        if (check_ && !chosen.isEmpty() && !QFileInfo(chosen.front()).isDir() &&
+            !check_(chosen.front()))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    NameCheck check_;
+};
+
 class QtDialogs final : public Service {
 public:
     QString GetOpenFileName(QWidget* parent, const QString& filter,
@@ -23,7 +41,16 @@ public:
 
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
                             const QString& defaultSuffix) override {
-        QFileDialog dialog(parent, QString(), StartFolder(initialPath));
+        return GetCheckedSaveFileName(parent, filter, initialPath, defaultSuffix, {});
+    }
+
+    QString GetCheckedSaveFileName(QWidget* parent, const QString& filter,
+                                   const QString& initialPath, const QString& defaultSuffix,
+                                   const NameCheck& check) override {
+        CheckedSaveDialog dialog(parent, StartFolder(initialPath), check);
+        // the check must come before the replace question, which a
+        // system dialog would ask on its own
+        if (check) dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilter(ToQtFilter(filter));
         dialog.setDefaultSuffix(defaultSuffix);
@@ -42,6 +69,13 @@ Service* Current() {
 }
 
 } // namespace
+
+QString Service::GetCheckedSaveFileName(QWidget* parent, const QString& filter,
+                                        const QString& initialPath, const QString& defaultSuffix,
+                                        const NameCheck& check) {
+    const QString path = GetSaveFileName(parent, filter, initialPath, defaultSuffix);
+    return path.isEmpty() || !check || check(path) ? path : QString();
+}
 
 void SetService(Service* service) {
     gService = service;
@@ -62,6 +96,11 @@ QString StartFolder(const QString& initialPath) {
 QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
                         const QString& defaultSuffix) {
     return Current()->GetSaveFileName(parent, filter, initialPath, defaultSuffix);
+}
+
+QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& initialPath,
+                        const QString& defaultSuffix, const NameCheck& check) {
+    return Current()->GetCheckedSaveFileName(parent, filter, initialPath, defaultSuffix, check);
 }
 
 QString ToQtFilter(const QString& filter) {

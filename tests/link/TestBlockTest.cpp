@@ -68,6 +68,23 @@ TEST_F(TestBlockTest, SendAgainForTheTestBlockRepeatsIt) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x000), 1);
 }
 
+// A failed read leaves no test block for a later read to take.
+TEST_F(TestBlockTest, AFailedReadLeavesNoBlockBehind) {
+    gEditTestBlock.fill(0);
+    Update([](SimRadio::Setup& s) {
+        s.corruptAddress = 0x100;
+        s.corruptCount = 1000;
+    });
+    messages.answers = {Mb::IdOK, Mb::IdCancel}; // read it, then give up
+    Read();
+    ASSERT_EQ(Shown(9008), 1);
+    gTestDataOn = false;
+    Update([](SimRadio::Setup& s) { s.corruptAddress = -1; });
+    Read();
+    EXPECT_EQ(Shown(9009), 1);
+    EXPECT_EQ(gEditTestBlock, TTestBlock{});
+}
+
 TEST_F(TestBlockTest, HandshakeFailureAsksInTestDataMode) {
     Update([](SimRadio::Setup& s) { s.silent = true; });
     messages.answers = {Mb::IdOK, Mb::IdCancel};

@@ -8,10 +8,14 @@
 #include "platform/widgets/FormLoader.h"
 #include "tests/support/TestSupport.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -129,12 +133,14 @@ TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
     program.WriteFile("other.DAT", config);
     program.WriteFile("renamed.ted", config);
     program.WriteFile("bench.ted", QByteArray(40, 'x'));
+    program.WriteFile("radio.NVD", "V200\x01");
     auto dialog = Open();
-    for (const char* name : {"radio.dat", "other.DAT", "renamed.ted", "new.dat"}) {
+    for (const char* name : {"radio.dat", "other.DAT", "renamed.ted", "new.dat", "radio.NVD"}) {
         dialogs.savePath = program.ProgramDir() + u'/' + QLatin1String(name);
         Press(dialog.get(), "Command1", 1);
     }
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 4);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 5);
+    EXPECT_EQ(program.ReadFile("radio.NVD"), "V200\x01");
     EXPECT_EQ(program.ReadFile("radio.dat"), config);
     EXPECT_EQ(program.ReadFile("other.DAT"), config);
     EXPECT_EQ(program.ReadFile("renamed.ted"), config);
@@ -146,11 +152,37 @@ TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
     for (int i = 0; i < 16; ++i)
         expected.append(static_cast<char>(100 + i));
     EXPECT_EQ(program.ReadFile("bench.ted"), expected);
-    EXPECT_EQ(messages.Count(), 4);
+    dialogs.savePath = program.ProgramDir() + "/plain"; // ".ted" is added
+    Press(dialog.get(), "Command1", 1);
+    EXPECT_EQ(program.ReadFile("plain.ted"), expected);
+    EXPECT_EQ(messages.Count(), 5);
 
     dialogs.savePath = program.ProgramDir() + "/no-such-folder/bench.ted";
     Press(dialog.get(), "Command1", 1);
     EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9002)), 1);
+
+    // the program's own dialog refuses the file before it asks whether to
+    // replace it, and stays open
+    Platform::FileDialogs::SetService(nullptr);
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        TestSupport::WaitFor([] { return qobject_cast<QFileDialog*>(qApp->activeModalWidget()); });
+        auto* files = qobject_cast<QFileDialog*>(qApp->activeModalWidget());
+        QTimer replace; // answers a replace question, should one come
+        QObject::connect(&replace, &QTimer::timeout, [&asked] {
+            if (auto* box = qobject_cast<QMessageBox*>(qApp->activeModalWidget()))
+                asked = box->close();
+        });
+        replace.start(5);
+        files->selectFile(program.ProgramDir() + "/radio.NVD");
+        QMetaObject::invokeMethod(files, "accept");
+        EXPECT_TRUE(files->isVisible());
+        files->reject();
+    });
+    Press(dialog.get(), "Command1", 1);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 6);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(program.ReadFile("radio.NVD"), "V200\x01");
     Press(dialog.get(), "CommandCancel");
     EXPECT_EQ(gEditTestBlock[0], 100);
 }

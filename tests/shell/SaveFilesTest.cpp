@@ -5,12 +5,14 @@
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "platform/App.h"
+#include "platform/FileReplace.h"
 #include "shell/frmMain.h"
 #include "tests/shell/ShellFixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -40,6 +42,7 @@ protected:
         LoadMain();
     }
     void TearDown() override {
+        Platform::FileReplace::SetStepHook({});
         gTestDataOn = false;
         ShellTest::TearDown();
         ModVerionMana::SetProgramStarter(nullptr);
@@ -55,6 +58,14 @@ protected:
         f.write(bytes);
     }
     void Menu(const char* name) { main->findChild<QAction*>(QLatin1String(name))->trigger(); }
+    // The files of the folder, sorted; a save leaves none but its own.
+    QStringList Left() const {
+        QStringList left =
+            QDir(files.path())
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System | QDir::Hidden);
+        left.sort();
+        return left;
+    }
     // The configuration saved as radio.dat, then changed.
     void SavedThenChanged() {
         dialogs.saveAnswers << File("radio.dat");
@@ -81,9 +92,7 @@ TEST_F(SaveFilesTest, ASideFileThatCannotBeWrittenLeavesEveryOldFile) {
     EXPECT_EQ(Bytes("radio.dat"), dat);
     EXPECT_TRUE(ModShowFreFun::IsDataModified());
     // nothing of the failed save is left beside the files
-    QStringList left = QDir(files.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-    left.sort();
-    EXPECT_EQ(left, QStringList({"radio.NVD", "radio.dat"}));
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat"}));
 
     // with the side file writable again the same command saves all of it
     ASSERT_TRUE(QDir(files.path()).rmdir("radio.NVD"));
@@ -94,6 +103,80 @@ TEST_F(SaveFilesTest, ASideFileThatCannotBeWrittenLeavesEveryOldFile) {
     EXPECT_FALSE(ModShowFreFun::IsDataModified());
 }
 
+// Each file is replaced in one step, the configuration last: wherever a save
+// stops, every file is whole, and the new configuration has its new side
+// files. A replace that fails puts back the files replaced before it.
+TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
+    gTestDataOn = true;
+    SavedThenChanged();
+    gEditExtraData.AlertMode ^= 1; // every file changes
+    gEditTestBlock[0] ^= 1;
+    const QStringList names = {"radio.ted", "radio.NVD", "radio.dat"};
+    const auto now = [&] {
+        QList<QByteArray> bytes;
+        for (const QString& name : names)
+            bytes << Bytes(name);
+        return bytes;
+    };
+    const QList<QByteArray> before = now();
+    QList<QList<QByteArray>> seen; // at each step
+    int failAt = -1;
+    Platform::FileReplace::SetStepHook([&](const QString&) {
+        seen << now();
+        return seen.size() - 1 != failAt;
+    });
+    for (failAt = 0; failAt <= 3; ++failAt) { // the last save runs through
+        seen.clear();
+        messages.answers << IdOK;
+        Menu("mnuFileSave");
+        if (failAt < 3) EXPECT_EQ(now(), before) << failAt;
+    }
+    EXPECT_EQ(Shown(9002), 3);
+    const QList<QByteArray> after = now();
+    ASSERT_EQ(seen.size(), 4); // before each replace, and after the last
+    for (int step = 0; step < 4; ++step)
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(seen[step][i], i < step ? after[i] : before[i])
+                << step << " " << names[i].toStdString();
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.ted"}));
+
+    // The old side file cannot go back: the message names where it is kept.
+    ModifyData();
+    gEditExtraData.AlertMode ^= 1;
+    Platform::FileReplace::SetStepHook([&](const QString& target) {
+        if (!target.endsWith("radio.dat")) return true;
+        QFile::remove(File("radio.NVD"));
+        QDir(files.path()).mkpath("radio.NVD/in-the-way");
+        return false;
+    });
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
+    EXPECT_EQ(messages.shown.last().text,
+              ModFunLang::GetLangText(9034) + u'\n' + File("radio.NVD.old0"));
+    EXPECT_EQ(Bytes("radio.NVD.old0"), after[1]);
+}
+
+// A save through links writes their targets; the links stay links.
+TEST_F(SaveFilesTest, ASaveThroughLinksWritesTheirTargets) {
+    SavedThenChanged();
+    ASSERT_TRUE(QFile::link("radio.dat", File("mid.dat")));
+    ASSERT_TRUE(QFile::link("mid.dat", File("link.dat")));
+    ASSERT_TRUE(QFile::link(File("radio.NVD"), File("link.NVD")));
+    messages.answers << IdNo; // save the changes before opening?
+    dialogs.openAnswers << File("link.dat");
+    Menu("mnuFileOpen");
+    const QByteArray before = Bytes("radio.dat");
+    ModifyData();
+    gEditExtraData.AlertMode ^= 1;
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
+    EXPECT_NE(Bytes("radio.dat"), before);
+    EXPECT_EQ(Bytes("radio.NVD")[4], char(gEditExtraData.AlertMode));
+    for (const char* name : {"link.dat", "mid.dat", "link.NVD"})
+        EXPECT_TRUE(QFileInfo(File(name)).isSymLink()) << name;
+    EXPECT_EQ(Left(), QStringList({"link.NVD", "link.dat", "mid.dat", "radio.NVD", "radio.dat"}));
+}
+
 TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     gTestDataOn = true;
     SavedThenChanged();
@@ -102,6 +185,16 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(Bytes("radio.ted"), QByteArray(16, 0x21));
+
+    // File New starts from an empty test block, never the one before
+    messages.answers << IdOK; // start a new configuration?
+    Menu("mnuFileNew");
+    main->NewDocTimer_Timer();
+    dialogs.saveAnswers << File("new.dat");
+    Menu("mnuFileSaveAs");
+    EXPECT_EQ(Bytes("new.ted"), QByteArray(16, 0));
+    EXPECT_EQ(Left(), QStringList({"new.NVD", "new.dat", "new.ted", "radio.NVD", "radio.dat",
+                                   "radio.ted"}));
 }
 
 // Yes to the save question of a version switch saves the data to its own
