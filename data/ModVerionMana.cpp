@@ -74,6 +74,9 @@ bool IsVersionStamp(const QString& text) {
 }
 
 bool IsPairKnown(const QString& programVersion, const QString& dataVersion) {
+    // This program handles its own data version whatever the table says; the
+    // table (or its absence) only decides on the other versions.
+    if (programVersion == QLatin1String(kOwnVersion) && dataVersion == programVersion) return true;
     for (const auto& pair : gVersionTable.Pairs)
         if (pair.first == programVersion && pair.second == dataVersion) return true;
     return false;

@@ -24,6 +24,7 @@ void LoadVersionIni();
 QString GetVersionRoot(const QString& programFolder);
 QString ParentFolder(const QString& path);
 bool IsVersionStamp(const QString& text);
+// True for a pair of the table, and always for this program's own version.
 bool IsPairKnown(const QString& programVersion, const QString& dataVersion);
 QString SoftForFirm(const QString& dataVersion);
 // "V200" is shown as "V2.00".

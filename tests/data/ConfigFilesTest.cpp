@@ -178,6 +178,12 @@ TEST_F(ConfigFilesTest, VersionStampsAreChecked) {
     EXPECT_EQ(Platform::Mb::Buttons(messages.shown.last().style), Platform::Mb::YesNo);
     EXPECT_TRUE(messages.shown.last().text.endsWith("Data version of this program: V2.00"));
     EXPECT_EQ(gModelName, "KL740");
+
+    // without Version.ini the program's own files open all the same
+    ASSERT_TRUE(QFile::remove(program.Root() + "/Version.ini"));
+    ModVerionMana::LoadVersionIni();
+    bytes.replace(0, 4, "V200");
+    EXPECT_TRUE(Open(Write("x.dat", bytes)));
 }
 
 TEST_F(ConfigFilesTest, YesToTheMismatchStartsTheMatchingVersionAfterTheSaveQuestion) {
