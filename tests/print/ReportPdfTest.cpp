@@ -198,6 +198,10 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
         last = words.indexOf(Rx(ch));
     }
 
+    // the document is titled with the configuration's file name
+    EXPECT_TRUE(PdfTool(QStringLiteral("pdfinfo"), {path})
+                    .contains(QRegularExpression(QStringLiteral(R"(Title:\s+new\.dat\n)"))));
+
     // pages 1..N, each numbered and none blank
     const QString text = PdfText(path);
     const int pages = PdfPages(path);
