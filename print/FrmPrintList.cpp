@@ -1,6 +1,7 @@
 #include "print/FrmPrintList.h"
 
 #include "data/ModFunLang.h"
+#include "data/RadioData.h"
 #include "data/widgets/FormHelpers.h"
 #include "platform/MsgBox.h"
 #include "platform/Twips.h"
@@ -9,6 +10,7 @@
 #include "print/Print.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <exception>
@@ -133,6 +135,9 @@ void FrmPrintList::PrintAll() {
     // the sections in the order of their boxes
     void (*const sections[])() = {Prt_UHFChannel, Prt_Option, Prt_DTMF, Prt_Key,
                                   Prt_Scan,       Prt_Alert,  Prt_EMG,  Prt_Local};
+    // the job is titled with the configuration's file name
+    const QString file = QFileInfo(gDataFileName).fileName();
+    device.setDocName(file.isEmpty() ? ModFunLang::GetLangText(29221) : file);
     std::unique_ptr<Platform::Printer> printer;
     int running = -1; // the section being printed
     try {

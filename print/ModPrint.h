@@ -32,8 +32,9 @@ extern qint32 gPrtLineY;
 void SetPrinter(Platform::Printer* printer);
 Platform::Printer& Printer();
 
-// The paper and margins of the job leave no room for a line below the head
-// of a page.
+// The paper and margins of the job are too small for the report: its texts
+// do not fit across the page, or its lines (a whole channel detail block) do
+// not fit below the head of a page, even in the least font size.
 class PaperTooSmall : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -42,14 +43,16 @@ public:
 // Line rule: a line starts at the current y; each cell goes back to it. A
 // line that does not fit above the footer starts a continuation page, with
 // the page header and the head of the section (its title, and the table's
-// heading for the channel table); PaperTooSmall when not even a fresh page
-// has room for it.
+// heading for the channel table).
 void StartLine();
-void PrintCell(double percent, const QString& text);
+// Prints a cell of the line at x, in printer units.
+void PrintCell(double x, const QString& text);
 
+// The page header: the report's title, the date and time, the model, band
+// and file name; it leaves the font of the running section, not bold.
+// PaperTooSmall when even the least font size is too wide for it.
 void PrintPageHeader();
 void PrintPage();
-void PrintLabelValue(qint16 col, const QString& label, const QString& value);
 
 // Printing changes nothing: the pages that a section loads hidden correct what
 // they show as they load, and this puts the working configuration back as it

@@ -1,22 +1,130 @@
 #include "platform/widgets/Printer.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QList>
 #include <QPageSetupDialog>
 #include <QPainter>
+#include <QPair>
+#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <cups/cups.h>
+#include <string>
 
 namespace Platform {
 
 namespace {
 
+// The options a print queue is given with a document: the queue's own saved
+// choices, then the paper, copies, sides and orientation of the device and
+// what the printer dialog chose on its option pages, as Qt's own print engine
+// gives them.
+using Options = QList<QPair<QByteArray, QByteArray>>;
+
+Options QueueOptions(const QPrinter& device, const QByteArray& name, const QByteArray& instance) {
+    Options options;
+    const auto add = [&options](const QByteArray& option, const QByteArray& value) {
+        options.append(qMakePair(option, value));
+    };
+    if (cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+                                             instance.isEmpty() ? nullptr : instance.constData())) {
+        for (int i = 0; i < dest->num_options; ++i)
+            add(dest->options[i].name, dest->options[i].value);
+        cupsFreeDests(1, dest);
+    }
+    const QPageLayout layout = device.pageLayout();
+    add("media", layout.pageSize().key().toUtf8());
+    if (device.copyCount() > 1) {
+        add("copies", QByteArray::number(device.copyCount()));
+        if (device.collateCopies()) add("Collate", "True");
+    }
+    const bool landscape = layout.orientation() == QPageLayout::Landscape;
+    switch (device.duplex()) {
+    case QPrinter::DuplexNone:
+        add("sides", "one-sided");
+        break;
+    case QPrinter::DuplexAuto:
+        add("sides", landscape ? "two-sided-short-edge" : "two-sided-long-edge");
+        break;
+    case QPrinter::DuplexLongSide:
+        add("sides", "two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        add("sides", "two-sided-short-edge");
+        break;
+    }
+    if (landscape) add("landscape", "");
+    // the printer dialog keeps its option pages' choices, name and value in
+    // turn, under this engine key
+    constexpr auto kDialogOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    if (QPrintEngine* engine = device.printEngine()) {
+        const QStringList chosen = engine->property(kDialogOptions).toStringList();
+        for (qsizetype i = 0; i + 1 < chosen.size(); i += 2)
+            add(chosen[i].toUtf8(), chosen[i + 1].toUtf8());
+    }
+    return options;
+}
+
+// Hands the PDF file to the print queue; PrinterError unless the print system
+// takes the job.
+void SubmitToQueue(const QPrinter& device, const QString& queue, const QString& pdf) {
+    const QByteArray name = queue.section(u'/', 0, 0).toUtf8();
+    const QByteArray instance = queue.section(u'/', 1).toUtf8();
+    int count = 0;
+    cups_option_t* options = nullptr;
+    for (const auto& [option, value] : QueueOptions(device, name, instance))
+        count = cupsAddOption(option.constData(), value.constData(), count, &options);
+    const int job = cupsPrintFile(name.constData(), QFile::encodeName(pdf).constData(),
+                                  device.docName().toUtf8().constData(), count, options);
+    cupsFreeOptions(count, options);
+    if (job <= 0)
+        throw PrinterError(std::string("the print system refused the job: ") +
+                           cupsLastErrorString());
+}
+
+// Writes the document to the file; PrinterError unless every byte of it is
+// written and the file closed without an error. A file is written beside its
+// place and put there only when whole; a device or a pipe is written in place.
+void WriteToFile(const QString& path, const QByteArray& document) {
+    if (path.isEmpty()) throw PrinterError("the printer has no file to print to");
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+            file.write(document) != document.size())
+            throw PrinterError("the document could not be written");
+        file.close();
+        if (file.error() != QFileDevice::NoError)
+            throw PrinterError("the document could not be written");
+        return;
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true); // a folder that takes the file but no file beside it
+    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
+        !file.commit())
+        throw PrinterError("the document could not be written");
+}
+
 class PaintPrinter final : public Printer {
 public:
-    explicit PaintPrinter(QPrinter& device) : device_(device) {
-        if (device_.width() <= 0 || device_.height() <= 0)
+    explicit PaintPrinter(QPrinter& device)
+        : device_(device), pdf_(folder_.filePath(QStringLiteral("document.pdf"))) {
+        if (!folder_.isValid()) throw PrinterError("no room to compose the document");
+        // the document is rendered in the device's units on the device's page
+        QPageLayout layout = device.pageLayout();
+        if (device.fullPage()) layout.setMargins(QMarginsF());
+        pdf_.setResolution(device.resolution());
+        pdf_.setPageLayout(layout);
+        pdf_.setTitle(device.docName());
+        pdf_.setCreator(device.creator());
+        if (pdf_.width() <= 0 || pdf_.height() <= 0)
             throw PrinterError("the printer has no printable area");
     }
 
@@ -26,14 +134,14 @@ public:
     void SetCurrentX(double x) override { x_ = x; }
     double CurrentY() const override { return y_; }
     void SetCurrentY(double y) override { y_ = y; }
-    double ScaleWidth() const override { return device_.width(); }
-    double ScaleHeight() const override { return device_.height(); }
+    double ScaleWidth() const override { return pdf_.width(); }
+    double ScaleHeight() const override { return pdf_.height(); }
     double TextWidth(const QString& text) const override {
-        return QFontMetricsF(font_, &device_).horizontalAdvance(text);
+        return QFontMetricsF(font_, &pdf_).horizontalAdvance(text);
     }
-    double LineHeight() const override { return QFontMetricsF(font_, &device_).lineSpacing(); }
+    double LineHeight() const override { return QFontMetricsF(font_, &pdf_).lineSpacing(); }
     void Print(const QString& text) override {
-        const QFontMetricsF metrics(font_, &device_);
+        const QFontMetricsF metrics(font_, &pdf_);
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         for (const QString& line : lines) {
             if (!line.isEmpty()) {
@@ -53,20 +161,16 @@ public:
     }
     void EndDoc() override {
         if (pages_.isEmpty()) return;
-        QPainter painter;
-        if (!painter.begin(&device_)) throw PrinterError("the printer did not start the document");
-        for (qsizetype i = 0; i < pages_.size(); ++i) {
-            if (i > 0 && !device_.newPage()) {
-                device_.abort();
-                throw PrinterError("the printer did not start a new page");
-            }
-            for (const Text& t : pages_[i]) {
-                painter.setFont(t.font);
-                painter.drawText(t.baseline, t.text);
-            }
-        }
-        pages_.clear();
-        if (!painter.end()) throw PrinterError("the printer did not finish the document");
+        Render();
+        QFile rendered(folder_.filePath(QStringLiteral("document.pdf")));
+        const QByteArray document =
+            rendered.open(QIODevice::ReadOnly) ? rendered.readAll() : QByteArray();
+        if (document.isEmpty()) throw PrinterError("the document was not rendered");
+        const QString queue = PrintDialogs::Queue(device_);
+        if (queue.isEmpty())
+            WriteToFile(device_.outputFileName(), document);
+        else
+            SubmitToQueue(device_, queue, rendered.fileName());
     }
     void Abort() override { pages_.clear(); }
     int Page() const override { return page_; }
@@ -78,7 +182,23 @@ private:
         QString text;
     };
 
+    void Render() {
+        QPainter painter;
+        if (!painter.begin(&pdf_)) throw PrinterError("the document could not be rendered");
+        for (qsizetype i = 0; i < pages_.size(); ++i) {
+            if (i > 0 && !pdf_.newPage()) throw PrinterError("the document could not be rendered");
+            for (const Text& t : pages_[i]) {
+                painter.setFont(t.font);
+                painter.drawText(t.baseline, t.text);
+            }
+        }
+        pages_.clear();
+        if (!painter.end()) throw PrinterError("the document could not be rendered");
+    }
+
     QPrinter& device_;
+    QTemporaryDir folder_;
+    QPdfWriter pdf_; // renders the document into a file of the folder
     QFont font_;
     QList<QList<Text>> pages_; // the document composed so far
     double x_ = 0;
@@ -98,6 +218,16 @@ public:
         return dialog.exec() == QDialog::Accepted;
     }
 };
+
+} // namespace
+
+QString PrintDialogs::Service::Queue(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::NativeFormat && printer.outputFileName().isEmpty()
+               ? printer.printerName()
+               : QString();
+}
+
+namespace {
 
 QtPrintDialogs gQtDialogs;
 PrintDialogs::Service* gService = nullptr;
@@ -129,6 +259,10 @@ bool ShowPrinter(QWidget* parent, QPrinter& printer) {
 
 bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) {
     return CurrentService()->ShowPrinterSetup(parent, printer);
+}
+
+QString Queue(const QPrinter& printer) {
+    return CurrentService()->Queue(printer);
 }
 
 } // namespace PrintDialogs

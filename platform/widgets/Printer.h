@@ -50,12 +50,14 @@ public:
 // The program's one printer device; it keeps what the printer dialogs chose.
 QPrinter& ProgramPrinter();
 
-// A printer that draws on a printer device with QPainter, in the device's
-// units, with the font's own line spacing. The document is composed in memory
-// and handed to the device only at its end of document, so a job that stops
-// on an error (Abort, or a printer destroyed before its end of document) sends
-// nothing. A page exists only when something is printed on it, so no sheet
-// comes out blank.
+// A printer that draws with QPainter in the units of a printer device, with
+// the font's own line spacing. The document is composed in memory and, at its
+// end of document, rendered to PDF and handed over: to the device's print
+// queue, whose answer is checked, or to the device's file, whose every write
+// is checked. A refused or failed hand-over is a PrinterError. A job that
+// stops on an error (Abort, or a printer destroyed before its end of
+// document) sends nothing. A page exists only when something is printed on
+// it, so no sheet comes out blank. The job's title is the device's docName.
 std::unique_ptr<Printer> MakePaintPrinter(QPrinter& device);
 
 // The printer dialog and its set-up form. Both return false when the user
@@ -67,6 +69,9 @@ public:
     virtual ~Service() = default;
     virtual bool ShowPrinter(QWidget* parent, QPrinter& printer) = 0;
     virtual bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) = 0;
+    // The print queue the dialog chose for the printer; empty when it prints
+    // to a file.
+    virtual QString Queue(const QPrinter& printer);
 };
 
 // Installs the service (not owned); nullptr restores the QPrintDialog one.
@@ -74,6 +79,7 @@ void SetService(Service* service);
 
 bool ShowPrinter(QWidget* parent, QPrinter& printer);
 bool ShowPrinterSetup(QWidget* parent, QPrinter& printer);
+QString Queue(const QPrinter& printer);
 
 } // namespace PrintDialogs
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cups/cups.h>
 
 namespace {
 
@@ -52,8 +53,9 @@ protected:
     }
 
     void Trigger(const char* item) { main->findChild<QAction*>(QLatin1String(item))->trigger(); }
-    // File > Print: every section, as a table or in detail blocks.
-    void PrintEverything(bool details) {
+    // File > Print: every section, as a table or in detail blocks; a dialog
+    // that stays open after a failed job is cancelled.
+    void PrintEverything(bool details, qint16 done = -1) {
         bool answered = false;
         QTimer::singleShot(0, [&answered, details] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -62,10 +64,12 @@ protected:
             dialog->findChild<QPushButton*>(QStringLiteral("CommandSelAll"))->click();
             dialog->findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(details);
             dialog->findChild<QPushButton*>(QStringLiteral("CommandOK"))->click();
+            if (dialog->isVisible())
+                dialog->findChild<QPushButton*>(QStringLiteral("CommandCancel"))->click();
         });
         Trigger("mnuFilePrint");
         EXPECT_TRUE(answered);
-        EXPECT_EQ(ModPrint::gPrintDone, -1);
+        EXPECT_EQ(ModPrint::gPrintDone, done);
     }
     QByteArray SaveAs(const QString& name) {
         const QString path = files.filePath(name);
@@ -99,5 +103,20 @@ TEST_F(MainWindowPrintTest, PrintingEverySectionChangesNoSavedByteAndExitAsksNot
     Trigger("mnuFileExit");
     EXPECT_EQ(messages.CountOf(T(9006)), 0);
     EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(SaveAs(QStringLiteral("after.dat")), before);
+}
+
+TEST_F(MainWindowPrintTest, AJobThePrintSystemRefusesSaysSoAndChangesNothing) {
+    const QByteArray before = SaveAs(QStringLiteral("before.dat"));
+    // a print queue on a print system that is not there
+    QTemporaryDir none;
+    cupsSetServer(QFile::encodeName(none.filePath(QStringLiteral("cups.sock"))).constData());
+    dialogs.queue = QStringLiteral("Office");
+    Print::SetPrinterMaker(nullptr);
+    PrintEverything(false, 0);
+    cupsSetServer(nullptr);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.shown[0].text, T(9091));
+    EXPECT_EQ(messages.shown[0].style, Platform::Mb::Critical);
     EXPECT_EQ(SaveAs(QStringLiteral("after.dat")), before);
 }

@@ -130,44 +130,55 @@ TEST_F(PrintDialogTest, SectionsPrintInBoxOrderWithPagesNumberedThrough) {
 // A job that fails sends nothing, closes its hidden pages, keeps the dialog
 // and the configuration, and says what failed: a section whose page cannot be
 // made, a printer that does not take the document, a paper too small for the
-// page header.
+// page header, a file that does not take the whole document.
 TEST_F(PrintDialogTest, AFailedJobSendsNothingAndSaysWhatFailed) {
-    enum Failing { Section, Printer, Paper };
+    enum Failing { Section, Printer, Paper, Full };
     const std::pair<Failing, QString> cases[] = {
         {Section, T(9090) + QStringLiteral("\n") + T(29252)},
         {Printer, T(9091)},
         {Paper, T(9092)},
+        {Full, T(9091)}, // a file that cannot take even a File New channel table
     };
     QPrinter& device = Platform::ProgramPrinter();
     const QPageLayout layout = device.pageLayout();
     for (const auto& [failing, message] : cases) {
         QTemporaryDir dir;
         const QString path = failing == Printer ? dir.filePath(QStringLiteral("missing/report.pdf"))
+                             : failing == Full  ? QStringLiteral("/dev/full")
                                                 : dir.filePath(QStringLiteral("report.pdf"));
         Print::SetPrinterMaker(nullptr);
         device.setOutputFormat(QPrinter::PdfFormat);
         device.setOutputFileName(path);
         if (failing == Section) Platform::Forms::UnregisterFactory(QStringLiteral("FrmDTMF"));
         if (failing == Paper)
-            device.setPageLayout(QPageLayout(QPageSize(QPageSize::A6), QPageLayout::Landscape,
+            device.setPageLayout(QPageLayout(QPageSize(QPageSize::A7), QPageLayout::Landscape,
                                              QMarginsF(25.4, 25.4, 25.4, 25.4),
                                              QPageLayout::Millimeter));
         Platform::Forms::Create(QStringLiteral("FrmOptFeatures")); // the user has it open
+        gEditData.ChannelCount = failing == Full ? 1 : 0;
         const TRadioData before = gEditData;
         messages.shown.clear();
         Click("CommandSelAll");
+        if (failing == Full) {
+            Click("CommandClrAll");
+            Box(0)->click();
+        }
         Click("CommandOK");
         Pages::RegisterForms();
         device.setPageLayout(layout);
         EXPECT_EQ(ModPrint::gPrintDone, 0);
-        EXPECT_FALSE(QFile::exists(path));
+        EXPECT_EQ(QFile::exists(path), failing == Full);
         ASSERT_EQ(messages.Count(), 1);
         EXPECT_EQ(messages.shown[0].text, message);
         EXPECT_EQ(messages.shown[0].style, Platform::Mb::Critical);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(gEditData == before);
-        for (const char* page : {"FrmOptFeatures", "FrmDTMF", "frmCommChInfo"})
+        for (const char* page : {"FrmDTMF", "frmCommChInfo"})
             EXPECT_FALSE(Platform::Forms::IsLoaded(QLatin1String(page))) << page;
+        // the open page is closed by printing it; the paper is refused before
+        EXPECT_EQ(Platform::Forms::IsLoaded(QStringLiteral("FrmOptFeatures")),
+                  failing == Paper || failing == Full);
+        delete Platform::Forms::Find(QStringLiteral("FrmOptFeatures"));
     }
 }
 

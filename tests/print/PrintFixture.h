@@ -125,7 +125,8 @@ private:
     int page_ = 1;
 };
 
-// A printer dialog that answers from a queue (true prints) and counts.
+// A printer dialog that answers from a list (true prints), counts, and
+// chooses a print queue or the printer's file.
 class FakePrintDialogs final : public Platform::PrintDialogs::Service {
 public:
     FakePrintDialogs() { Platform::PrintDialogs::SetService(this); }
@@ -138,6 +139,8 @@ public:
         ++setupShown;
         return false;
     }
+    QString Queue(const QPrinter&) override { return queue; }
+    QString queue; // empty: the printer's file
     QList<bool> answers;
     int shown = 0;
     int setupShown = 0;

@@ -1,5 +1,7 @@
 #include "PrintFixture.h"
 
+#include "print/PrintLayout.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -20,24 +22,22 @@ TEST_F(PageLayoutTest, FooterCentresThePageNumberNearTheBottom) {
     EXPECT_DOUBLE_EQ(footer.y, 2000 - 60);
 }
 
-TEST_F(PageLayoutTest, LabelValuePairsShareTheLineWithLabelsEndingBeforeTheirColumn) {
-    RecordingPrinter printer(record);
-    ModPrint::SetPrinter(&printer);
-    printer.SetFontSize(10);
-    printer.SetCurrentY(100.5); // halves go to the even whole unit
-    ModPrint::StartLine();
-    EXPECT_EQ(ModPrint::gPrtLineY, 100);
-    ModPrint::PrintLabelValue(35, QStringLiteral("Squelch"), QStringLiteral("5"));
-    // wider than the space left of the column: starts further left
-    ModPrint::PrintLabelValue(75, QString(80, u'L'), QStringLiteral("On"));
-    ModPrint::SetPrinter(nullptr);
-    ASSERT_EQ(record.lines.size(), 4);
-    for (const auto& l : record.lines)
-        EXPECT_EQ(l.y, 100);
-    EXPECT_DOUBLE_EQ(record.lines[0].x, 350 - 70 - 20);
-    EXPECT_DOUBLE_EQ(record.lines[1].x, 350);
-    EXPECT_DOUBLE_EQ(record.lines[2].x, 750 - 800 - 20);
-    EXPECT_DOUBLE_EQ(record.lines[3].x, 750);
+TEST(PrintLayoutTest, LabelsEndBeforeTheirValuesAndLongTextsMoveColumnsInsideTheWidth) {
+    using namespace PrintLayout;
+    const auto width = [](const QString& text) { return 10.0 * text.size(); };
+    // right-aligned labels end 2 % before their values at 35 % and 75 %
+    Grid grid{{{33, Align::Right}, {35}, {73, Align::Right}, {75}},
+              {{{0, "Squelch"}, {1, "5"}, {2, "Voice"}, {3, "On"}}}};
+    EXPECT_EQ(PlaceGrid(grid, 1000, 20, 20, width), (QList<double>{330, 350, 730, 750}));
+    // a label wider than the room left of its column moves it and its value right
+    grid.rows.append({{0, "Tone"}, {1, "5"}, {2, QString(50, u'L')}, {3, "On\r\n"}});
+    EXPECT_EQ(PlaceGrid(grid, 1000, 20, 20, width), (QList<double>{330, 350, 880, 900}));
+    // a value that would end past the width moves the columns left
+    grid.rows.append({{2, "Tone"}, {3, QString(30, u'V')}});
+    EXPECT_EQ(PlaceGrid(grid, 1000, 20, 20, width), (QList<double>{130, 150, 680, 700}));
+    // texts wider than the page do not fit at all
+    grid.rows.append({{0, "Tone"}, {1, QString(110, u'V')}});
+    EXPECT_EQ(PlaceGrid(grid, 1000, 20, 20, width), std::nullopt);
 }
 
 TEST_F(PageLayoutTest, HeaderCentresTheTitleAndLeavesTheFontAtTenNotBold) {

@@ -66,7 +66,8 @@ struct Paper {
     QPageLayout::Orientation orientation;
     double marginMm;
     bool details;
-    int language; // 1 English, 2 Chinese
+    int language;         // 1 English, 2 Chinese
+    bool refused = false; // too small even in the least font size
 };
 
 std::string Name(const Paper& p) {
@@ -89,6 +90,9 @@ std::vector<Paper> Papers() {
         {"Letter_5mm", QPageSize::Letter, QPageLayout::Portrait, 5, false, 1},
         {"Letter_25mm", QPageSize::Letter, QPageLayout::Portrait, 25.4, false, 1},
         {"A4Landscape_25mm", QPageSize::A4, QPageLayout::Landscape, 25.4, false, 1},
+        {"A5_0mm", QPageSize::A5, QPageLayout::Portrait, 0, false, 1},
+        {"A5_25mm", QPageSize::A5, QPageLayout::Portrait, 25.4, false, 1},
+        {"A4_40mm", QPageSize::A4, QPageLayout::Portrait, 40, false, 1},
     };
     std::vector<Paper> papers;
     for (const Paper& sheet : sheets)
@@ -99,8 +103,10 @@ std::vector<Paper> Papers() {
                 p.language = language;
                 papers.push_back(p);
             }
-    // too low for a whole detail block below the page's head: blocks are split
+    // a whole detail block below the page's head in a smaller font; none at all
     papers.push_back({"A5Landscape_25mm", QPageSize::A5, QPageLayout::Landscape, 25.4, true, 2});
+    papers.push_back(
+        {"A5Landscape_40mm", QPageSize::A5, QPageLayout::Landscape, 40, true, 1, true});
     return papers;
 }
 
@@ -147,21 +153,57 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
         RunJob({0, 1, 2, 3, 4, 5, 6, 7, 8});
     else
         RunJob({0, 2, 3, 4, 5, 6, 7, 8});
+    if (paper.refused) {
+        EXPECT_EQ(ModPrint::gPrintDone, 0);
+        EXPECT_EQ(messages.CountOf(T(9092)), 1);
+        EXPECT_FALSE(QFile::exists(path));
+        return;
+    }
     ASSERT_EQ(ModPrint::gPrintDone, -1);
 
-    // every channel's receive frequency once, in channel order
-    const QString text = PdfText(path);
+    // every word inside the margins and clear of every other word; each
+    // channel's frequencies as words of their own, once, in channel order
+    const QString boxes = PdfTool(QStringLiteral("pdftotext"), {"-bbox", path, "-"});
+    const double margin = paper.marginMm * 72 / 25.4, slack = 0.5;
+    QStringList words;
+    for (const QString& page : boxes.split(QStringLiteral("<page ")).mid(1)) {
+        const auto size =
+            QRegularExpression(R"re(width="([\d.]+)" height="([\d.]+)")re").match(page);
+        const double right = size.captured(1).toDouble() - margin + slack;
+        const double bottom = size.captured(2).toDouble() - margin + slack;
+        QList<QRectF> boxesOnPage;
+        auto it =
+            QRegularExpression(
+                R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re")
+                .globalMatch(page);
+        while (it.hasNext()) {
+            const auto m = it.next();
+            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            words << m.captured(5);
+            EXPECT_TRUE(box.left() >= margin - slack && box.top() >= margin - slack &&
+                        box.right() <= right && box.bottom() <= bottom)
+                << m.captured(5).toStdString();
+            for (const QRectF& other : boxesOnPage)
+                EXPECT_FALSE(box.adjusted(slack, slack, -slack, -slack).intersects(other))
+                    << m.captured(5).toStdString();
+            boxesOnPage << box;
+        }
+    }
     qsizetype last = -1;
     for (int ch = 1; ch <= 128; ++ch) {
-        const QRegularExpression rx(
-            QStringLiteral(R"((?<![\d.])%1(?!\d))").arg(QRegularExpression::escape(Rx(ch))));
-        EXPECT_EQ(text.count(rx), 1) << ch;
-        const qsizetype at = text.indexOf(rx);
-        EXPECT_GT(at, last) << ch;
-        last = at;
+        EXPECT_EQ(words.count(Rx(ch)), 1) << ch;
+        EXPECT_EQ(words.count(Rx(ch).replace(0, 3, QStringLiteral("440"))), 1) << ch;
+        EXPECT_GT(words.indexOf(Rx(ch)), last) << ch;
+        last = words.indexOf(Rx(ch));
     }
 
+    // the document is titled with the configuration's file name
+    EXPECT_TRUE(PdfTool(QStringLiteral("pdfinfo"), {path})
+                    .contains(QRegularExpression(QStringLiteral(R"(Title:\s+new\.dat\n)"))));
+
     // pages 1..N, each numbered and none blank
+    const QString text = PdfText(path);
     const int pages = PdfPages(path);
     QStringList pageTexts = text.split(u'\f');
     if (pageTexts.size() == pages + 1 && pageTexts.last().trimmed().isEmpty())
