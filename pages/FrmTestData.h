@@ -28,8 +28,8 @@ public:
     // a test block must never overwrite.
     static bool IsConfigurationFile(const QString& path);
 
-    Q_INVOKABLE void LoadFile();
-    Q_INVOKABLE void SaveFile();
+    void LoadFile();
+    void SaveFile();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
