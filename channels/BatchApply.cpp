@@ -4,6 +4,7 @@
 #include "data/ModShowFreFun.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "platform/Forms.h"
 #include "platform/Numbers.h"
 
@@ -289,10 +290,8 @@ void BatchApply::Run(const BatchInput& raw,
     // the alert and scan references follow a table that lost or gained channels
     if (tableChanged) ModShowFreFun::FixChannelRefs();
 
-    if (gFormChInfoShown)
-        Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmCommChInfo")),
-                              "reShowAllGrid");
-    if (gFormCHInfoEditShown)
-        Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")),
-                              "SetGridEditData", Q_ARG(bool, true));
+    if (auto* grid = gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr)
+        grid->reShowAllGrid();
+    if (auto* editor = gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr)
+        editor->SetGridEditData(true);
 }

@@ -27,14 +27,14 @@ public:
     explicit FrmCHBatch(QWidget* parent = nullptr);
     ~FrmCHBatch() override;
 
-    Q_INVOKABLE void InitShowList();
-    Q_INVOKABLE void ChangShowByLanguage();
-    Q_INVOKABLE void ShowBatchFun();
-    Q_INVOKABLE void SetShowData();
-    Q_INVOKABLE QString DefaultData(const QString& rData, const QString& rDef);
-    Q_INVOKABLE double StepDataFre(double rData);
-    Q_INVOKABLE QString StepDataFree(const QString& rData);
-    Q_INVOKABLE QString StepData(const QString& rData);
+    void InitShowList();
+    void ChangShowByLanguage();
+    void ShowBatchFun();
+    void SetShowData();
+    QString DefaultData(const QString& rData, const QString& rDef);
+    double StepDataFre(double rData);
+    QString StepDataFree(const QString& rData);
+    QString StepData(const QString& rData);
 
     // The values of the page as Apply reads them.
     BatchInput ReadInput() const;

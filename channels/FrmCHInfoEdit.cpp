@@ -256,6 +256,17 @@ QStringList FrmCHInfoEdit::BusyLockMasterList() const {
     return items;
 }
 
+void FrmCHInfoEdit::RefreshCodeMemoryLists() {
+    for (int index : {DetailRules::kCall1List, DetailRules::kCall2List}) {
+        QComboBox* list = Combo2[static_cast<std::size_t>(index)];
+        const QString shown = list->currentText();
+        const bool chosen = list->currentIndex() >= 0;
+        const QSignalBlocker quiet(list);
+        ModShowFreFun::FillDtmfCodeCombo(list);
+        list->setCurrentIndex(chosen ? list->findText(shown) : -1);
+    }
+}
+
 void FrmCHInfoEdit::ShowBusyLockChoices(const QStringList& items, int shown) {
     if (filling_ == 0) {
         // asked for another part's channel: the shown channel's list stays,
@@ -282,9 +293,8 @@ void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
         if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(std::clamp(gEditGroup, 0, 7));
         if (Combo4->currentIndex() != gEditGroup) {
             gEditGroup = Combo4->currentIndex();
-            if (gFormChInfoShown)
-                Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmCommChInfo")),
-                                      "ChangeGroup");
+            if (auto* grid = gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr)
+                grid->ChangeGroup();
             WandToSave = false;
         }
         if (Combo1->currentIndex() < 0) Combo1->setCurrentIndex(0);

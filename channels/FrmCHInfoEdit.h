@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Views.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -21,10 +23,11 @@ class QPushButton;
 // CommandClose, CommandHelp); the arrays Combo2(0..10), Check1(0..6),
 // Label2(0..1) and Label3(0..10) share their name and carry the property
 // "Index".
-class FrmCHInfoEdit final : public QWidget {
+class FrmCHInfoEdit final : public QWidget,
+                            public Views::ChannelEditor,
+                            public Views::CodeMemoryLists,
+                            public Platform::Forms::Committing {
     Q_OBJECT
-    // While false, the lists' and boxes' change handlers write nothing.
-    Q_PROPERTY(bool WandToSave MEMBER WandToSave)
 
 public:
     explicit FrmCHInfoEdit(QWidget* parent = nullptr);
@@ -32,21 +35,26 @@ public:
 
     // The transmit field shows the signed offset (true) or the transmit
     // frequency (false).
-    Q_INVOKABLE void ReShowEditTxFre(bool rOffSet);
+    void ReShowEditTxFre(bool rOffSet) override;
     // Re-selects and re-shows: true follows gEditGroup/gEditRow (the grid's
     // channel), false this window's own selectors.
-    Q_INVOKABLE void SetGridEditData(bool rIsGridChange);
+    void SetGridEditData(bool rIsGridChange) override;
     // The four busy-lockout texts (the hidden list Combo3).
-    Q_INVOKABLE QStringList BusyLockMasterList() const;
+    QStringList BusyLockMasterList() const override;
     // Fills the visible busy-lockout list and shows its item `shown` (-1: no
     // item, for a stored value the list does not offer), while this window
     // shows a channel; at any other time the list is left as it is (the
     // channel may not be the one shown).
-    Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, int shown);
+    void ShowBusyLockChoices(const QStringList& items, int shown) override;
     // The validate step: writes what the user typed or chose and the channel
     // does not hold yet; an untouched window writes nothing.
-    Q_INVOKABLE void ValidateControls();
+    void ValidateControls() override;
 
+    // While false, the lists' and boxes' change handlers write nothing.
+    void SetWandToSave(bool wanted) override { WandToSave = wanted; }
+    // The two call lists follow an edit of a code memory; the channel keeps its
+    // call (no item while that memory is empty).
+    void RefreshCodeMemoryLists() override;
     bool WandToSave = false;
 
 protected:

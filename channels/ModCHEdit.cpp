@@ -5,6 +5,7 @@
 #include "data/ModShowFreFun.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "platform/Forms.h"
 
 #include <QAction>
@@ -33,12 +34,12 @@ TChannel* ChannelOf(int number) {
     return i < 0 ? nullptr : &gEditData.Channels[static_cast<std::size_t>(i)];
 }
 
-QObject* Grid() {
-    return gFormChInfoShown ? Platform::Forms::Find(QStringLiteral("frmCommChInfo")) : nullptr;
+Views::ChannelGrid* Grid() {
+    return gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr;
 }
 
-QObject* Editor() {
-    return gFormCHInfoEditShown ? Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")) : nullptr;
+Views::ChannelEditor* Editor() {
+    return gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr;
 }
 
 bool InRange(int position) {
@@ -167,17 +168,17 @@ void MoveDownCommand(QWidget* grid, int position, int group) {
 }
 
 void RefreshChannel(int position, int group) {
-    Platform::Forms::Call(Grid(), "reShowGrid", Q_ARG(int, group * 16 + position));
-    if (QObject* editor = Editor()) {
-        auto* combo = editor->findChild<QComboBox*>(QStringLiteral("Combo1"));
-        if (combo && combo->currentIndex() == position - 1)
-            Platform::Forms::Call(editor, "SetGridEditData", Q_ARG(bool, false));
+    if (Views::ChannelGrid* grid = Grid()) grid->reShowGrid(group * 16 + position);
+    if (Views::ChannelEditor* editor = Editor()) {
+        auto* combo =
+            dynamic_cast<QObject*>(editor)->findChild<QComboBox*>(QStringLiteral("Combo1"));
+        if (combo && combo->currentIndex() == position - 1) editor->SetGridEditData(false);
     }
 }
 
 void RefreshAllChannels() {
-    Platform::Forms::Call(Grid(), "reShowAllGrid");
-    Platform::Forms::Call(Editor(), "SetGridEditData", Q_ARG(bool, true));
+    if (Views::ChannelGrid* grid = Grid()) grid->reShowAllGrid();
+    if (Views::ChannelEditor* editor = Editor()) editor->SetGridEditData(true);
 }
 
 void UpdateEditCommands(QWidget* window, int number) {
@@ -204,9 +205,9 @@ void UpdateEditCommands(QWidget* window, int number) {
 }
 
 void RunCommand(int code) {
-    QObject* gridPage = Grid();
-    auto* grid = qobject_cast<QWidget*>(gridPage);
-    if (gridPage) gridPage->setProperty("CodeMoveTopRow", true);
+    Views::ChannelGrid* gridPage = Grid();
+    auto* grid = dynamic_cast<QWidget*>(gridPage);
+    if (gridPage) gridPage->SetCodeMoveTopRow(true);
     if (code >= 1 && code <= 7 && grid) {
         auto* table = grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
         auto* groups = grid->findChild<QComboBox*>(QStringLiteral("Combo7"));
@@ -241,8 +242,8 @@ void RunCommand(int code) {
             if (code != 2) ModShowFreFun::FixChannelRefs();
             // the clipboard may have been filled: paste becomes available
             const int row = table ? table->currentRow() : position;
-            Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmMain")),
-                                  "UpdateEditCommands", Q_ARG(int, group * 16 + row));
+            if (auto* main = Views::Open<Views::MainWindow>())
+                main->UpdateEditCommands(group * 16 + row);
         }
     } else if (code == 8) {
         const bool offset = gHabits.TxAsOffset;
@@ -251,11 +252,12 @@ void RunCommand(int code) {
             dialog.exec();
         }
         if (gHabits.TxAsOffset != offset) {
-            Platform::Forms::Call(Grid(), "ReShowAllTxFre", Q_ARG(bool, gHabits.TxAsOffset));
-            Platform::Forms::Call(Editor(), "ReShowEditTxFre", Q_ARG(bool, gHabits.TxAsOffset));
+            if (Views::ChannelGrid* grid = Grid()) grid->ReShowAllTxFre(gHabits.TxAsOffset);
+            if (Views::ChannelEditor* editor = Editor())
+                editor->ReShowEditTxFre(gHabits.TxAsOffset);
         }
     }
-    if (gridPage) gridPage->setProperty("CodeMoveTopRow", false);
+    if (gridPage) gridPage->SetCodeMoveTopRow(false);
 }
 
 } // namespace ModCHEdit

@@ -120,11 +120,8 @@ private:
     std::function<int()> column_;
 };
 
-// The open main window when it offers the method (a main window that is
-// being destroyed offers none).
-QObject* MainWith(const char* signature) {
-    QObject* main = Platform::Forms::Find(QStringLiteral("frmMain"));
-    return main && main->metaObject()->indexOfMethod(signature) >= 0 ? main : nullptr;
+Views::MainWindow* Main() {
+    return Views::Open<Views::MainWindow>();
 }
 
 } // namespace
@@ -404,7 +401,7 @@ void frmCommChInfo::SetGridData() {
         Combo7->setCurrentIndex(std::clamp(gGridGroup, 0, 7));
     }
     Combo7_Click();
-    Platform::Forms::Call(MainWith("LoadTree()"), "LoadTree");
+    if (Views::MainWindow* main = Main()) main->LoadTree();
 }
 
 // With Lock on the page shows its data and only the group selector works.
@@ -464,20 +461,17 @@ void frmCommChInfo::SetCaption(qint32 firstWordId) {
         GridRules::Caption(GetLangText(firstWordId), GetLangText(14012), gGridGroup, gGridRow));
 }
 
-void frmCommChInfo::CallMain(const char* method, bool arg) {
-    Platform::Forms::Call(MainWith(QByteArray(method).append("(bool)").constData()), method,
-                          Q_ARG(bool, arg));
+void frmCommChInfo::ShowInMain(bool shown) {
+    if (Views::MainWindow* main = Main()) main->ShowCHInfo(shown);
 }
 
 void frmCommChInfo::UpdateEditCommands(int number) {
-    Platform::Forms::Call(MainWith("UpdateEditCommands(int)"), "UpdateEditCommands",
-                          Q_ARG(int, number));
+    if (Views::MainWindow* main = Main()) main->UpdateEditCommands(number);
 }
 
 void frmCommChInfo::FollowInDetailEditor() {
-    if (gFormCHInfoEditShown)
-        Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")),
-                              "SetGridEditData", Q_ARG(bool, true));
+    if (!gFormCHInfoEditShown) return;
+    if (auto* editor = Views::Open<Views::ChannelEditor>()) editor->SetGridEditData(true);
 }
 
 // The group change, whenever Combo7's selection is set.
@@ -935,7 +929,7 @@ void frmCommChInfo::changeEvent(QEvent* event) {
 void frmCommChInfo::Form_Activate() {
     if (active_) return;
     active_ = true;
-    CallMain("ShowCHInfo", true);
+    ShowInMain(true);
     if (FirstActivate) {
         FirstActivate = false;
         MSFlexGrid1_EnterCell();
@@ -949,7 +943,7 @@ void frmCommChInfo::Form_Deactivate() {
     // program): the open cell is written before that window can change the
     // channel table
     if (window() != this && window()->isActiveWindow()) CommitOpenEditor(false);
-    CallMain("ShowCHInfo", false);
+    ShowInMain(false);
 }
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
@@ -965,7 +959,7 @@ void frmCommChInfo::Form_Unload() {
     Platform::Forms::Unregister(this);
     UnhookTextMenu();
     active_ = false;
-    CallMain("ShowCHInfo", false);
+    ShowInMain(false);
 }
 
 // The text-box hook keeps the right-click menu (and pasting by mouse or drop)

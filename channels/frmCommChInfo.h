@@ -1,6 +1,7 @@
 #pragma once
 
 #include "channels/GridRules.h"
+#include "data/Views.h"
 
 #include <QWidget>
 #include <array>
@@ -24,11 +25,10 @@ class QTimer;
 // CommandCHInfoEdit, CommandHelp, TimerCHEdit, ScrollTimer); the channel edit
 // commands read the current row of MSFlexGrid1 and the group of Combo7.
 // The right-click menu is the main window's QMenu named "MnuCHEdit".
-class frmCommChInfo : public QWidget {
+class frmCommChInfo : public QWidget,
+                      public Views::ChannelGrid,
+                      public Platform::Forms::Committing {
     Q_OBJECT
-    // While true the page ignores the grid's scrolling (set by the channel
-    // edit commands while they run).
-    Q_PROPERTY(bool CodeMoveTopRow MEMBER CodeMoveTopRow)
 
 public:
     explicit frmCommChInfo(QWidget* parent = nullptr);
@@ -36,31 +36,34 @@ public:
 
     // Re-shows the header and the transmit column of the shown group in the
     // given offset mode.
-    Q_INVOKABLE void ReShowAllTxFre(bool rOffSet);
+    void ReShowAllTxFre(bool rOffSet) override;
     // Re-shows columns 1, 2 and 4..9 of all rows from the channel table.
-    Q_INVOKABLE void reShowAllGrid();
+    void reShowAllGrid() override;
     // Re-shows the row of channel number rRow.
-    Q_INVOKABLE void reShowGrid(int rRow);
+    void reShowGrid(int rRow) override;
     // Hides every in-cell editor; writes nothing.
-    Q_INVOKABLE void SetEditDisable();
+    void SetEditDisable() override;
     // Shows group gEditGroup (runs the whole group change).
-    Q_INVOKABLE void ChangeGroup();
+    void ChangeGroup() override;
     // The receive-first rule: false (and the cell moved to column 1) when the
     // current row has no receive frequency.
-    Q_INVOKABLE bool FlexConcludeRx();
+    bool FlexConcludeRx();
     // Opens the editor of the current cell.
-    Q_INVOKABLE void EnterGridEdit();
+    void EnterGridEdit();
     // Hides every visible in-cell editor without writing.
-    Q_INVOKABLE void InvalidEdit();
-    Q_INVOKABLE void GridNextLine();
-    Q_INVOKABLE void GridNextCol();
+    void InvalidEdit() override;
+    void GridNextLine();
+    void GridNextCol();
     // The page's validate step: the open in-cell editor writes its text when
     // it differs from what the editor showed on its cell (an untouched editor
     // writes nothing). The main window runs it before every command that
     // reads, saves, sends or replaces the configuration; the page runs it when
     // it unloads and when another window of the main window takes over.
-    Q_INVOKABLE void ValidateControls();
+    void ValidateControls() override;
 
+    // While true the page ignores the grid's scrolling (set by the channel
+    // edit commands while they run).
+    void SetCodeMoveTopRow(bool moving) override { CodeMoveTopRow = moving; }
     bool CodeMoveTopRow = false;
 
 protected:
@@ -101,7 +104,7 @@ private:
     int CurrentCol() const;
     int ShownGroup() const;
     void SetCaption(qint32 firstWordId);
-    void CallMain(const char* method, bool arg);
+    void ShowInMain(bool shown);
     void UpdateEditCommands(int number);
     void FollowInDetailEditor();
     void ShowDetailEditor();

@@ -10,6 +10,7 @@
 #include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
 #include "data/RadioData.h"
+#include "data/Views.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
@@ -73,10 +74,12 @@ bool ReadForOpen(const QString& path) {
     return false;
 }
 
-void AfterRead(QObject* mainWindow) {
+void AfterRead(Views::MainWindow* mainWindow) {
     Platform::Forms::ShowChild(QStringLiteral("frmCommChInfo"));
-    Platform::Forms::Call(mainWindow, "ShowMainTxt");
-    Platform::Forms::Call(mainWindow, "Change_Language");
+    if (mainWindow) {
+        mainWindow->ShowMainTxt();
+        mainWindow->Change_Language();
+    }
     Platform::Forms::CascadeChildren();
     gIsUntitled = false;
 }
@@ -205,7 +208,7 @@ void LoadInitData() {
 
 namespace ModShowFreFun {
 
-bool OpenDataFile(QObject* mainWindow) {
+bool OpenDataFile(Views::MainWindow* mainWindow) {
     QByteArray stamp;
     {
         QFile file(gDataFileName);
@@ -238,7 +241,7 @@ bool OpenDataFile(QObject* mainWindow) {
     return true;
 }
 
-bool ReopenDataFile(QObject* mainWindow) {
+bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
     if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
@@ -247,7 +250,7 @@ bool ReopenDataFile(QObject* mainWindow) {
     return true;
 }
 
-bool SaveDataFile(QObject* mainWindow) {
+bool SaveDataFile(Views::MainWindow* mainWindow) {
     // Write what the saved copy will be; it becomes the saved copy only when
     // every file was written, so a failed save still counts as unsaved.
     TRadioData record = gEditData;
@@ -265,7 +268,7 @@ bool SaveDataFile(QObject* mainWindow) {
     if (!ModFreFile::WriteFiles(files)) return false;
     ModFreFile::SyncFileFromEdit();
     gIsUntitled = false;
-    Platform::Forms::Call(mainWindow, "ShowMainTxt");
+    if (mainWindow) mainWindow->ShowMainTxt();
     return true;
 }
 

@@ -4,22 +4,24 @@
 
 #include <QString>
 
-class QObject;
+namespace Views {
+class MainWindow;
+}
 
 // Configuration files: the ".dat" record with its "NVD" and ".ted" side files,
 // the default files of the program's "Init" folder and the unsaved-change test.
-// The path is always gDataFileName. The main window is passed so that its
-// public methods "ShowMainTxt" and "Change_Language" can be called by name.
+// The path is always gDataFileName. The main window (or null) is told to
+// re-show its title, status bar and tree after a file was read or saved.
 
 namespace ModShowFreFun {
 // File Open: version check, read, the working copy and the program's model and
 // band come from the file. False when nothing was opened (a message was shown).
-bool OpenDataFile(QObject* mainWindow);
+bool OpenDataFile(Views::MainWindow* mainWindow);
 // File Import: read without version check, keep the program's model and band.
-bool ReopenDataFile(QObject* mainWindow);
+bool ReopenDataFile(Views::MainWindow* mainWindow);
 // File Save and Save As. False when the file could not be written; the data
 // then still counts as unsaved.
-bool SaveDataFile(QObject* mainWindow);
+bool SaveDataFile(Views::MainWindow* mainWindow);
 // True when the working copy differs from the saved copy.
 bool IsDataModified();
 bool IsDataUnchanged();

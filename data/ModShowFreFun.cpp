@@ -3,6 +3,7 @@
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/Numbers.h"
@@ -408,12 +409,10 @@ void SetChannelCell(int group, int position, int fieldId, const QString& value) 
         }
     }
 
-    if (gFormChInfoShown)
-        Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmCommChInfo")), "reShowGrid",
-                              Q_ARG(int, number));
-    if (gFormCHInfoEditShown)
-        Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")),
-                              "SetGridEditData", Q_ARG(bool, true));
+    if (auto* grid = gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr)
+        grid->reShowGrid(number);
+    if (auto* editor = gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr)
+        editor->SetGridEditData(true);
 }
 
 void UpdateChannelOptionList(int number) {
@@ -421,19 +420,16 @@ void UpdateChannelOptionList(int number) {
     if (!ch) return;
     const qint16 tone = ch->Inversion != 0 ? ch->TxTone : ch->RxTone;
     const int k = tone != 0 ? 2 : 1;
-    QObject* editor =
-        gFormCHInfoEditShown ? Platform::Forms::Find(QStringLiteral("FrmCHInfoEdit")) : nullptr;
+    Views::ChannelEditor* editor =
+        gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr;
     if (k == 1 && ch->BusyLock == 2) ch->BusyLock = 1;
     if (!editor) return;
-    QStringList master;
-    Platform::Forms::Call(editor, "BusyLockMasterList", Q_RETURN_ARG(QStringList, master));
-    const QStringList items = master.mid(0, k == 2 ? 3 : 2);
-    editor->setProperty("WandToSave", false);
+    const QStringList items = editor->BusyLockMasterList().mid(0, k == 2 ? 3 : 2);
+    editor->SetWandToSave(false);
     // A value that the offered choices do not hold (a busy lockout of 3 set
     // by the batch page) is shown without a choice and stays stored.
     const int shown = ch->BusyLock >= 0 && ch->BusyLock < items.size() ? ch->BusyLock : -1;
-    Platform::Forms::Call(editor, "ShowBusyLockChoices", Q_ARG(QStringList, items),
-                          Q_ARG(int, shown));
+    editor->ShowBusyLockChoices(items, shown);
 }
 
 int FindChannelRef(int group, int position) {
@@ -462,8 +458,10 @@ void FixChannelRefs() {
     fix(alert[kAlertRefGroup], alert[kAlertRefGroup + 1]);
     fix(scan[kScanPri1Group], scan[kScanPri1Group + 1]);
     fix(scan[kScanPri2Group], scan[kScanPri2Group + 1]);
-    Platform::Forms::CallAll(QStringLiteral("FrmAlert"), "ReshowByCh");
-    Platform::Forms::CallAll(QStringLiteral("FrmScan"), "ReshowByCh");
+    for (const char* name : {"FrmAlert", "FrmScan"})
+        for (Views::ChannelRefPage* page :
+             Platform::Forms::AllAs<Views::ChannelRefPage>(QLatin1String(name)))
+            page->ReshowByCh();
 }
 
 } // namespace ModShowFreFun

@@ -9,6 +9,7 @@
 #include "data/ProgramSettings.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "link/ModTestComm.h"
 #include "link/ModTestDataFrames.h"
 #include "link/ModVersion.h"
@@ -767,8 +768,7 @@ void EndComm(bool success) {
     if (!success) ModTestData::DropReadTestBlock();
     if (success) {
         if (type == 1) {
-            if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
-                Platform::Forms::Call(main, "CloseCurAllWindows");
+            if (auto* main = Views::Open<Views::MainWindow>()) main->CloseCurAllWindows();
             if (gReadDoneHook) gReadDoneHook();
         } else if (type == 3) {
             TLocalInfo info = gLocalInfo;

@@ -7,6 +7,7 @@
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "link/ModComm.h"
 #include "link/ModTestDataFrames.h"
 #include "platform/Forms.h"
@@ -18,14 +19,14 @@ namespace Mb = Platform::Mb;
 
 namespace {
 
-QObject* MainWindow() {
-    return Platform::Forms::Find(QStringLiteral("frmMain"));
+Views::MainWindow* MainWindow() {
+    return Views::Open<Views::MainWindow>();
 }
 
 // The main window's step that makes the open windows write what the user
 // typed and has not confirmed yet.
 void CommitPendingEdits() {
-    Platform::Forms::Call(MainWindow(), "CommitPendingEdits");
+    if (Views::MainWindow* main = MainWindow()) main->CommitPendingEdits();
 }
 
 void ClosePortIfOpen() {
@@ -99,9 +100,7 @@ void RadioCommands::WaitSaveDataTimer_Timer() {
 void RadioCommands::mnuRadioInfo_Click() {
     if (gCommType != 0) return;
     // The page is shown anew with what this session reads.
-    for (QObject* form : Platform::Forms::Loaded())
-        if (form->objectName().compare(QStringLiteral("FrmRadioInfo"), Qt::CaseInsensitive) == 0)
-            QMetaObject::invokeMethod(form, "close", Qt::DirectConnection);
+    Platform::Forms::CloseAll(QStringLiteral("FrmRadioInfo"));
     ReadRMGDataFromRadio();
 }
 
@@ -141,9 +140,9 @@ void RadioCommands::ReadOKTimer_Timer() {
         return;
     }
     ModTestData::TakeReadTestBlock();
-    if (QObject* main = MainWindow()) {
-        Platform::Forms::Call(main, "ShowMainTxt");
-        Platform::Forms::Call(main, "Change_Language");
+    if (Views::MainWindow* main = MainWindow()) {
+        main->ShowMainTxt();
+        main->Change_Language();
     }
     gDataFileName = QStringLiteral("new.dat");
     gIsUntitled = true;

@@ -12,15 +12,15 @@ public:
     ~RadioCommands() override;
 
     // Read: commits the pending edits, tests the port, asks, reads.
-    Q_INVOKABLE void mnuReadFromRadio_Click();
+    void mnuReadFromRadio_Click();
     // Write: commits the pending edits; the write goes on 100 ms later.
-    Q_INVOKABLE void mnuWriteToRadio_Click();
-    Q_INVOKABLE void WaitSaveDataTimer_Timer();
+    void mnuWriteToRadio_Click();
+    void WaitSaveDataTimer_Timer();
     // Radio information: unloads an open information page, then reads.
-    Q_INVOKABLE void mnuRadioInfo_Click();
-    Q_INVOKABLE void ReadRMGDataFromRadio();
+    void mnuRadioInfo_Click();
+    void ReadRMGDataFromRadio();
     // End of a read: decodes the image, "new.dat", reopens the grid page.
-    Q_INVOKABLE void ReadOKTimer_Timer();
+    void ReadOKTimer_Timer();
 
     QTimer WaitSaveDataTimer;
     QTimer ReadOKTimer;

@@ -38,7 +38,7 @@ public:
     // The text a control shows: a label's or button's caption, a frame's
     // title, a text box's text, the text of a list's chosen item. Index -1
     // names a control that is not part of an array. "" when there is none.
-    Q_INVOKABLE QString ControlText(const QString& name, int index = -1) const;
+    QString ControlText(const QString& name, int index = -1) const;
 
     // Window measures are given in twips, as the page layouts are drawn.
     static constexpr int Px(int twips) { return Platform::Px(twips); }

@@ -148,6 +148,14 @@ void FrmAlert::ReshowByCh() {
     ModReFresh::ShowChannelRef(Combo1[7], Combo1[8], alert[7], alert[8]);
 }
 
+void FrmAlert::RefreshCodeMemoryLists() {
+    if (Combo1[1]->currentIndex() != 1) return;
+    // chooses the entry it showed, else its first, as the user would
+    const QString shown = Combo1[2]->currentText();
+    FillMemoryList();
+    Pages::ChooseText(Combo1[2], shown);
+}
+
 void FrmAlert::FillMemoryList() {
     Pages::FillList(Combo1[2], AlertRules::MemoryItems());
 }

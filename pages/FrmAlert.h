@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Views.h"
 #include "pages/FeaturePage.h"
 
 #include <QStringList>
@@ -34,14 +35,19 @@ Enabled ChannelSelectRule(Enabled current, int channelSelect);
 // alarm time, 4 transmit time, 5 receive time, 6 channel selection, 7 and 8
 // group and position of the emergency channel, 9 period), Label1 of the same
 // indexes, CommandClose, CommandHelp. The lists take keys as plain lists do.
-class FrmAlert final : public Pages::FeaturePage {
+class FrmAlert final : public Pages::FeaturePage,
+                       public Views::ChannelRefPage,
+                       public Views::CodeMemoryLists {
     Q_OBJECT
 public:
     explicit FrmAlert(QWidget* parent = nullptr);
 
     // Rebuilds the group list and shows the emergency channel again; the
     // channel editor calls it by name after channel edits.
-    Q_INVOKABLE void ReshowByCh();
+    void ReshowByCh() override;
+    // While the ID type names a code memory, the ID number list follows an
+    // edit of the memories.
+    void RefreshCodeMemoryLists() override;
 
 private:
     void BuildControls();

@@ -59,21 +59,6 @@ QStringList Seconds(const QString& first, int last) {
     return items;
 }
 
-// The list of an array of another window by name and index.
-QComboBox* ListOf(QObject* window, const char* name, int index) {
-    for (auto* list : window->findChildren<QComboBox*>(QLatin1String(name)))
-        if (list->property("Index").toInt() == index) return list;
-    return nullptr;
-}
-
-// Refills a list of another window and chooses the entry it showed, else its
-// first; the window handles that as a choice.
-void Refill(QComboBox* list, const QStringList& items) {
-    const QString shown = list->currentText();
-    Pages::FillList(list, items);
-    Pages::ChooseText(list, shown);
-}
-
 } // namespace
 
 namespace DtmfRules {
@@ -339,25 +324,8 @@ bool FrmDTMF::eventFilter(QObject* watched, QEvent* event) {
 // channel detail editor and, while its ID type names a memory, the alert
 // page's ID number list.
 void FrmDTMF::RefreshCodeLists() {
-    for (QObject* window : Platform::Forms::Loaded()) {
-        const QString name = window->objectName();
-        if (name.compare(QLatin1String("FrmCHInfoEdit"), Qt::CaseInsensitive) == 0) {
-            for (int index : {8, 10}) {
-                QComboBox* list = ListOf(window, "Combo2", index);
-                if (!list) continue;
-                // the channel keeps its call: the list shows its item again,
-                // or no item while that memory is empty
-                const QString shown = list->currentText();
-                const bool chosen = list->currentIndex() >= 0;
-                const QSignalBlocker quiet(list);
-                ModShowFreFun::FillDtmfCodeCombo(list);
-                list->setCurrentIndex(chosen ? list->findText(shown) : -1);
-            }
-        } else if (name.compare(QLatin1String("FrmAlert"), Qt::CaseInsensitive) == 0) {
-            QComboBox* type = ListOf(window, "Combo1", 1);
-            QComboBox* number = ListOf(window, "Combo1", 2);
-            if (type && number && type->currentIndex() == 1)
-                Refill(number, AlertRules::MemoryItems());
-        }
-    }
+    for (const char* name : {"FrmCHInfoEdit", "FrmAlert"})
+        for (Views::CodeMemoryLists* window :
+             Platform::Forms::AllAs<Views::CodeMemoryLists>(QLatin1String(name)))
+            window->RefreshCodeMemoryLists();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/FeaturePage.h"
+#include "platform/Forms.h"
 
 #include <QString>
 #include <array>
@@ -40,14 +41,14 @@ QString CheckedId(const QString& text);
 // Text1 (0 BOT, 1 EOT, 2 stun, 3 kill), Label3 (0..3) on the first two tabs;
 // Combo2 (1, 4, 5), Label2 (1, 4, 5), Text3 and Label5 (the ID); Text2 (0..15)
 // and Label4 (0..15), the memories, on the third; CommandClose, CommandHelp.
-class FrmDTMF final : public Pages::FeaturePage {
+class FrmDTMF final : public Pages::FeaturePage, public Platform::Forms::Committing {
     Q_OBJECT
 public:
     explicit FrmDTMF(QWidget* parent = nullptr);
 
     // The write command's commit: the ID box stores what it holds when it
     // has the focus.
-    Q_INVOKABLE void ValidateControls();
+    void ValidateControls() override;
 
 private:
     void BuildControls();

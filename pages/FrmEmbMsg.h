@@ -8,7 +8,7 @@
 class QLineEdit;
 
 // The embedded message page: four lines of at most 16 characters. Each change
-// of a line is stored at once.
+// of a line is stored at once, so the page has nothing left to commit.
 //
 // Controls: Text1 (0..3), CommandClose, CommandHelp.
 class FrmEmbMsg final : public Pages::FeaturePage {
@@ -19,10 +19,6 @@ public:
     // A line as it is stored: a text shorter than 16 characters is followed
     // by one NUL and blanks up to 16; a longer one is cut to 16.
     static void StoreLine(FixedText<16>& line, const QString& text);
-
-    // The page's validate step: every line is stored as it is typed, so there
-    // is nothing left to commit.
-    Q_INVOKABLE void ValidateControls() {}
 
 private:
     void ChangShowByLanguage() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Views.h"
 #include "pages/FeaturePage.h"
 
 #include <QStringList>
@@ -39,14 +40,14 @@ Choice Choose(const QStringList& functionNames, const QString& chosen, const QSt
 // Controls: Combo1 (0 PF1 long, 1 PF1 short, 2 PF2 long, 3 PF2 short, 9 and
 // 10 the two times), Label1 of the same indexes, Frame1 (PF1), Frame2 (PF2),
 // the hidden list of all function names Combo2, CommandClose, CommandHelp.
-class FrmKey final : public Pages::FeaturePage {
+class FrmKey final : public Pages::FeaturePage, public Views::KeyPage {
     Q_OBJECT
 public:
     explicit FrmKey(QWidget* parent = nullptr);
 
     // Shows the stored functions of the four key lists again (each shown
     // function is handled as a choice).
-    Q_INVOKABLE void ShowKeyFunctions();
+    void ShowKeyFunctions() override;
 
 private:
     void BuildControls();

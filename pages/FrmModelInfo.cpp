@@ -6,6 +6,7 @@
 #include "data/ModFunLang.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "data/widgets/FormHelpers.h"
 #include "pages/FeaturePage.h"
 #include "pages/PageInputs.h"
@@ -111,7 +112,7 @@ void FrmModelInfo::CommandOK_Click() {
         // this dialog unloads by itself; the main window closes the others
         Platform::Forms::Unregister(this);
         // the main window starts a new configuration for the new pair
-        Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("frmMain")), "LoadNewDoc");
+        if (auto* main = Views::Open<Views::MainWindow>()) main->LoadNewDoc();
     }
     accept();
 }

@@ -20,7 +20,7 @@ public:
 
     // Refills the band list for a model: the 17 band texts for "KL740" and
     // "KL740G", none for any other text; the first item is then chosen.
-    Q_INVOKABLE void FillBandList(const QString& model);
+    void FillBandList(const QString& model);
 
     // True when the chosen pair differs from the program's (exact texts).
     static bool ChoiceDiffers(const QString& model, const QString& band);

@@ -37,7 +37,7 @@ public:
     explicit FrmOptFeatures(QWidget* parent = nullptr);
 
     // Stores the value of the control named by id into gEditData.
-    Q_INVOKABLE void SaveOptFeat(int id);
+    void SaveOptFeat(int id);
     // True when the index lies outside the box's list.
     static bool NotInComboList(const QComboBox* rCombo, int rIndex);
 

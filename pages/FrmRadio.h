@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/FeaturePage.h"
+#include "platform/Forms.h"
 
 class PageGrid;
 class QLineEdit;
@@ -11,20 +12,20 @@ class QLineEdit;
 //
 // Controls: MSFlexGrid1 (21 rows x 2 columns), Text1 (the cell editor),
 // CommandClose, CommandHelp.
-class FrmRadio final : public Pages::FeaturePage {
+class FrmRadio final : public Pages::FeaturePage, public Platform::Forms::Committing {
     Q_OBJECT
 public:
     explicit FrmRadio(QWidget* parent = nullptr);
 
     // A typed text as the validated display text ("087.50000"), or "" for "".
-    Q_INVOKABLE static QString CheckRadioFre(const QString& text);
+    static QString CheckRadioFre(const QString& text);
     // A frequency in MHz put onto the 50 kHz raster.
-    Q_INVOKABLE static double StepRadio(double mhz);
+    static double StepRadio(double mhz);
     // A display text as the frequency code to store ("08750000").
-    Q_INVOKABLE static QString GetSaveRadioFreData(const QString& text);
+    static QString GetSaveRadioFreData(const QString& text);
 
     // The page's validate step: commits what the cell editor holds.
-    Q_INVOKABLE void ValidateControls();
+    void ValidateControls() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -22,7 +22,7 @@ public:
     explicit FrmRadioInfo(QWidget* parent = nullptr);
 
     // Copies gLocalInfo into the controls.
-    Q_INVOKABLE void ShowByData();
+    void ShowByData();
 
 private:
     void BuildControls();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Views.h"
 #include "pages/FeaturePage.h"
 
 #include <QList>
@@ -33,17 +34,17 @@ std::optional<Enabled> Enabling(int scanMode, int priorityMode);
 // 8 look-back times A and B, 9 and 10 receive and transmit resume delays),
 // Label1 of the same indexes, the hidden list of all revert options Combo2,
 // the scan-tone box Check1, CommandClose, CommandHelp.
-class FrmScan final : public Pages::FeaturePage {
+class FrmScan final : public Pages::FeaturePage, public Views::ChannelRefPage {
     Q_OBJECT
 public:
     explicit FrmScan(QWidget* parent = nullptr);
 
     // Fills the revert list for the chosen priority mode and enables the
     // priority-channel lists that mode uses.
-    Q_INVOKABLE void InitRevertList();
+    void InitRevertList();
     // Rebuilds the group lists and shows both priority channels again; the
     // channel editor calls it by name after channel edits.
-    Q_INVOKABLE void ReshowByCh();
+    void ReshowByCh() override;
 
 private:
     void BuildControls();

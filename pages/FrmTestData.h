@@ -30,8 +30,8 @@ public:
     // at the end of its links) that does not hold a configuration.
     static bool MaySaveTo(const QString& path);
 
-    Q_INVOKABLE void LoadFile();
-    Q_INVOKABLE void SaveFile();
+    void LoadFile();
+    void SaveFile();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

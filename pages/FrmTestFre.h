@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/FeaturePage.h"
+#include "platform/Forms.h"
 
 class PageGrid;
 class QLineEdit;
@@ -12,18 +13,18 @@ class QLineEdit;
 // Controls: MSFlexGrid1 (12 rows x 3 columns, the pairs), MSFlexGrid2 (6 x 3,
 // the fixed pairs), Text1 (the cell editor), Label1 (0, 1), CommandClose,
 // CommandHelp.
-class FrmTestFre final : public Pages::FeaturePage {
+class FrmTestFre final : public Pages::FeaturePage, public Platform::Forms::Committing {
     Q_OBJECT
 public:
     explicit FrmTestFre(QWidget* parent = nullptr);
 
     // The cell below (row 11 goes to row 1) / to the right (after column 2,
     // column 1 of the next row) becomes current and is entered.
-    Q_INVOKABLE void GridNextLine();
-    Q_INVOKABLE void GridNextCol();
+    void GridNextLine();
+    void GridNextCol();
 
     // The page's validate step: commits what the cell editor holds.
-    Q_INVOKABLE void ValidateControls();
+    void ValidateControls() override;
 
     // Where the editor goes on Enter: the next row when column 1 is left empty.
     static bool EnterGoesToNextLine(int col, const QString& text) {

@@ -2,6 +2,7 @@
 
 #include "data/ModFun.h"
 #include "data/RadioData.h"
+#include "data/Views.h"
 #include "pages/PageInputs.h"
 #include "platform/Forms.h"
 
@@ -77,7 +78,7 @@ int EntryValue(const QString& text) {
 }
 
 void RefreshKeyForm() {
-    Platform::Forms::Call(Platform::Forms::Find(QStringLiteral("FrmKey")), "ShowKeyFunctions");
+    if (auto* keys = Views::Open<Views::KeyPage>()) keys->ShowKeyFunctions();
 }
 
 } // namespace ModReFresh

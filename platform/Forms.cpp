@@ -2,11 +2,16 @@
 
 #include <QPointer>
 
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+
 namespace Platform::Forms {
 
 namespace {
 QList<QPointer<QObject>> gLoaded;
 WindowOps gWindowOps;
+WrongReceiverHandler gWrongReceiverHandler;
 
 void Prune() {
     gLoaded.removeIf([](const QPointer<QObject>& p) { return p.isNull(); });
@@ -45,8 +50,25 @@ bool IsLoaded(const QString& name) {
 }
 
 void Validate(QObject* form) {
-    if (form && form->metaObject()->indexOfMethod("ValidateControls()") >= 0)
-        QMetaObject::invokeMethod(form, "ValidateControls", Qt::DirectConnection);
+    if (auto* committing = dynamic_cast<Committing*>(form)) committing->ValidateControls();
+}
+
+void ReportWrongReceiver(QObject* form, const char* interfaceName) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> readable(
+        abi::__cxa_demangle(interfaceName, nullptr, nullptr, &status), std::free);
+    const QString message =
+        QStringLiteral("The window \"%1\" (%2) lacks the interface %3")
+            .arg(form->objectName(), QLatin1String(form->metaObject()->className()),
+                 QLatin1String(readable ? readable.get() : interfaceName));
+    if (gWrongReceiverHandler)
+        gWrongReceiverHandler(message);
+    else
+        qCritical("%s", qUtf8Printable(message));
+}
+
+void SetWrongReceiverHandler(WrongReceiverHandler handler) {
+    gWrongReceiverHandler = std::move(handler);
 }
 
 void SetWindowOps(WindowOps ops) {
@@ -59,6 +81,10 @@ QObject* ShowChild(const QString& name) {
 
 void CascadeChildren() {
     if (gWindowOps.cascade) gWindowOps.cascade();
+}
+
+void CloseAll(const QString& name) {
+    if (gWindowOps.closeAll) gWindowOps.closeAll(name);
 }
 
 } // namespace Platform::Forms

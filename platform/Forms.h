@@ -5,12 +5,13 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <typeinfo>
 
 // The collection of loaded windows. A window registers itself when it loads
 // and leaves when it is destroyed; its object name is its window name
 // ("frmCommChInfo", "FrmAlert"). Code below the windows reaches an open window
-// through this list and calls its public methods by name, so it never needs the
-// window's header.
+// through this list and calls it through a small interface that the lower
+// layer declares, so it never needs the window's header.
 namespace Platform::Forms {
 
 // Adds a loaded window (its objectName is the window name). The entry goes
@@ -26,34 +27,66 @@ QList<QObject*> Loaded();
 QObject* Find(const QString& name);
 bool IsLoaded(const QString& name);
 
-// Calls a public method of a window by name. Returns false when the window
-// has no such method.
-template <typename... Args> bool Call(QObject* form, const char* method, Args&&... args) {
-    if (!form) return false;
-    return QMetaObject::invokeMethod(form, method, Qt::DirectConnection,
-                                     std::forward<Args>(args)...);
+// Reports a window that lacks an interface it is asked for. The default logs
+// an error; the test programs install a handler that fails the running case.
+void ReportWrongReceiver(QObject* form, const char* interfaceName);
+using WrongReceiverHandler = std::function<void(const QString& message)>;
+void SetWrongReceiverHandler(WrongReceiverHandler handler);
+
+// A loaded window of that name as the typed interface it implements, or
+// nullptr when no window of that name is loaded. The windows implement the
+// interfaces that the lower layers declare, so a renamed or re-typed method is
+// a compile error. A loaded window of that name that lacks the interface is a
+// fault of the program: it is reported (see SetWrongReceiverHandler) and
+// nullptr is returned.
+template <typename T> T* FindAs(const QString& name) {
+    QObject* form = Find(name);
+    if (!form) return nullptr;
+    T* typed = dynamic_cast<T*>(form);
+    if (!typed) ReportWrongReceiver(form, typeid(T).name());
+    return typed;
 }
 
-// Calls the method on every loaded window of that name.
-template <typename... Args> void CallAll(const QString& name, const char* method, Args&&... args) {
-    for (QObject* form : Loaded())
-        if (form->objectName().compare(name, Qt::CaseInsensitive) == 0) Call(form, method, args...);
+// Every loaded window of that name, as the interface T.
+template <typename T> QList<T*> AllAs(const QString& name) {
+    QList<T*> out;
+    for (QObject* form : Loaded()) {
+        if (form->objectName().compare(name, Qt::CaseInsensitive) != 0) continue;
+        if (T* typed = dynamic_cast<T*>(form))
+            out.append(typed);
+        else
+            ReportWrongReceiver(form, typeid(T).name());
+    }
+    return out;
 }
 
-// Runs the validate step of a window: the window commits what its focused
-// control holds (its public method "ValidateControls"). Windows without one
-// have nothing to commit.
+// A window whose focused control may hold what the user typed and has not
+// confirmed yet.
+class Committing {
+public:
+    // Writes what the focused control holds into the configuration.
+    virtual void ValidateControls() = 0;
+
+protected:
+    ~Committing() = default;
+};
+
+// Runs the validate step of a window. Windows that are not Committing have
+// nothing to commit.
 void Validate(QObject* form);
 
-// Loading and showing a child window of the main window by name, and arranging
-// the children in cascade, for code that has no window headers. The window
-// layer installs the implementation; without one nothing is shown.
+// Loading and showing a child window of the main window by name, arranging
+// the children in cascade and closing the windows of a name, for code that has
+// no window headers. The window layer installs the implementation; without
+// one nothing is shown or closed.
 struct WindowOps {
     std::function<QObject*(const QString&)> showChild;
     std::function<void()> cascade;
+    std::function<void(const QString&)> closeAll;
 };
 void SetWindowOps(WindowOps ops);
 QObject* ShowChild(const QString& name);
 void CascadeChildren();
+void CloseAll(const QString& name);
 
 } // namespace Platform::Forms

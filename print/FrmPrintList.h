@@ -16,7 +16,7 @@ public:
 
     // The print job: asks for a printer and prints every chosen section into
     // one document. ModPrint::gPrintDone tells how it ended.
-    Q_INVOKABLE void PrintAll();
+    void PrintAll();
 
 private:
     void BuildControls();

@@ -13,7 +13,7 @@ class FrmMulSet final : public QDialog {
 public:
     explicit FrmMulSet(QWidget* parent = nullptr);
 
-    Q_INVOKABLE void ShowByLanguage();
+    void ShowByLanguage();
 
     void Command1_Click();
     void Command2_Click();

@@ -13,9 +13,9 @@ class FrmSetLanguage final : public QDialog {
 public:
     explicit FrmSetLanguage(QWidget* parent = nullptr);
 
-    Q_INVOKABLE void ShowByLanguage();
-    Q_INVOKABLE void InitList();
-    Q_INVOKABLE void ApplyLanguage();
+    void ShowByLanguage();
+    void InitList();
+    void ApplyLanguage();
 
     void CommandOK_Click();
     void CommandCancel_Click();

@@ -272,6 +272,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
+    // From here on the window is no main window to find.
+    Platform::Forms::Unregister(this);
     ModComm::SetSessionHost(nullptr);
     Platform::Forms::SetChildHost({});
     Platform::Forms::SetWindowOps({});
@@ -458,8 +460,7 @@ void frmMain::BuildMenus() {
         connect(Item(p.item), &QAction::triggered, this, [this, window, batch, modal, commit] {
             if (batch) {
                 // the grid's cell editor is dropped, not committed
-                if (QObject* grid = Platform::Forms::Find(QStringLiteral("frmCommChInfo")))
-                    Platform::Forms::Call(grid, "InvalidEdit");
+                if (auto* grid = Views::Open<Views::ChannelGrid>()) grid->InvalidEdit();
             }
             if (commit) CommitPendingEdits();
             if (modal)
@@ -700,9 +701,9 @@ void frmMain::ShowCHInfo(bool rShow) {
 
 void frmMain::SetSaveEditData() {
     CommitPendingEdits();
-    for (QObject* form : Platform::Forms::Loaded())
-        if (form->objectName().compare(QLatin1String("frmCommChInfo"), Qt::CaseInsensitive) == 0)
-            Platform::Forms::Call(form, "SetEditDisable");
+    for (Views::ChannelGrid* grid :
+         Platform::Forms::AllAs<Views::ChannelGrid>(QLatin1String(Views::ChannelGrid::kFormName)))
+        grid->SetEditDisable();
 }
 
 void frmMain::CommitPendingEdits() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Views.h"
+
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
@@ -24,7 +26,7 @@ extern qint16 gCHEditCmd;
 // The main window of Corvan: the pages are child windows of its document
 // area; the tree pane on the left opens them, menus and toolbar run the
 // commands, the status bar shows model, band and port.
-class frmMain final : public QMainWindow {
+class frmMain final : public QMainWindow, public Views::MainWindow {
     Q_OBJECT
 
 public:
@@ -45,24 +47,24 @@ public:
     using EditCommandsUpdater = std::function<void(QWidget* main, int number)>;
     static void SetEditCommandsUpdater(EditCommandsUpdater updater);
 
-    // Public methods that other windows and modules call by name.
-    Q_INVOKABLE void Change_Language();
-    Q_INVOKABLE bool FindWindowByName(const QString& rFrmName) const;
-    Q_INVOKABLE void CloseCurAllWindows();
-    Q_INVOKABLE void ShowCHInfo(bool rShow);
-    Q_INVOKABLE void SetSaveEditData();
+    // The services that other windows and modules call.
+    void Change_Language() override;
+    bool FindWindowByName(const QString& rFrmName) const;
+    void CloseCurAllWindows() override;
+    void ShowCHInfo(bool rShow) override;
+    void SetSaveEditData();
     // The step that every command reading, saving, printing, sending or
     // replacing the configuration runs first: the grid page, the detail
     // editor and every open page write what the user typed or chose and has
     // not confirmed yet; untouched editors write nothing.
-    Q_INVOKABLE void CommitPendingEdits();
+    void CommitPendingEdits() override;
     // The grid page's current channel changed or was re-shown.
-    Q_INVOKABLE void UpdateEditCommands(int number);
-    Q_INVOKABLE void ShowMainTxt();
-    Q_INVOKABLE void LoadTree();
-    Q_INVOKABLE void LoadBKPic();
-    Q_INVOKABLE void LoadNewDoc2();
-    Q_INVOKABLE void LoadNewDoc();
+    void UpdateEditCommands(int number) override;
+    void ShowMainTxt() override;
+    void LoadTree() override;
+    void LoadBKPic();
+    void LoadNewDoc2();
+    void LoadNewDoc() override;
 
     // The Factory and Lock switches, with the button's new value; both ask
     // for the access code first.

@@ -100,6 +100,12 @@ void InstallWindowOps() {
          [] {
              const auto& host = Platform::Forms::CurrentChildHost();
              if (host.cascade) host.cascade();
+         },
+         [](const QString& name) {
+             for (QObject* form : Platform::Forms::Loaded())
+                 if (auto* w = qobject_cast<QWidget*>(form);
+                     w && form->objectName().compare(name, Qt::CaseInsensitive) == 0)
+                     w->close();
          }});
 }
 

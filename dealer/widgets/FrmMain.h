@@ -25,12 +25,12 @@ public:
     explicit FrmMain(QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    Q_INVOKABLE bool NewProtectPassword() override;
-    Q_INVOKABLE bool SetProtectPassword() override;
-    Q_INVOKABLE void GetDataByShow() override;
-    Q_INVOKABLE void ShowByData() override;
-    Q_INVOKABLE bool InComPorts(int port) const;
-    Q_INVOKABLE bool ShowStartMulWrite() override;
+    bool NewProtectPassword() override;
+    bool SetProtectPassword() override;
+    void GetDataByShow() override;
+    void ShowByData() override;
+    bool InComPorts(int port) const;
+    bool ShowStartMulWrite() override;
     void ShowRadioNo(int number) override;
     void ShowStatus(const QString& text) override;
     void ShowCommState() override;

@@ -12,7 +12,7 @@ class FrmProgress : public QDialog {
 public:
     explicit FrmProgress(QWidget* parent = nullptr);
 
-    Q_INVOKABLE void SetProgressValue(int rValue);
+    void SetProgressValue(int rValue);
     // The bar and the percentage label together.
     void ShowPercent(int percent);
     // Unloads the dialog (the session's end).

@@ -17,10 +17,10 @@ class FrmSetComm : public QDialog {
 public:
     explicit FrmSetComm(QWidget* parent = nullptr);
 
-    Q_INVOKABLE void SetLanguageCaptions();
-    Q_INVOKABLE void RefreshPortOptions();
-    Q_INVOKABLE void ShowCurrentPort();
-    Q_INVOKABLE void SaveComPort();
+    void SetLanguageCaptions();
+    void RefreshPortOptions();
+    void ShowCurrentPort();
+    void SaveComPort();
 
     void CommandOK_Click();
     void CommandCancel_Click();

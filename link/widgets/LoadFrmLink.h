@@ -25,7 +25,7 @@ public:
     static bool IsLink2(const QByteArray& received);
 
     void ShowLinkInstructions();
-    Q_INVOKABLE bool initComm2();
+    bool initComm2();
     void WriteLink2();
 
     void Combo1_Click();

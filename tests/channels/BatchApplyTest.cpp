@@ -14,16 +14,16 @@ namespace {
 
 using namespace BatchRules;
 
-// Stands in for an open page that Apply re-shows by name.
-class CallCounter : public QObject {
+// Stands in for the open grid page and detail editor that Apply re-shows.
+class CallCounter : public QObject, public TestSupport::GridCalls, public TestSupport::EditorCalls {
     Q_OBJECT
 public:
     explicit CallCounter(const char* name) {
         setObjectName(QString::fromLatin1(name));
         Platform::Forms::Register(this);
     }
-    Q_INVOKABLE void reShowAllGrid() { ++calls; }
-    Q_INVOKABLE void SetGridEditData(bool follow) { calls += follow ? 1 : 100; }
+    void reShowAllGrid() override { ++calls; }
+    void SetGridEditData(bool follow) override { calls += follow ? 1 : 100; }
     int calls = 0;
 };
 

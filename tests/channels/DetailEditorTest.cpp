@@ -28,6 +28,8 @@ using ModFunLang::GetLangText;
 
 namespace {
 
+struct MainHost : QMainWindow, TestSupport::MainCalls {};
+
 class DetailEditorTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -37,7 +39,7 @@ protected:
         gEditData.ChannelCount = 0;
         ModShowFreFun::AddChannel(1, "435.02500");
         ModShowFreFun::AddChannel(18, "438.50000");
-        host = new QMainWindow;
+        host = new MainHost;
         host->setObjectName("frmMain");
         area = new QMdiArea(host);
         host->setCentralWidget(area);
@@ -87,7 +89,7 @@ protected:
 
     TestSupport::TempProgram program;
     TestSupport::RecordingMessages messages;
-    QMainWindow* host = nullptr;
+    MainHost* host = nullptr;
     QMdiArea* area = nullptr;
     QPointer<FrmCHInfoEdit> editor;
 };

@@ -48,11 +48,13 @@ protected:
         ASSERT_NE(gridPage, nullptr);
         grid = gridPage->findChild<QTableWidget*>("MSFlexGrid1");
         // the table changes under the page: its open cell editor is dropped
-        Platform::Forms::Call(gridPage, "InvalidEdit");
+        auto* gridView = Views::Open<Views::ChannelGrid>();
+        ASSERT_NE(gridView, nullptr);
+        gridView->InvalidEdit();
         gEditData.ChannelCount = 0;
         ModShowFreFun::AddChannel(1, "435.02500");
         ModShowFreFun::AddChannel(2, "436.00000");
-        Platform::Forms::Call(gridPage, "reShowAllGrid");
+        gridView->reShowAllGrid();
         main->ShowCHInfo(true);
     }
     void TearDown() override {

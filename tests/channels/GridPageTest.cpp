@@ -29,9 +29,9 @@
 
 namespace {
 
-// Stands in for the main window: records the calls the page makes by name,
+// Stands in for the main window: records the calls the page makes,
 // holds the channel-edit menu and the channel commands' shortcuts.
-class FakeMain : public QMainWindow {
+class FakeMain : public QMainWindow, public TestSupport::MainCalls {
     Q_OBJECT
 public:
     FakeMain() {
@@ -53,21 +53,18 @@ public:
         }
         resize(900, 600);
     }
-    Q_INVOKABLE void ShowCHInfo(bool show) { calls << QString("ShowCHInfo(%1)").arg(show); }
-    Q_INVOKABLE void LoadTree() { calls << "LoadTree"; }
-    Q_INVOKABLE void UpdateEditCommands(int number) {
-        calls << "UpdateEditCommands";
+    void UpdateEditCommands(int number) override {
+        MainCalls::UpdateEditCommands(number);
         editCommandChannels << number;
     }
     QMdiArea* area;
     QMenu* menu;
-    QStringList calls;
     QStringList commands;
     QList<int> editCommandChannels;
 };
 
 // Stands in for the channel detail editor.
-class FakeDetailEditor : public QWidget {
+class FakeDetailEditor : public QWidget, public TestSupport::EditorCalls {
     Q_OBJECT
 public:
     FakeDetailEditor() {
@@ -78,9 +75,7 @@ public:
         ++made;
     }
     ~FakeDetailEditor() override { gFormCHInfoEditShown = false; }
-    Q_INVOKABLE void SetGridEditData(bool) { ++follows; }
-    Q_INVOKABLE QStringList BusyLockMasterList() { return {"OFF", "Carrier", "Tone"}; }
-    Q_INVOKABLE void ShowBusyLockChoices(QStringList, int) {}
+    void SetGridEditData(bool) override { ++follows; }
     static inline int made = 0;
     static inline int follows = 0;
 };
@@ -375,7 +370,7 @@ TEST_F(GridPageTest, InvalidEditHidesWithoutWriting) {
     Open();
     const QString before = Rx(1);
     Type("440");
-    Platform::Forms::Call(page.data(), "InvalidEdit");
+    page->InvalidEdit();
     EXPECT_FALSE(text1->isVisible());
     Platform::Forms::Validate(page.data());
     page->close();
@@ -507,7 +502,7 @@ TEST_F(GridPageTest, PastedAndComposedTextPassTheSameFilter) {
     EXPECT_EQ(text1->text(), "217");
 
     // the name editor keeps digits and capitals only, and stores nothing
-    Platform::Forms::Call(page.data(), "InvalidEdit");
+    page->InvalidEdit();
     const TChannel before = *Channel(1);
     grid->setFocus();
     grid->setCurrentCell(0, 2);

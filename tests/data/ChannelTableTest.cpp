@@ -10,10 +10,12 @@ using namespace ModShowFreFun;
 
 namespace {
 
-// A loaded page that records the calls the channel table makes by name.
-class PageSpy : public QObject {
+// A loaded page that records the calls the channel table makes.
+class PageSpy : public QObject,
+                public TestSupport::GridCalls,
+                public TestSupport::EditorCalls,
+                public Views::ChannelRefPage {
     Q_OBJECT
-    Q_PROPERTY(bool WandToSave MEMBER wandToSave)
 public:
     explicit PageSpy(const QString& name) {
         setObjectName(name);
@@ -25,14 +27,14 @@ public:
     bool wandToSave = true;
     QStringList busyItems;
     int busyShown = -2;
-    Q_INVOKABLE void ReshowByCh() { ++reshows; }
-    Q_INVOKABLE void reShowGrid(int row) { rows << row; }
-    Q_INVOKABLE void SetGridEditData(bool) { ++editorRefreshes; }
-    Q_INVOKABLE QStringList BusyLockMasterList() { return {"Off", "Carrier", "Tone", "Busy"}; }
-    Q_INVOKABLE void ShowBusyLockChoices(const QStringList& items, int shown) {
+    void ReshowByCh() override { ++reshows; }
+    void reShowGrid(int row) override { rows << row; }
+    void SetGridEditData(bool) override { ++editorRefreshes; }
+    void ShowBusyLockChoices(const QStringList& items, int shown) override {
         busyItems = items;
         busyShown = shown;
     }
+    void SetWandToSave(bool wanted) override { wandToSave = wanted; }
 };
 
 class ChannelTableTest : public ::testing::Test {

@@ -17,14 +17,8 @@ using namespace ModShowFreFun;
 
 namespace {
 
-// The main window as the file operations see it: methods called by name.
-class MainSpy : public QObject {
-    Q_OBJECT
-public:
-    QStringList calls;
-    Q_INVOKABLE void ShowMainTxt() { calls << "ShowMainTxt"; }
-    Q_INVOKABLE void Change_Language() { calls << "Change_Language"; }
-};
+// The main window as the file operations see it.
+using MainSpy = TestSupport::MainCalls;
 
 class FakeStarter final : public ModVerionMana::ProgramStarter {
 public:

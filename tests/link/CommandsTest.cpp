@@ -8,7 +8,7 @@ namespace Mb = Platform::Mb;
 namespace {
 
 // Stands in for the main window: records what the commands ask of it.
-class FakeMain : public QObject {
+class FakeMain : public QObject, public TestSupport::MainCalls {
     Q_OBJECT
 public:
     FakeMain() {
@@ -17,35 +17,16 @@ public:
         timerEnd.setParent(this);
         Platform::Forms::Register(this);
     }
-    Q_INVOKABLE void CloseCurAllWindows() { calls.append("CloseCurAllWindows"); }
-    Q_INVOKABLE void ShowMainTxt() { calls.append("ShowMainTxt"); }
-    Q_INVOKABLE void Change_Language() { calls.append("Change_Language"); }
     // Stands for a channel frequency typed and not yet confirmed.
-    Q_INVOKABLE void CommitPendingEdits() {
+    void CommitPendingEdits() override {
         ++commits;
         gEditData.ChannelCount = 1;
         gEditData.Channels[0] = TChannel{};
         gEditData.Channels[0].Number = 5;
         gEditData.Channels[0].RxFreq.Assign("43000000");
     }
-    QStringList calls;
     int commits = 0;
     QTimer timerEnd;
-};
-
-// An open page that the information command closes.
-class FakePage : public QObject {
-    Q_OBJECT
-public:
-    explicit FakePage(const QString& name) {
-        setObjectName(name);
-        Platform::Forms::Register(this);
-    }
-    Q_INVOKABLE bool close() {
-        closed = true;
-        return true;
-    }
-    bool closed = false;
 };
 
 class CommandsTest : public LinkTest {
@@ -56,13 +37,15 @@ protected:
                                            shown.append(name);
                                            return nullptr;
                                        },
-                                       [this] { ++cascades; }});
+                                       [this] { ++cascades; },
+                                       [this](const QString& name) { closed.append(name); }});
     }
     void TearDown() override {
         Platform::Forms::SetWindowOps({});
         LinkTest::TearDown();
     }
     QStringList shown;
+    QStringList closed;
     int cascades = 0;
 };
 
@@ -108,9 +91,8 @@ TEST_F(CommandsTest, ReadCommitsPendingEditsFirst) {
 }
 
 TEST_F(CommandsTest, InformationCommandShowsThePageAfresh) {
-    FakePage info("FrmRadioInfo");
     commands.mnuRadioInfo_Click();
-    EXPECT_TRUE(info.closed);
+    EXPECT_EQ(closed, QStringList{"FrmRadioInfo"});
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(shown, QStringList{"FrmRadioInfo"});
     EXPECT_EQ(messages.Count(), 0);

@@ -85,7 +85,8 @@ protected:
                                           ModSettings::SetupFilePath());
     }
 
-    QObject mainWindow;
+    struct : QObject, TestSupport::MainCalls {
+    } mainWindow;
     QObject panel3;
     std::vector<std::unique_ptr<SimRadio>> others;
 };

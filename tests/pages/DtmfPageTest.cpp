@@ -1,3 +1,4 @@
+#include "channels/Channels.h"
 #include "data/ModFunLang.h"
 #include "data/widgets/FormHelpers.h"
 #include "pages/FrmDTMF.h"
@@ -131,39 +132,32 @@ TEST_F(DtmfPageTest, TypingIntoTheBoxes) {
 }
 
 TEST_F(DtmfPageTest, MemoryEditsRefreshTheDetailEditorAndTheAlertPage) {
-    // a detail editor with its two call lists, choosing as the editor does
-    QWidget editor;
-    editor.setObjectName("FrmCHInfoEdit");
-    QComboBox* calls[2];
-    QStringList chosen;
-    for (int i = 0; i < 2; ++i) {
-        calls[i] = new QComboBox(&editor);
-        calls[i]->setObjectName("Combo2");
-        calls[i]->setProperty("Index", i == 0 ? 8 : 10);
-        QObject::connect(calls[i], &QComboBox::currentIndexChanged,
-                         [&chosen, list = calls[i]] { chosen << list->currentText(); });
-    }
+    // the real detail editor, showing a channel that calls memories 3 and 5
     SetMemory(3, "333");
     SetMemory(5, "555");
-    for (QComboBox* list : calls)
-        ModShowFreFun::FillDtmfCodeCombo(list);
-    calls[0]->setCurrentIndex(calls[0]->findText("3"));
-    calls[1]->setCurrentIndex(calls[1]->findText("5"));
-    Platform::Forms::Register(&editor);
+    gEditData.ChannelCount = 0;
+    ModShowFreFun::AddChannel(1, "435.02500");
+    gEditData.Channels[0].Call1 = 3;
+    gEditData.Channels[0].Call2 = 5;
+    Channels::RegisterForms();
+    std::unique_ptr<QWidget> editor(Platform::Forms::Create("FrmCHInfoEdit"));
+    ASSERT_NE(editor, nullptr);
+    editor->show();
+    QComboBox* calls[2] = {List(editor.get(), 8, "Combo2"), List(editor.get(), 10, "Combo2")};
+    ASSERT_EQ(calls[0]->currentText(), "3");
 
     gEditData.Settings.Alert[0] = 1;
     gEditData.Settings.Alert[1] = 1;
     gEditData.Settings.Alert[2] = 5;
     Pages::FeaturePage* alert = Open("FrmAlert");
     Pages::FeaturePage* page = Open("FrmDTMF");
-    chosen.clear();
 
     Box(page, "Text2", 2)->clear(); // memory 3
     EXPECT_EQ(dtmf.Codes[2].Len, 0);
     EXPECT_EQ(Items(calls[0]), QStringList({GetLangText(14013), "5"}));
     EXPECT_EQ(calls[0]->currentIndex(), -1); // the call of an emptied memory stays stored
     EXPECT_EQ(calls[1]->currentText(), "5");
-    EXPECT_TRUE(chosen.isEmpty()) << "a refill chooses nothing for the channel";
+    EXPECT_EQ(gEditData.Channels[0].Call1, 3) << "a refill chooses nothing for the channel";
     EXPECT_EQ(Items(List(alert, 2)), QStringList({"M5"}));
 
     Box(page, "Text2", 10)->setText("1"); // memory 11
@@ -180,7 +174,6 @@ TEST_F(DtmfPageTest, MemoryEditsRefreshTheDetailEditorAndTheAlertPage) {
     Pick(List(alert, 1), GetLangText(27037));
     Box(page, "Text2", 0)->setText("7");
     EXPECT_EQ(List(alert, 2)->count(), 0);
-    Platform::Forms::Unregister(&editor);
 }
 
 TEST_F(DtmfPageTest, LockDisablesInputsButNotTheTabs) {

@@ -14,14 +14,14 @@
 namespace {
 
 // Stands in for the main window: counts the new-document requests.
-class FakeMain final : public QObject {
+class FakeMain final : public QObject, public TestSupport::MainCalls {
     Q_OBJECT
 public:
     FakeMain() {
         setObjectName("frmMain");
         Platform::Forms::Register(this);
     }
-    Q_INVOKABLE void LoadNewDoc() { ++newDocs; }
+    void LoadNewDoc() override { ++newDocs; }
     int newDocs = 0;
 };
 

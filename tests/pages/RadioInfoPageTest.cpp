@@ -189,6 +189,7 @@ TEST_F(RadioInfoPageTest, ClosingTheViewRemovesItWithItsFrame) {
                                        sub->show();
                                    },
                                    {}});
+    ModFun::InstallWindowOps();
     main.show();
     for (int way = 0; way < 3; ++way) {
         QPointer<QWidget> page = ModFun::ShowChildForm("FrmRadioInfo");
@@ -200,7 +201,7 @@ TEST_F(RadioInfoPageTest, ClosingTheViewRemovesItWithItsFrame) {
         else if (way == 1)
             area->subWindowList()[0]->close();
         else
-            QMetaObject::invokeMethod(page, "close", Qt::DirectConnection);
+            Platform::Forms::CloseAll("FrmRadioInfo"); // as the information command does
         EXPECT_FALSE(Platform::Forms::IsLoaded("FrmRadioInfo")) << way;
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(page.isNull()) << way;

@@ -1,19 +1,26 @@
 #include "platform/Forms.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
-class FakePage : public QObject {
+class Reshowing {
+public:
+    virtual void ReshowByCh() = 0;
+
+protected:
+    ~Reshowing() = default;
+};
+
+class FakePage : public QObject, public Reshowing, public Platform::Forms::Committing {
     Q_OBJECT
 public:
     explicit FakePage(const QString& name) { setObjectName(name); }
     int reshows = 0;
-    int lastRow = 0;
     int validations = 0;
-    Q_INVOKABLE void ReshowByCh() { ++reshows; }
-    Q_INVOKABLE void reShowGrid(int row) { lastRow = row; }
-    Q_INVOKABLE void ValidateControls() { ++validations; }
+    void ReshowByCh() override { ++reshows; }
+    void ValidateControls() override { ++validations; }
 };
 
 TEST(FormsTest, LoadedWindowsAreFoundByNameAndLeaveWhenDestroyed) {
@@ -28,24 +35,30 @@ TEST(FormsTest, LoadedWindowsAreFoundByNameAndLeaveWhenDestroyed) {
     EXPECT_TRUE(Platform::Forms::Loaded().isEmpty());
 }
 
-TEST(FormsTest, PublicMethodsAreCalledByName) {
-    FakePage grid("frmCommChInfo");
+TEST(FormsTest, WindowsAreReachedThroughTheirInterfaces) {
     FakePage scan1("FrmScan");
     FakePage scan2("FrmScan");
-    Platform::Forms::Register(&grid);
-    Platform::Forms::Register(&scan1);
-    Platform::Forms::Register(&scan2);
-    EXPECT_TRUE(Platform::Forms::Call(&grid, "reShowGrid", Q_ARG(int, 17)));
-    EXPECT_EQ(grid.lastRow, 17);
-    EXPECT_FALSE(Platform::Forms::Call(&grid, "NoSuchMethod"));
-    Platform::Forms::CallAll("FrmScan", "ReshowByCh");
+    QObject plain;
+    plain.setObjectName("frmCommChInfo");
+    for (QObject* form : {static_cast<QObject*>(&scan1), static_cast<QObject*>(&scan2), &plain})
+        Platform::Forms::Register(form);
+    auto reports = std::make_shared<QStringList>();
+    Platform::Forms::SetWrongReceiverHandler([reports](const QString& m) { *reports << m; });
+
+    EXPECT_EQ(Platform::Forms::FindAs<Reshowing>("FrmScan"), &scan1);
+    for (Reshowing* page : Platform::Forms::AllAs<Reshowing>("FrmScan"))
+        page->ReshowByCh();
     EXPECT_EQ(scan1.reshows + scan2.reshows, 2);
-    EXPECT_EQ(grid.reshows, 0);
-    Platform::Forms::Validate(&grid);
-    EXPECT_EQ(grid.validations, 1);
-    Platform::Forms::Unregister(&grid);
-    Platform::Forms::Unregister(&scan1);
-    Platform::Forms::Unregister(&scan2);
+    EXPECT_EQ(Platform::Forms::FindAs<Reshowing>("FrmAlert"), nullptr) << "none loaded";
+    EXPECT_TRUE(reports->isEmpty());
+    // a window of that name without the interface is reported, not skipped silently
+    EXPECT_EQ(Platform::Forms::FindAs<Reshowing>("frmCommChInfo"), nullptr);
+    ASSERT_EQ(reports->size(), 1);
+    EXPECT_TRUE(reports->at(0).contains("frmCommChInfo"));
+
+    Platform::Forms::Validate(&scan1);
+    Platform::Forms::Validate(&plain); // nothing to commit
+    EXPECT_EQ(scan1.validations, 1);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Printer.h"
+#include "print/FrmPrintList.h"
 #include "print/ModPrint.h"
 #include "print/Print.h"
 #include "tests/support/TestSupport.h"
@@ -170,11 +171,12 @@ protected:
 
     // Runs a job with these section elements set (indices of gPrintSelection).
     void RunJob(std::initializer_list<int> elements) {
-        std::unique_ptr<QWidget> dialog(Platform::Forms::Create(QStringLiteral("FrmPrintList")));
+        std::unique_ptr<FrmPrintList> dialog(
+            static_cast<FrmPrintList*>(Platform::Forms::Create(QStringLiteral("FrmPrintList"))));
         ModPrint::gPrintSelection.fill(0);
         for (int e : elements)
             ModPrint::gPrintSelection[e] = 1;
-        QMetaObject::invokeMethod(dialog.get(), "PrintAll");
+        dialog->PrintAll();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 

@@ -299,6 +299,38 @@ INSTANTIATE_TEST_SUITE_P(
                (std::get<1>(info.param) == 2 ? "_Chinese" : "_English");
     });
 
+// The modules reach these windows by name through an interface: each window of
+// that name implements it (else the call would be dropped).
+TEST_F(LayoutTest, WindowsThatModulesCallImplementTheirInterfaces) {
+    using Check = bool (*)(QObject*);
+    const std::map<QString, std::vector<Check>> asked = {
+        {"frmMain", {[](QObject* w) { return !!dynamic_cast<Views::MainWindow*>(w); }}},
+        {"frmCommChInfo",
+         {[](QObject* w) { return !!dynamic_cast<Views::ChannelGrid*>(w); },
+          [](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
+        {"FrmCHInfoEdit",
+         {[](QObject* w) { return !!dynamic_cast<Views::ChannelEditor*>(w); },
+          [](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
+        {"FrmKey", {[](QObject* w) { return !!dynamic_cast<Views::KeyPage*>(w); }}},
+        {"FrmAlert", {[](QObject* w) { return !!dynamic_cast<Views::ChannelRefPage*>(w); }}},
+        {"FrmScan", {[](QObject* w) { return !!dynamic_cast<Views::ChannelRefPage*>(w); }}},
+        {"FrmDTMF", {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
+        {"FrmRadio", {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
+        {"FrmTestFre",
+         {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
+    };
+    int checked = 0;
+    for (const WindowCase& c : Windows()) {
+        std::unique_ptr<QWidget> window(c.make());
+        const auto it = asked.find(window->objectName());
+        if (it == asked.end()) continue;
+        for (Check check : it->second)
+            EXPECT_TRUE(check(window.get())) << c.name;
+        ++checked;
+    }
+    EXPECT_EQ(checked, int(asked.size()));
+}
+
 TEST_F(LayoutTest, TheDefaultMainWindowHoldsTheTreeAndTheWholeGridPage) {
     for (int language : {1, 2}) {
         UseLanguage(language);

@@ -13,13 +13,15 @@ class frmMain;
 
 // Stands in for the channel grid page: it commits a typed value when it is
 // validated, as the real page commits its cell editor.
-class FakeGridPage final : public QWidget {
+class FakeGridPage final : public QWidget,
+                           public TestSupport::GridCalls,
+                           public Platform::Forms::Committing {
     Q_OBJECT
 public:
     FakeGridPage();
-    Q_INVOKABLE void ValidateControls();
-    Q_INVOKABLE void SetEditDisable() { ++editDisabled; }
-    Q_INVOKABLE void InvalidEdit() { ++invalidated; }
+    void ValidateControls() override;
+    void SetEditDisable() override { ++editDisabled; }
+    void InvalidEdit() override { ++invalidated; }
 
     static inline bool pendingTypedValue = false; // a value is typed but not committed
     static inline int validated = 0;

@@ -84,6 +84,9 @@ void ResetPlatform() {
     Platform::Forms::SetWindowOps({});
     Platform::Forms::SetChildHost({});
     Platform::Forms::UnregisterAllFactories();
+    // A window asked for an interface it does not implement fails the case.
+    Platform::Forms::SetWrongReceiverHandler(
+        [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
     Platform::SerialPorts::SetGivenPorts(std::nullopt);
     qunsetenv(Platform::SerialPorts::kLinkDirVariable);
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "data/Views.h"
 #include "platform/MsgBox.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <vector>
@@ -90,5 +92,60 @@ private:
 
 // Path of a file in the source tree (read only).
 QString SourcePath(const QString& relativePath);
+
+// Stand-ins for the windows that the modules call: each records the calls it
+// gets as "Name" or "Name(argument)" (a bool as 0 or 1).
+class MainCalls : public Views::MainWindow {
+public:
+    QStringList calls;
+    std::function<void()> onCommit; // runs in CommitPendingEdits
+    void ShowMainTxt() override { calls << QStringLiteral("ShowMainTxt"); }
+    void Change_Language() override { calls << QStringLiteral("Change_Language"); }
+    void LoadTree() override { calls << QStringLiteral("LoadTree"); }
+    void CloseCurAllWindows() override { calls << QStringLiteral("CloseCurAllWindows"); }
+    void CommitPendingEdits() override {
+        calls << QStringLiteral("CommitPendingEdits");
+        if (onCommit) onCommit();
+    }
+    void LoadNewDoc() override { calls << QStringLiteral("LoadNewDoc"); }
+    void UpdateEditCommands(int number) override {
+        calls << QStringLiteral("UpdateEditCommands(%1)").arg(number);
+    }
+    void ShowCHInfo(bool shown) override {
+        calls << QStringLiteral("ShowCHInfo(%1)").arg(int(shown));
+    }
+};
+
+class GridCalls : public Views::ChannelGrid {
+public:
+    QStringList calls;
+    void reShowGrid(int row) override { calls << QStringLiteral("reShowGrid(%1)").arg(row); }
+    void reShowAllGrid() override { calls << QStringLiteral("reShowAllGrid"); }
+    void ReShowAllTxFre(bool offset) override {
+        calls << QStringLiteral("ReShowAllTxFre(%1)").arg(int(offset));
+    }
+    void ChangeGroup() override { calls << QStringLiteral("ChangeGroup"); }
+    void InvalidEdit() override { calls << QStringLiteral("InvalidEdit"); }
+    void SetEditDisable() override { calls << QStringLiteral("SetEditDisable"); }
+    void SetCodeMoveTopRow(bool) override {}
+};
+
+class EditorCalls : public Views::ChannelEditor {
+public:
+    QStringList calls;
+    QStringList busyLockTexts{QStringLiteral("Off"), QStringLiteral("Carrier"),
+                              QStringLiteral("Tone"), QStringLiteral("Busy")};
+    void SetGridEditData(bool follow) override {
+        calls << QStringLiteral("SetGridEditData(%1)").arg(int(follow));
+    }
+    void ReShowEditTxFre(bool offset) override {
+        calls << QStringLiteral("ReShowEditTxFre(%1)").arg(int(offset));
+    }
+    QStringList BusyLockMasterList() const override { return busyLockTexts; }
+    void ShowBusyLockChoices(const QStringList& items, int shown) override {
+        calls << QStringLiteral("ShowBusyLockChoices(%1,%2)").arg(items.join(u'|')).arg(shown);
+    }
+    void SetWandToSave(bool) override {}
+};
 
 } // namespace TestSupport
