@@ -248,6 +248,9 @@ void Act(Reply kind, const QByteArray& reply) {
         break;
     case Reply::Ident:
         if (gCommType == 3) {
+            // what the radio says of itself, shown with its information; the
+            // image is left alone
+            ParseIdentity(reply);
             NextStep();
             break;
         }
@@ -390,10 +393,14 @@ bool IsSettingsBlockReply(const QByteArray& reply) {
 
 // ---- readers
 
-void ParseIdentReply(const QByteArray& reply) {
+void ParseIdentity(const QByteArray& reply) {
     gRadioModel = AsciiUntilNul(reply, 1, 7);
     gRadioBand = Byte(reply, 8);
     gRadioVersion = AsciiUntilNul(reply, 9, 4);
+}
+
+void ParseIdentReply(const QByteArray& reply) {
+    ParseIdentity(reply);
     gImage[0xB0C] = Byte(reply, 13);
     ModCommFun::SplitIdentFlags(gSavedIdentFlags);
     if (!gTestDataOn)
@@ -772,6 +779,10 @@ void EndComm(bool success) {
         } else if (type == 3) {
             TLocalInfo info = gLocalInfo;
             if (ModCommFun::RunCodec([&] { ModCommFun::DecodeRadioInfo(info); }, 9111)) {
+                // the model and band shown are the radio's own, not the
+                // configuration's
+                info.RadioType = gRadioModel;
+                info.BandCode = static_cast<qint16>(gRadioBand);
                 gLocalInfo = info;
                 Platform::Forms::ShowChild(QStringLiteral("FrmRadioInfo"));
             }

@@ -91,7 +91,9 @@ bool IsSettingsBlockReply(const QByteArray& reply);
 // that address, whatever the session.
 bool IsDataReplyAt(const QByteArray& reply, int address);
 
-// Readers of replies.
+// Readers of replies. ParseIdentity takes only the model, band and version;
+// ParseIdentReply also puts the identification into the image.
+void ParseIdentity(const QByteArray& reply);
 void ParseIdentReply(const QByteArray& reply);
 // The programming password held in a settings-block reply.
 QString PasswordField(const QByteArray& reply);
