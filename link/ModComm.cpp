@@ -30,6 +30,7 @@ int gHandshakeCount = 0;
 int gIdentRetries = 3;
 int gSettingsRetries = 3;
 int gTestRetries = 3;
+int gEndRetries = 3;
 bool gReplyExpected = false;
 std::vector<int> gBlockRetries;
 qint32 gCurAddr = -16;
@@ -210,15 +211,14 @@ void OnResendRequest() {
         SendWriteCurrent();
         return;
     }
-    // "END" refused: said again within the resends of the slot past the last
-    // block; a radio that never takes it is a failed exchange, not a success,
-    // since it may still be in programming mode.
+    // "END" refused: said again within its own resends; a radio that never
+    // takes it is a failed exchange, not a success, since it may still be in
+    // programming mode.
     const bool endRefused = (gCommType == 2 && gWriteStep == 69) ||
                             ((gCommType == 1 || gCommType == 3) && gReadStep == 69);
     if (endRefused) {
-        const int i = BlockIndex();
-        if (i >= 0 && gBlockRetries[i] >= 1) {
-            --gBlockRetries[i];
+        if (gEndRetries >= 1) {
+            --gEndRetries;
             SendEnd();
         } else if (gCommType == 3) {
             RetryHandshake();
@@ -335,6 +335,7 @@ void ResetSession() {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
+    gEndRetries = 3;
 }
 
 // ---- frames
@@ -525,6 +526,7 @@ bool OpenCommForSession() {
     WaitTimer().stop();
     gBlockRetries.assign(static_cast<size_t>(std::lround(double(gEndAddr) / gBlockLen)) + 1, 3);
     gTestRetries = 3;
+    gEndRetries = 3;
     gActionPending = false;
 
     Platform::SerialControl& port = MSComm1();
@@ -549,6 +551,7 @@ void StartSession() {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
+    gEndRetries = 3;
     SendHandshake();
 }
 
@@ -720,6 +723,7 @@ void AskRetry(bool reopenUserPort) {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
+    gEndRetries = 3; // the session starts over: "END" may be refused again
     gReplyExpected = false;
     gHandshakeCount = 0;
     if (Ask(GetLangText(9008), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
@@ -743,6 +747,7 @@ void RetryHandshake() {
     const bool missedBlock = gReadStep == 5 && gCurAddr > 2816;
     if (Ask(GetLangText(9008), Mb::RetryCancel) == Mb::IdRetry) {
         if (missedBlock) gCurAddr -= 16;
+        gEndRetries = 3;
         SendHandshake();
     } else {
         FinishComm(false);

@@ -56,6 +56,7 @@ extern int gHandshakeCount;
 extern int gIdentRetries;
 extern int gSettingsRetries;
 extern int gTestRetries; // resends left for the factory test block
+extern int gEndRetries;  // resends left for a refused "END"
 extern bool gReplyExpected;
 extern std::vector<int> gBlockRetries;
 extern qint32 gCurAddr;
