@@ -231,6 +231,14 @@ TEST_F(ReadTest, UnacknowledgedEndStillSucceeds) {
     ExpectReadOK();
 }
 
+TEST_F(ReadTest, ADecodeThatFailsKeepsTheDataAsItWas) {
+    radio.SetMemory(0xB00, "KL740G");
+    commands.DecodeStep = [] { ModCommFun::DecodeImage(), throw std::out_of_range("put in"); };
+    Read();
+    EXPECT_TRUE(gEditData == before);
+    EXPECT_EQ(gModelName + gLocalInfo.RadioType.trimmed(), "KL740KL740");
+}
+
 // Transmit power, bandwidth and optional signalling beyond what the channel
 // pages offer are read as their defaults, and a write sends those.
 TEST_F(ReadTest, ChannelValuesBeyondTheListsAreReadAndSentAsDefaults) {
@@ -400,6 +408,12 @@ TEST_F(WriteTest, FullWriteLeavesTheEncodedImageInTheRadio) {
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
     // The radio's own memory outside the image is not written.
     EXPECT_EQ(radio.Memory(kImageSize, 16), QByteArray(16, '\0'));
+}
+
+TEST_F(WriteTest, AnEncodeThatFailsSendsNothing) {
+    commands.EncodeStep = [] { ModCommFun::EncodeImage(), throw std::out_of_range("put in"); };
+    Write();
+    ExpectUntouched();
 }
 
 TEST_F(WriteTest, SendAgainIsHonouredWithinTheBlockResends) {
