@@ -106,17 +106,21 @@ void PasteCommand(int position, int group) {
 
 void PasteChannel(int position, int group) {
     const int number = group * 16 + position;
+    TChannel* target = nullptr;
     if (gEditClipboard.NoData != 0) {
         ModShowFreFun::DeleteChannelByNo(number);
     } else if (TChannel* ch = ChannelOf(number)) {
-        *ch = gEditClipboard;
-        ch->Number = static_cast<qint16>(number);
+        target = ch;
     } else if (number >= 1 && number <= kMaxChannels && gEditData.UsedCount() < kMaxChannels) {
         const int index = gEditData.UsedCount();
-        TChannel& slot = gEditData.Channels[static_cast<std::size_t>(index)];
-        slot = gEditClipboard;
-        slot.Number = static_cast<qint16>(number);
+        target = &gEditData.Channels[static_cast<std::size_t>(index)];
         gEditData.ChannelCount = static_cast<qint16>(index + 1);
+    }
+    if (target) {
+        *target = gEditClipboard;
+        target->Number = static_cast<qint16>(number);
+        // copied in another band: held in this one as a typed frequency is
+        ModShowFreFun::KeepChannelInBand(*target, true);
     }
     RefreshChannel(position, group);
 }

@@ -89,7 +89,10 @@ void ApplyModelInfo(TModelInfo& info) {
     info.ModelName.Assign(name);
     gModelName = name;
     gBandText = ModFreFile::BandCodeToText(info.BandCode);
+    // model and band of the radio information go together: until a radio
+    // tells its own, both are the configuration's
     gLocalInfo.BandCode = info.BandCode;
+    gLocalInfo.RadioType = name;
     ModFun::ParseBandLimits();
 }
 

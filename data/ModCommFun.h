@@ -17,7 +17,7 @@ void StoreModelInfo(TModelInfo& info);
 
 // The program takes model and band from the block: ModelName is rewritten to
 // its trimmed form, gModelName and gBandText follow it, the radio information
-// takes its band code and the band limits are parsed again.
+// takes its model and band code and the band limits are parsed again.
 void ApplyModelInfo(TModelInfo& info);
 
 // Model name and band code from 0xB00-0xB07, then ApplyModelInfo. A band code

@@ -200,22 +200,23 @@ QString TxFreqDisplay(const QString& rxCode, const QString& offsetCode, int dire
     return TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(off)));
 }
 
+void WarnMovedIntoBand() {
+    Platform::MsgBox(ModFunLang::GetLangText(9021),
+                     Platform::Mb::Exclamation | Platform::Mb::OKOnly);
+}
+
 double ClampToBand(double mhz, bool warn) {
     double result = mhz;
     if (std::isnan(mhz) || mhz < gBandLimits[0])
         result = gBandLimits[0];
     else if (mhz > gBandLimits[1])
         result = gBandLimits[1];
-    if (warn && !(result == mhz))
-        Platform::MsgBox(ModFunLang::GetLangText(9021),
-                         Platform::Mb::Exclamation | Platform::Mb::OKOnly);
+    if (warn && !(result == mhz)) WarnMovedIntoBand();
     return result;
 }
 
 double BandLowWithWarning(bool warn) {
-    if (warn)
-        Platform::MsgBox(ModFunLang::GetLangText(9021),
-                         Platform::Mb::Exclamation | Platform::Mb::OKOnly);
+    if (warn) WarnMovedIntoBand();
     return gBandLimits[0];
 }
 
@@ -312,6 +313,36 @@ void DeleteChannelByNo(int number) {
     DeleteChannelAt(FindChannelIndex(number));
 }
 
+namespace {
+
+// The second half of the band rule of a receive frequency: the transmit
+// frequency that goes with it is held in the band too, and both go onto the
+// raster.
+void KeepTxInBand(TChannel& ch, bool warn) {
+    const QString tx = ValidateFreqText(
+        TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
+    int direction = ch.OffsetDir;
+    SetOffset(ch, TxToOffset(RxCodeOf(ch), tx, false, OffsetCodeOfChannel(ch), direction),
+              direction);
+    ClassifySteps(ch);
+}
+
+} // namespace
+
+bool KeepChannelInBand(TChannel& ch, bool warn) {
+    const QString code = TrimNull(RxCodeOf(ch));
+    if (code.isEmpty() || code == QLatin1String("FFFFFFFF") || !IsNumeric(code)) return false;
+    const QString rx = FreqCodeToText(code);
+    const QString tx = TxFreqText(code, OffsetCodeOfChannel(ch), ch.OffsetDir, false);
+    // a channel inside the band stays exactly as it is
+    if (ValidateFreqText(rx, false) == rx && ValidateFreqText(tx, false) == tx) return false;
+    // the receive frequency as if typed, then its transmit frequency, one warning
+    ch.RxFreq.Assign(FreqTextToCode(ValidateFreqText(rx, false)));
+    KeepTxInBand(ch, false);
+    if (warn) WarnMovedIntoBand();
+    return true;
+}
+
 void SetChannelField(TChannel& ch, int id, const QString& value) {
     const bool offsetMode = gHabits.TxAsOffset;
     int direction = ch.OffsetDir;
@@ -320,14 +351,10 @@ void SetChannelField(TChannel& ch, int id, const QString& value) {
         const QString shown =
             TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, offsetMode);
         ch.RxFreq.Assign(FreqTextToCode(value));
-        QString code =
+        const QString code =
             TxToOffset(RxCodeOf(ch), shown, offsetMode, OffsetCodeOfChannel(ch), direction);
         SetOffset(ch, code, direction);
-        const QString tx = ValidateFreqText(
-            TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), true);
-        code = TxToOffset(RxCodeOf(ch), tx, false, OffsetCodeOfChannel(ch), direction);
-        SetOffset(ch, code, direction);
-        ClassifySteps(ch);
+        KeepTxInBand(ch, true);
         return;
     }
     case 2: {

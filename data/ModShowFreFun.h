@@ -41,6 +41,13 @@ double ClampToBand(double mhz, bool warn);
 double BandLowWithWarning(bool warn);
 // A typed frequency as it may be stored: clamped into the band, five decimals.
 QString ValidateFreqText(const QString& value, bool warn);
+// Text 9021: a frequency was moved into the band.
+void WarnMovedIntoBand();
+// A whole channel (a pasted one) under the rule of a typed receive frequency:
+// receive and transmit frequency held inside the band, onto the raster. True
+// when a frequency was moved; then, with warn, text 9021 once. A channel
+// inside the band, or without a receive frequency, is left as it is.
+bool KeepChannelInBand(TChannel& channel, bool warn);
 // Snaps both frequencies of a channel onto its raster and records the classes.
 void ClassifySteps(TChannel& channel);
 

@@ -31,6 +31,7 @@ int gHandshakeCount = 0;
 int gIdentRetries = 3;
 int gSettingsRetries = 3;
 int gTestRetries = 3;
+int gEndRetries = 3;
 bool gReplyExpected = false;
 std::vector<int> gBlockRetries;
 qint32 gCurAddr = -16;
@@ -211,15 +212,14 @@ void OnResendRequest() {
         SendWriteCurrent();
         return;
     }
-    // "END" refused: said again within the resends of the slot past the last
-    // block; a radio that never takes it is a failed exchange, not a success,
-    // since it may still be in programming mode.
+    // "END" refused: said again within its own resends; a radio that never
+    // takes it is a failed exchange, not a success, since it may still be in
+    // programming mode.
     const bool endRefused = (gCommType == 2 && gWriteStep == 69) ||
                             ((gCommType == 1 || gCommType == 3) && gReadStep == 69);
     if (endRefused) {
-        const int i = BlockIndex();
-        if (i >= 0 && gBlockRetries[i] >= 1) {
-            --gBlockRetries[i];
+        if (gEndRetries >= 1) {
+            --gEndRetries;
             SendEnd();
         } else if (gCommType == 3) {
             RetryHandshake();
@@ -249,6 +249,9 @@ void Act(Reply kind, const QByteArray& reply) {
         break;
     case Reply::Ident:
         if (gCommType == 3) {
+            // what the radio says of itself, shown with its information; the
+            // image is left alone
+            ParseIdentity(reply);
             NextStep();
             break;
         }
@@ -333,6 +336,7 @@ void ResetSession() {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
+    gEndRetries = 3;
 }
 
 // ---- frames
@@ -391,10 +395,14 @@ bool IsSettingsBlockReply(const QByteArray& reply) {
 
 // ---- readers
 
-void ParseIdentReply(const QByteArray& reply) {
+void ParseIdentity(const QByteArray& reply) {
     gRadioModel = AsciiUntilNul(reply, 1, 7);
     gRadioBand = Byte(reply, 8);
     gRadioVersion = AsciiUntilNul(reply, 9, 4);
+}
+
+void ParseIdentReply(const QByteArray& reply) {
+    ParseIdentity(reply);
     gImage[0xB0C] = Byte(reply, 13);
     ModCommFun::SplitIdentFlags(gSavedIdentFlags);
     if (!gTestDataOn)
@@ -519,6 +527,7 @@ bool OpenCommForSession() {
     WaitTimer().stop();
     gBlockRetries.assign(static_cast<size_t>(std::lround(double(gEndAddr) / gBlockLen)) + 1, 3);
     gTestRetries = 3;
+    gEndRetries = 3;
     gActionPending = false;
 
     Platform::SerialControl& port = MSComm1();
@@ -543,6 +552,7 @@ void StartSession() {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
+    gEndRetries = 3;
     SendHandshake();
 }
 
@@ -714,6 +724,7 @@ void AskRetry(bool reopenUserPort) {
     gIdentRetries = 3;
     gSettingsRetries = 3;
     gTestRetries = 3;
+    gEndRetries = 3; // the session starts over: "END" may be refused again
     gReplyExpected = false;
     gHandshakeCount = 0;
     if (Ask(GetLangText(9008), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
@@ -737,6 +748,7 @@ void RetryHandshake() {
     const bool missedBlock = gReadStep == 5 && gCurAddr > 2816;
     if (Ask(GetLangText(9008), Mb::RetryCancel) == Mb::IdRetry) {
         if (missedBlock) gCurAddr -= 16;
+        gEndRetries = 3;
         SendHandshake();
     } else {
         FinishComm(false);
@@ -773,6 +785,10 @@ void EndComm(bool success) {
         } else if (type == 3) {
             TLocalInfo info = gLocalInfo;
             if (ModCommFun::RunCodec([&] { ModCommFun::DecodeRadioInfo(info); }, 9111)) {
+                // the model and band shown are the radio's own, not the
+                // configuration's
+                info.RadioType = gRadioModel;
+                info.BandCode = static_cast<qint16>(gRadioBand);
                 gLocalInfo = info;
                 Platform::Forms::ShowChild(QStringLiteral("FrmRadioInfo"));
             }

@@ -56,6 +56,7 @@ extern int gHandshakeCount;
 extern int gIdentRetries;
 extern int gSettingsRetries;
 extern int gTestRetries; // resends left for the factory test block
+extern int gEndRetries;  // resends left for a refused "END"
 extern bool gReplyExpected;
 extern std::vector<int> gBlockRetries;
 extern qint32 gCurAddr;
@@ -91,7 +92,9 @@ bool IsSettingsBlockReply(const QByteArray& reply);
 // that address, whatever the session.
 bool IsDataReplyAt(const QByteArray& reply, int address);
 
-// Readers of replies.
+// Readers of replies. ParseIdentity takes only the model, band and version;
+// ParseIdentReply also puts the identification into the image.
+void ParseIdentity(const QByteArray& reply);
 void ParseIdentReply(const QByteArray& reply);
 // The programming password held in a settings-block reply.
 QString PasswordField(const QByteArray& reply);

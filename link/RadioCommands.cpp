@@ -36,7 +36,8 @@ void ClosePortIfOpen() {
 // A read (1) or write (2) session: the port must open, the user confirms, then
 // the session runs under the progress dialog. A write sends the encoded
 // configuration.
-void StartConfirmedSession(int type, const QString& question) {
+void StartConfirmedSession(int type, const QString& question,
+                           const std::function<void()>& encode = {}) {
     gCommType = type;
     (type == 1 ? gReadStep : gWriteStep) = 0;
     if (!ModComm::OpenCommForSession()) {
@@ -50,7 +51,7 @@ void StartConfirmedSession(int type, const QString& question) {
         return;
     }
     ModComm::ClearImage();
-    if (type == 2 && !ModCommFun::RunCodec([] { ModCommFun::EncodeImage(); }, 9110)) {
+    if (type == 2 && !ModCommFun::RunCodec(encode, 9110)) {
         // Nothing of a half-encoded image goes to the radio.
         gCommType = 0;
         return;
@@ -70,6 +71,8 @@ RadioCommands::RadioCommands(QObject* parent) : QObject(parent) {
     WaitSaveDataTimer.setInterval(100);
     ReadOKTimer.setSingleShot(true);
     ReadOKTimer.setInterval(500);
+    EncodeStep = [] { ModCommFun::EncodeImage(); };
+    DecodeStep = [] { ModCommFun::DecodeImage(); };
     connect(&WaitSaveDataTimer, &QTimer::timeout, this, &RadioCommands::WaitSaveDataTimer_Timer);
     connect(&ReadOKTimer, &QTimer::timeout, this, &RadioCommands::ReadOKTimer_Timer);
     ModComm::SetReadDoneHook([this] { ReadOKTimer.start(); });
@@ -94,7 +97,7 @@ void RadioCommands::mnuWriteToRadio_Click() {
 void RadioCommands::WaitSaveDataTimer_Timer() {
     WaitSaveDataTimer.stop();
     if (gCommType != 0) return;
-    StartConfirmedSession(2, GetLangText(9005));
+    StartConfirmedSession(2, GetLangText(9005), EncodeStep);
 }
 
 void RadioCommands::mnuRadioInfo_Click() {
@@ -127,9 +130,11 @@ void RadioCommands::ReadOKTimer_Timer() {
     const TExtraData extra = gEditExtraData;
     const auto fixedPairs = gFixedTestFreqs;
     const auto savedFlags = gSavedIdentFlags;
+    const TLocalInfo info = gLocalInfo;
     const QString model = gModelName, band = gBandText;
-    if (!ModCommFun::RunCodec([] { ModCommFun::DecodeImage(); }, 9111)) {
+    if (!ModCommFun::RunCodec(DecodeStep, 9111)) {
         gEditData = data;
+        gLocalInfo = info;
         gEditExtraData = extra;
         gFixedTestFreqs = fixedPairs;
         gSavedIdentFlags = savedFlags;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 
 // The Read, Write and radio-information commands of the main window: the
 // main window owns one and calls these from its menu items and toolbar.
@@ -24,4 +25,10 @@ public:
 
     QTimer WaitSaveDataTimer;
     QTimer ReadOKTimer;
+    // The codec steps: gEditData into the image before a write, the image
+    // into gEditData after a read. A step that fails (std::out_of_range)
+    // leaves the data as it was and sends nothing; another step can be put
+    // in to see that.
+    std::function<void()> EncodeStep;
+    std::function<void()> DecodeStep;
 };

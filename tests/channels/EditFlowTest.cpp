@@ -2,6 +2,7 @@
 // the grid, the 20 ms timer, the questions and the re-shown pages.
 #include "channels/Channels.h"
 #include "channels/ModCHEdit.h"
+#include "data/ModCommFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModHabits.h"
 #include "data/ModShowFreFun.h"
@@ -142,6 +143,20 @@ TEST_F(EditFlowTest, CopyThenPasteAsksOnceAndKeepsTheAnswer) {
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Cell(3, 1), "435.02500");
     EXPECT_EQ(Cell(4, 1), "436.00000");
+}
+
+TEST_F(EditFlowTest, PasteIntoAnotherBandIsHeldInsideItAndSavedSo) {
+    Run("MnuCHCopy");                 // row 1
+    gEditData.ModelInfo.BandCode = 8; // 136 - 174 MHz
+    ModCommFun::ApplyModelInfo(gEditData.ModelInfo);
+    SelectRow(2);
+    Run("MnuCHPaste");
+    EXPECT_EQ(messages.CountOf(GetLangText(9021)), 1);
+    EXPECT_EQ(Cell(2, 1) + Cell(2, 2), "174.00000174.00000");
+    gDataFileName = program.ProgramDir() + "/band.dat";
+    gIsUntitled = false;
+    ASSERT_TRUE(main->FileSave());
+    EXPECT_TRUE(program.ReadFile("band.dat").mid(6 + 60, 60).contains("17400000")); // record 2
 }
 
 TEST_F(EditFlowTest, DeleteQuestionClosedWithoutAnswerStillDeletes) {

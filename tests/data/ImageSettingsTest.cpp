@@ -252,6 +252,7 @@ TEST_F(ImageSettingsTest, TheModelBlockCarriesTheProgramsModelAndBand) {
     EXPECT_EQ(gBandText, "136 - 174 MHz");
     EXPECT_EQ(gBandLimits[0], 136.0);
     EXPECT_EQ(gLocalInfo.BandCode, 8);
+    EXPECT_EQ(gLocalInfo.RadioType, "KL740G");
     EXPECT_EQ(gEditData.ModelInfo.BandCode, 8);
 }
 

@@ -49,6 +49,7 @@ protected:
     }
 
     void TearDown() override {
+        ModComm::WaitTimer().setInterval(ModComm::kReplyTimeoutMs);
         ModComm::SetSessionHost(nullptr);
         ModComm::ResetSession();
         radio.Stop();

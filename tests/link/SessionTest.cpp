@@ -231,6 +231,14 @@ TEST_F(ReadTest, UnacknowledgedEndStillSucceeds) {
     ExpectReadOK();
 }
 
+TEST_F(ReadTest, ADecodeThatFailsKeepsTheDataAsItWas) {
+    radio.SetMemory(0xB00, "KL740G");
+    commands.DecodeStep = [] { ModCommFun::DecodeImage(), throw std::out_of_range("put in"); };
+    Read();
+    EXPECT_TRUE(gEditData == before);
+    EXPECT_EQ(gModelName + gLocalInfo.RadioType.trimmed(), "KL740KL740");
+}
+
 // Transmit power, bandwidth and optional signalling beyond what the channel
 // pages offer are read as their defaults, and a write sends those.
 TEST_F(ReadTest, ChannelValuesBeyondTheListsAreReadAndSentAsDefaults) {
@@ -291,6 +299,7 @@ class EndRefusedTest : public ReadTest, public ::testing::WithParamInterface<int
 protected:
     void SetUp() override {
         ReadTest::SetUp();
+        ModComm::WaitTimer().setInterval(10000); // all is answered: no reply comes late
         QByteArray area(kRadioInfoSize, static_cast<char>(0xFF));
         area.replace(0x30, 8, QByteArray("SN123456"));
         radio.SetMemory(kImageSize, area);
@@ -335,16 +344,25 @@ TEST_P(EndRefusedTest, EndIsSaidAgainUntilTheRadioTakesIt) {
 TEST_P(EndRefusedTest, RadioThatNeverTakesEndIsACommunicationError) {
     Update([](SimRadio::Setup& s) { s.resendEndCount = -1; });
     messages.answers = AnswersThenCancel();
+    int endsAsked = -1; // at the last question the radio has answered every "END" sent
+    messages.onShow = [&](const QString&) { endsAsked = radio.CurrentCounters().ends; };
     Run();
     EXPECT_FALSE(Succeeded());
     EXPECT_EQ(Shown(9008), 1);
-    // three resends, then the "END" of the failed session; a reply that comes
-    // late on a busy machine can cost one more
-    EXPECT_TRUE(WaitFor([this] { return radio.CurrentCounters().ends >= 5; }));
-    EXPECT_LE(radio.CurrentCounters().ends, 6);
+    EXPECT_EQ(endsAsked, 4); // "END" and its three resends, then that of the failed session:
+    EXPECT_TRUE(WaitFor([this] { return radio.CurrentCounters().ends == 5; }));
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
     EXPECT_EQ(gCommType, 0);
     if (GetParam() == 1) ExpectNothingLost();
+}
+
+TEST_P(EndRefusedTest, RetryStartsTheEndResendsAfresh) {
+    Update([](SimRadio::Setup& s) { s.resendEndCount = 5; });
+    messages.answers = GetParam() == 3 ? QList<int>{Mb::IdRetry} : QList<int>{Mb::IdOK, Mb::IdOK};
+    Run();
+    EXPECT_TRUE(Succeeded());
+    EXPECT_EQ(Shown(9008), 1);
+    EXPECT_EQ(radio.CurrentCounters().ends, 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadWriteInformation, EndRefusedTest, ::testing::Values(1, 2, 3));
@@ -390,6 +408,12 @@ TEST_F(WriteTest, FullWriteLeavesTheEncodedImageInTheRadio) {
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
     // The radio's own memory outside the image is not written.
     EXPECT_EQ(radio.Memory(kImageSize, 16), QByteArray(16, '\0'));
+}
+
+TEST_F(WriteTest, AnEncodeThatFailsSendsNothing) {
+    commands.EncodeStep = [] { ModCommFun::EncodeImage(), throw std::out_of_range("put in"); };
+    Write();
+    ExpectUntouched();
 }
 
 TEST_F(WriteTest, SendAgainIsHonouredWithinTheBlockResends) {

@@ -38,7 +38,8 @@ protected:
         ASSERT_TRUE(linkDir.isValid());
         ASSERT_TRUE(radio.Start(linkDir.path(), kPort));
         SimRadio::Setup setup;
-        setup.band = static_cast<quint8>(ModFreFile::BandTextToCode(gBandText));
+        setup.model = "KL740G"; // and band 136 - 174 MHz: not the configuration's
+        setup.band = 8;
         radio.Configure(setup);
         QByteArray area(kRadioInfoSize, static_cast<char>(0xFF));
         area.replace(0x00, 4, "0731");
@@ -101,8 +102,8 @@ TEST_F(RadioInfoReadTest, CommandReadsTheRadioAndShowsAFreshView) {
     EXPECT_EQ(view->ControlText("Text1", 0), "0731");
     EXPECT_EQ(view->ControlText("Text1", 1), "SN998877");
     EXPECT_EQ(view->ControlText("Text1", 8), "DLR-7");
-    EXPECT_EQ(view->ControlText("Combo1", 0), "KL740");
-    EXPECT_EQ(view->ControlText("Combo1", 1), gBandText);
+    EXPECT_EQ(view->ControlText("Combo1", 0), "KL740G");
+    EXPECT_EQ(view->ControlText("Combo1", 1), "136 - 174 MHz");
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
 }

@@ -27,6 +27,7 @@ RecordingMessages::~RecordingMessages() {
 
 int RecordingMessages::Show(const QString& text, int style, const QString& title) {
     shown.append({text, style, title});
+    if (onShow) onShow(text);
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 

@@ -29,6 +29,7 @@ public:
 
     QList<Shown> shown;
     QList<int> answers;
+    std::function<void(const QString& text)> onShow; // runs before the answer
     int defaultAnswer = Platform::Mb::IdOK;
 
     int Count() const { return static_cast<int>(shown.size()); }
