@@ -8,6 +8,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -243,7 +244,7 @@ TEST_F(SessionTest, WriteReadsBackThenSendsEightBlocks) {
 
 TEST_F(SessionTest, PortGoneWhileTheQuestionIsOpenEndsTheWrite) {
     screen.edit = [] { StoreFixed(gDealerInfo.Password, "9876"); };
-    screen.whileAsking = [] { MC::gComPort = 0; }; // the cable was pulled
+    screen.whileAsking = [this] { QFile::remove(radio.LinkPath()); }; // the cable was pulled
     MC::StartWrite();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(screen.newPairAsked, 1);
