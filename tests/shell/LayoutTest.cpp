@@ -53,6 +53,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -337,15 +338,28 @@ TEST_F(LayoutTest, TheDefaultMainWindowHoldsTheTreeAndTheWholeGridPage) {
         window->close();
     }
 
-    // a smaller desktop holds the window as a whole
-    Platform::SetAvailableScreenAreaForTesting(QRect(0, 0, 800, 560));
-    std::unique_ptr<frmMain> small(new frmMain);
-    small->setAttribute(Qt::WA_DeleteOnClose, false);
-    small->show();
-    ASSERT_TRUE(WaitFor([&] { return small->isVisible(); }));
-    EXPECT_LE(small->width(), 800);
-    EXPECT_LE(small->height(), 560);
-    small->close();
+    // A smaller desktop holds the first window, frame included; the work area
+    // scrolls to what does not fit of the grid page.
+    for (const QRect& desktop : {QRect(0, 0, 1024, 768), QRect(0, 0, 800, 560)}) {
+        QTemporaryDir noStoredPosition;
+        Platform::SetUserSettingsFolder(noStoredPosition.path());
+        Platform::SetAvailableScreenAreaForTesting(desktop);
+        std::unique_ptr<frmMain> small(new frmMain);
+        small->setAttribute(Qt::WA_DeleteOnClose, false);
+        small->show();
+        QMdiArea* area = small->findChild<QMdiArea*>();
+        const QRect page = GridPage()->parentWidget()->geometry();
+        QScrollBar* across = area->horizontalScrollBar();
+        const auto overflow = [&] { return page.right() + 1 - area->viewport()->width(); };
+        EXPECT_TRUE(WaitFor([&] {
+            return across->maximum() >= overflow() && across->isVisible() == (overflow() > 0);
+        })) << desktop.width();
+        EXPECT_TRUE(desktop.contains(small->frameGeometry())) << desktop.width();
+        EXPECT_GE(area->verticalScrollBar()->maximum(),
+                  page.bottom() + 1 - area->viewport()->height());
+        small->close();
+    }
+    Platform::SetUserSettingsFolder(store.path());
 }
 
 TEST_F(LayoutTest, AStoredWindowPositionIsKept) {
