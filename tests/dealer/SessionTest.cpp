@@ -8,7 +8,6 @@
 #include "tests/support/TestSupport.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
