@@ -9,6 +9,7 @@
 #include "platform/serial/SerialControl.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 namespace Mb = Platform::Mb;
@@ -19,6 +20,7 @@ namespace ModComm {
 
 int gCommState = Idle;
 int gComPort = 0;
+int gSessionPort = 0;
 int gBlockAddress = kStartAddress;
 int gReadStep = 0;
 int gWriteStep = 0;
@@ -286,6 +288,7 @@ void ResetSession() {
     WaitTimer().stop();
     ClosePort();
     gCommState = Idle;
+    gSessionPort = 0;
     gBlockAddress = kStartAddress;
     gReadStep = gWriteStep = gSavedStep = 0;
     gNoEcho = false;
@@ -318,12 +321,12 @@ QByteArray LastRequest() {
 bool OpenPort() {
     Platform::SerialControl& c = MSComm1();
     if (c.PortOpen()) c.Close();
-    c.SetCommPort(gComPort);
+    c.SetCommPort(gSessionPort);
     c.SetHandshaking(Platform::SerialControl::NoHandshaking);
     c.SetSettings(QStringLiteral("9600,N,8,1"));
     c.SetInputLen(0);
     c.SetRThreshold(1);
-    if (gComPort < 1 || !c.Open()) {
+    if (gSessionPort < 1 || !c.Open()) {
         Platform::MsgBox(Text(gMsgPortError), Mb::Critical | Mb::OKOnly);
         return false;
     }
@@ -343,7 +346,9 @@ void SendReadRequest(qint32 address, qint32 length) {
     const QByteArray frame = ::ModComm::ReadRequest(address, length);
     gEchoLength = gNoEcho ? 0 : 4;
     gRequestAddress = address;
-    Send(frame, gEchoLength + 6 + length, Awaited::Block);
+    // The shortest answer is a lone "send again"; a data reply that comes in
+    // part raises the threshold to its rest.
+    Send(frame, gEchoLength + 1, Awaited::Block);
 }
 
 void SendNextReadBlock() {
@@ -515,8 +520,11 @@ void MSComm1_OnComm() {
     for (int i = 0; i < chunk.size() && gRecvCount < kRecvBufferSize; ++i)
         gRecvBuffer[static_cast<std::size_t>(gRecvCount++)] = static_cast<quint8>(chunk[i]);
     // A reply counts only as the one the last frame asks for, and only
-    // while nothing is being acted on.
+    // while nothing is being acted on. It is judged on all bytes received
+    // since the frame went out, so a reply that comes in pieces is one reply
+    // and the pieces of a longer one are never taken for a short one.
     if (gCommState == Idle || gActionPending) return;
+    const QByteArray got(reinterpret_cast<const char*>(gRecvBuffer.data()), gRecvCount);
     bool advance = true;
     QByteArray data;
     switch (gAwaited) {
@@ -524,20 +532,20 @@ void MSComm1_OnComm() {
         if (!CheckHandshakeReply()) return;
         break;
     case Awaited::Block:
-        if (IsResendReply(chunk)) {
+        if (IsResendReply(got)) {
             advance = false;
-        } else if (IsDataReply(chunk) &&
-                   At(chunk, gEchoLength + 1) * 256 + At(chunk, gEchoLength + 2) ==
-                       gRequestAddress) {
-            data = chunk;
+        } else if (IsDataReply(got) &&
+                   At(got, gEchoLength + 1) * 256 + At(got, gEchoLength + 2) == gRequestAddress) {
+            data = got;
         } else {
+            c.SetRThreshold(std::max(1, gEchoLength + 6 + 16 - gRecvCount)); // the rest
             return;
         }
         break;
     case Awaited::Accept:
-        if (IsResendReply(chunk))
+        if (IsResendReply(got))
             advance = false;
-        else if (!IsAckReply(chunk))
+        else if (!IsAckReply(got))
             return;
         break;
     case Awaited::Nothing:
@@ -582,6 +590,7 @@ void StartSession(int state, int& step) {
     if (gCommState != Idle) return; // one session at a time
     ++gSession;
     gActionPending = false;
+    gSessionPort = gComPort;
     SetState(state);
     step = 0;
     if (!OpenPort()) {
@@ -611,6 +620,7 @@ void StartMulWrite(const QString& countText) {
     Host()->ShowRadioNo(gRadioNo);
     ++gSession;
     gActionPending = false;
+    gSessionPort = gComPort;
     SetState(MultiWriting);
     gWriteStep = 0;
     if (!OpenPort()) {
@@ -626,6 +636,10 @@ void StartMulWrite(const QString& countText) {
 void EndMulWrite(bool restoreControls) {
     if (restoreControls && gCommState == MultiWriting) Host()->ShowStartMulWrite();
     EndSession();
+}
+
+void SessionPortGone() {
+    if (gCommState != Idle) CommError();
 }
 
 } // namespace ModComm

@@ -53,6 +53,9 @@ enum CommState { Idle = 0, Reading = 1, Writing = 2, MultiWriting = 3 };
 
 extern int gCommState;
 extern int gComPort;
+// The port the running session opened: it keeps it to its end, whatever
+// port is chosen meanwhile.
+extern int gSessionPort;
 extern int gBlockAddress;
 extern int gReadStep;
 extern int gWriteStep;
@@ -120,6 +123,9 @@ void StartMulWrite(const QString& countText);
 // Ends a multi-write: controls back to idle (when restoreControls), port
 // closed, time-out stopped, idle.
 void EndMulWrite(bool restoreControls);
+// The running session's port has gone from the system: the session ends
+// with the communication error (it never goes on on another port).
+void SessionPortGone();
 
 } // namespace ModComm
 

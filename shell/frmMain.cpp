@@ -885,7 +885,8 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 // Without a stored position the window opens large enough for the tree and
-// the whole grid page, within the available desktop.
+// the whole grid page, within the available desktop; on a smaller desktop
+// the work area scrolls to what does not fit.
 void frmMain::FitDefaultSize() {
     QRect page;
     if (auto* grid = qobject_cast<QWidget*>(Platform::Forms::Find(QStringLiteral("frmCommChInfo"))))
@@ -896,12 +897,13 @@ void frmMain::FitDefaultSize() {
     const QSize around = size() - mdi_->viewport()->size();
     const int width = around.width() + page.right() + 1 + Px(60);
     const int height = around.height() + page.bottom() + 1 + Px(60);
+    // The window's own frame stays on the desktop too: it is measured on the
+    // window as it stands, before the size grows.
     QRect r = geometry();
-    r.setSize(r.size().expandedTo(QSize(width, height)));
-    // the window's own frame stays on the desktop too
     const QRect frame = frameGeometry();
     const QMargins border(r.left() - frame.left(), r.top() - frame.top(), frame.right() - r.right(),
                           frame.bottom() - r.bottom());
+    r.setSize(r.size().expandedTo(QSize(width, height)));
     const QRect avail = Platform::AvailableScreenArea(r.center()).marginsRemoved(border);
     if (!avail.isEmpty()) {
         r.setWidth(std::min(r.width(), avail.width()));

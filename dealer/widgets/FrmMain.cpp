@@ -360,11 +360,13 @@ void FrmMain::ShowStatus(const QString& text) {
 }
 
 void FrmMain::ShowCommState() {
-    // One session at a time; a running multi-write keeps its Stop button.
+    // One session at a time; a running multi-write keeps its Stop button. A
+    // session keeps its port: the port list waits until it has ended.
     const int state = ModComm::gCommState;
     Command1->setEnabled(state == ModComm::Idle);
     Command2->setEnabled(state == ModComm::Idle);
     Command4->setEnabled(state == ModComm::Idle || state == ModComm::MultiWriting);
+    Combo2->setEnabled(state == ModComm::Idle);
 }
 
 void FrmMain::ShowProtectDialog() {
@@ -413,7 +415,7 @@ void FrmMain::Command7_Click() {
 
 void FrmMain::Combo2_Click() {
     const QString item = Combo2->currentText();
-    if (item.size() <= 3) return;
+    if (item.size() <= 3 || ModComm::gCommState != ModComm::Idle) return;
     ModComm::gComPort = ModSYSType::PortNumberOf(item);
     ModSYSType::WriteSetting(QStringLiteral("comPort"), QString::number(ModComm::gComPort));
 }
@@ -430,7 +432,15 @@ void FrmMain::FillPortList(const QStringList& items) {
 
 void FrmMain::ReShowComPortTimer_Timer() {
     int first = 0;
-    FillPortList(ModSYSType::ListComPorts(first));
+    const QStringList items = ModSYSType::ListComPorts(first);
+    if (ModComm::gCommState != ModComm::Idle) {
+        // The list and the choice stay as they are; a session whose port has
+        // gone ends.
+        if (!items.contains(QStringLiteral("COM%1").arg(ModComm::gSessionPort)))
+            ModComm::SessionPortGone();
+        return;
+    }
+    FillPortList(items);
     if (first < 1) {
         ModComm::gComPort = 0;
         Combo2->setCurrentIndex(-1);

@@ -28,19 +28,6 @@ std::optional<dev_t> CharDevice(const QString& path) {
     return st.st_rdev;
 }
 
-// The port numbers of the fixed device names.
-int FixedNumber(const QString& name) {
-    static const QRegularExpression kName(QStringLiteral("^tty(S|USB|ACM)(\\d{1,2})$"));
-    const QRegularExpressionMatch m = kName.match(name);
-    if (!m.hasMatch()) return 0;
-    const int n = m.captured(2).toInt();
-    if (n > 31) return 0;
-    const QString kind = m.captured(1);
-    if (kind == u"S") return 1 + n;
-    if (kind == u"USB") return 33 + n;
-    return 65 + n;
-}
-
 // The system's serial ports: only those with hardware behind them (a UART
 // that answers, a plugged-in adapter).
 QList<SystemPort> SystemPorts() {
@@ -96,6 +83,18 @@ QString DevicePath(int port, LazySystemPorts& system) {
 }
 
 } // namespace
+
+int FixedNumber(const QString& deviceName) {
+    static const QRegularExpression kName(QStringLiteral("^tty(S|USB|ACM)(\\d{1,2})$"));
+    const QRegularExpressionMatch m = kName.match(deviceName);
+    if (!m.hasMatch()) return 0;
+    const int n = m.captured(2).toInt();
+    if (n > 31) return 0;
+    const QString kind = m.captured(1);
+    if (kind == u"S") return 1 + n;
+    if (kind == u"USB") return 33 + n;
+    return 65 + n;
+}
 
 QString LinkDir() {
     return qEnvironmentVariable(kLinkDirVariable);

@@ -22,6 +22,10 @@ inline constexpr int kMaxPort = 255;
 // The link folder, or an empty text when the variable is not set.
 QString LinkDir();
 
+// The port number a device name goes by (ttyS0 is 1, ttyUSB0 33, ttyACM31
+// 96); 0 for a name outside the three families.
+int FixedNumber(const QString& deviceName);
+
 // The device path of a port number, or an empty text when the number has
 // no port (outside 1..255, or neither a link nor a system port for it).
 QString DevicePath(int port);

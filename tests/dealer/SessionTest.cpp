@@ -243,7 +243,7 @@ TEST_F(SessionTest, WriteReadsBackThenSendsEightBlocks) {
 
 TEST_F(SessionTest, PortGoneWhileTheQuestionIsOpenEndsTheWrite) {
     screen.edit = [] { StoreFixed(gDealerInfo.Password, "9876"); };
-    screen.whileAsking = [] { MC::gComPort = 0; }; // the cable was pulled
+    screen.whileAsking = [this] { QFile::remove(radio.LinkPath()); }; // the cable was pulled
     MC::StartWrite();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(screen.newPairAsked, 1);

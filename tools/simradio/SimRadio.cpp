@@ -248,6 +248,21 @@ QByteArray SimRadio::IdentReply() const {
     return reply;
 }
 
+// The data frame of a block: "W", address, length, the bytes, checksum, 0x06.
+QByteArray SimRadio::DataReply(int address, int length) const {
+    QByteArray reply;
+    reply.append('W');
+    reply.append(static_cast<char>(address >> 8));
+    reply.append(static_cast<char>(address & 0xFF));
+    reply.append(static_cast<char>(length));
+    const std::vector<quint8>& memory = radios_[static_cast<size_t>(onCable_)];
+    for (int i = 0; i < length; ++i)
+        reply.append(static_cast<char>(memory[static_cast<size_t>(address + i)]));
+    reply.append(static_cast<char>(Checksum(reply, 1, static_cast<int>(reply.size()) - 1)));
+    reply.append(char(0x06));
+    return reply;
+}
+
 void SimRadio::Run() {
     // The line's byte times are a millisecond: the default timer slack of
     // 50 us would make every paced byte late.
@@ -385,24 +400,22 @@ bool SimRadio::TakeFrame(QByteArray& reply, const Line& line) {
             ++counters_.dropped;
             return true;
         }
+        if ((s.resendReadAddress < 0 || s.resendReadAddress == address) &&
+            UseFault(s.resendReadCount)) {
+            ++counters_.resendRequests;
+            reply = QByteArray(1, char(0x0A));
+            return true;
+        }
         // A misaddressed reply brings the block after the one asked for.
         const int from = address == s.misaddressAddress && UseFault(s.misaddressCount) &&
                                  address + 16 + length <= kMemorySize
                              ? address + 16
                              : address;
-        reply.append('W');
-        reply.append(static_cast<char>(from >> 8));
-        reply.append(static_cast<char>(from & 0xFF));
-        reply.append(static_cast<char>(length));
-        for (int i = 0; i < length; ++i)
-            reply.append(static_cast<char>(Mem()[from + i]));
-        quint8 cs = Checksum(reply, 1, reply.size() - 1);
+        reply = DataReply(from, length);
         if (address == s.corruptAddress && UseFault(s.corruptCount)) {
-            ++cs;
+            reply[reply.size() - 2] = static_cast<char>(reply[reply.size() - 2] + 1);
             ++counters_.corrupted;
         }
-        reply.append(static_cast<char>(cs));
-        reply.append(char(0x06));
         if (address == s.duplicateAddress) duplicate_ = true;
         return true;
     }
@@ -428,6 +441,10 @@ bool SimRadio::TakeFrame(QByteArray& reply, const Line& line) {
             ((s.resendAddress < 0 || s.resendAddress == address) && UseFault(s.resendCount))) {
             ++counters_.resendRequests;
             reply = QByteArray(1, char(0x0A));
+            return true;
+        }
+        if (s.dataForWrites) { // answered as a read; nothing is stored
+            reply = DataReply(address, length);
             return true;
         }
         for (int i = 0; i < length; ++i)

@@ -36,6 +36,9 @@ public:
         int corruptCount = 0;       // ... this many times
         int resendAddress = -1;     // write frames for this address (-1: any) get 0x0A ...
         int resendCount = 0;        // ... this many times
+        int resendReadAddress = -1; // read requests for this address (-1: any) get 0x0A ...
+        int resendReadCount = 0;    // ... this many times
+        bool dataForWrites = false; // write frames get the block's data frame, not 0x06
         int splitPieces = 1;        // each reply goes out in this many pieces ...
         int splitGapMs = 3;         // ... with this pause between them
         bool trailingNoise = false; // a stray byte follows each reply
@@ -138,6 +141,7 @@ private:
     void Send(const QByteArray& reply);
     void SendPaced(const QByteArray& bytes);
     QByteArray IdentReply() const;
+    QByteArray DataReply(int address, int length) const;
     void FillLine();
 
     int master_ = -1;

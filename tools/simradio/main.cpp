@@ -84,6 +84,11 @@ int main(int argc, char** argv) {
         {QStringLiteral("resend"),
          QStringLiteral("Answers \"send again\" to writes at ADDR (hex)."),
          QStringLiteral("ADDR[:COUNT]")},
+        {QStringLiteral("resend-read"),
+         QStringLiteral("Answers \"send again\" to read requests at ADDR (hex)."),
+         QStringLiteral("ADDR[:COUNT]")},
+        {QStringLiteral("data-for-writes"),
+         QStringLiteral("Answers each write with the block's data, as a read, storing nothing.")},
         {QStringLiteral("resend-end"),
          QStringLiteral("Answers \"send again\" to the first N \"END\"s (-1: every one)."),
          QStringLiteral("N"), QStringLiteral("0")},
@@ -113,6 +118,7 @@ int main(int argc, char** argv) {
     setup.splitPieces = qMax(1, parser.value(QStringLiteral("split")).toInt());
     setup.trailingNoise = parser.isSet(QStringLiteral("noise"));
     setup.echo = parser.isSet(QStringLiteral("echo"));
+    setup.dataForWrites = parser.isSet(QStringLiteral("data-for-writes"));
     if (parser.isSet(QStringLiteral("handshaking")))
         setup.lineHandshaking = qBound(0, parser.value(QStringLiteral("handshaking")).toInt(), 3);
     if (parser.isSet(QStringLiteral("stopbits")))
@@ -125,6 +131,7 @@ int main(int argc, char** argv) {
     for (const Fault& f : {Fault{"drop", &setup.dropAddress, &setup.dropCount},
                            Fault{"corrupt", &setup.corruptAddress, &setup.corruptCount},
                            Fault{"resend", &setup.resendAddress, &setup.resendCount},
+                           Fault{"resend-read", &setup.resendReadAddress, &setup.resendReadCount},
                            Fault{"misaddress", &setup.misaddressAddress, &setup.misaddressCount}}) {
         const QString value = parser.value(QLatin1String(f.name));
         if (!value.isEmpty() && !ParseFault(value, *f.address, *f.count)) {

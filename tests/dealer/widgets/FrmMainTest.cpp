@@ -339,6 +339,32 @@ TEST_F(FrmMainTest, MulWriteButtonRunsAndStops) {
     EXPECT_EQ(messages.Count(), 0);
 }
 
+// Neither the port list nor its refresh moves a session; a port that goes ends it.
+TEST_F(FrmMainTest, ASessionKeepsItsPort) {
+    StartRadio();
+    radio.PutOn(1); // the second radio of the run, not yet written
+    radio.PutOn(0);
+    SimRadio other;
+    ASSERT_TRUE(other.Start(linkDir.path(), kTestPort + 1));
+    Platform::SerialPorts::SetGivenPorts(QList<int>{kTestPort, kTestPort + 1});
+    Load();
+    window->SetBoxText(8, "D-77");
+    window->Text2[0]->setText("2");
+    for (const QList<int>& ports : {QList<int>{kTestPort + 1, kTestPort}, {kTestPort + 1}}) {
+        window->Command4->click();
+        ASSERT_TRUE(WaitFor([] { return MC::gRadioNo == 2; }));
+        EXPECT_FALSE(window->Combo2->isEnabled());
+        Key(window->Combo2, Qt::Key_Down); // the next port
+        Platform::SerialPorts::SetGivenPorts(ports);
+        window->ReShowComPortTimer_Timer();
+        if (ports.size() == 2) SwapTo(1);
+        ASSERT_TRUE(WaitIdle());
+    }
+    EXPECT_EQ(Texts(), QStringList({"MulWrite Complete!", "Communication Error!"}));
+    EXPECT_EQ(radio.MemoryOf(1, 0xCC0, 4), "D-77");
+    EXPECT_EQ(other.CurrentCounters().handshakes, 0);
+}
+
 // Radio k of a batch: its own band, user code, bytes nobody interprets,
 // password and protect pair.
 void OwnData(SimRadio& radio, int k, const QByteArray& password) {
@@ -435,6 +461,8 @@ TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
         int resend;     // writes of this block get "send again" every time
         const char* message;
         std::vector<int> writes;
+        int resendRead = -1;        // reads of this block get "send again" as often as allowed
+        bool dataForWrites = false; // write blocks are answered with data, in 1-byte pieces
     };
     const char* const error = "Communication Error!";
     const std::vector<int> all{0xB00, 0xB30, 0xC00, 0xC10, 0xCC0, 0xCD0, 0xCE0, 0xCF0};
@@ -444,6 +472,8 @@ TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
         {"misaddressed reply, read", false, 0xB40, -1, error, {}},
         {"misaddressed reply, write", true, 0xB30, -1, error, {}},
         {"endless send again", true, -1, 0xB30, error, {0xB00, 0xB30, 0xB30, 0xB30, 0xB30}},
+        {"send again to a read request", false, -1, -1, "Read Complete!", {}, 0xB40},
+        {"data answered to a write block", true, -1, -1, error, {0xB00}, -1, true},
     };
     StartRadio();
     Load();
@@ -457,6 +487,10 @@ TEST_F(FrmMainTest, SessionsTakeOnlyTheReplyAskedFor) {
             s.misaddressCount = -1;
             s.resendAddress = c.resend;
             s.resendCount = c.resend < 0 ? 0 : -1;
+            s.resendReadAddress = c.resendRead;
+            s.resendReadCount = c.resendRead < 0 ? 0 : MC::kMaxResends;
+            s.dataForWrites = c.dataForWrites;
+            s.splitPieces = c.dataForWrites ? 22 : 1;
         });
         // An area that a write with the empty screen leaves as it is.
         radio.SetMemory(0xB00, QByteArray(kAreaSize, '\0'));

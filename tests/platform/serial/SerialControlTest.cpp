@@ -42,6 +42,10 @@ TEST(SerialPortsTest, FixedDevicesByNumber) {
     EXPECT_EQ(Ports::DevicePath(0), "");
     EXPECT_EQ(Ports::DevicePath(256), "");
     EXPECT_EQ(Ports::DevicePath(97), "");
+    const std::pair<const char*, int> names[] = {{"ttyS0", 1},     {"ttyS31", 32}, {"ttyUSB0", 33},
+                                                 {"ttyACM31", 96}, {"ttyS32", 0},  {"xttyS1", 0}};
+    for (const auto& [name, number] : names)
+        EXPECT_EQ(Ports::FixedNumber(QLatin1String(name)), number) << name;
     for (int port : Ports::ListPorts()) {
         const QString path = Ports::DevicePath(port);
         EXPECT_TRUE(QFile::exists(path)) << qPrintable(path);
