@@ -59,6 +59,8 @@ ReadResult ReadRecord(const QString& path, TRadioData& into) {
     if (bytes.size() != size) return ReadResult::Failed;
     TRadioData scratch;
     if (!DatLayout::Unpack(bytes, scratch) || !IsWellFormed(scratch)) return ReadResult::BadRecord;
+    // what the pages show, what is kept and what a radio is sent: one value
+    ModCommFun::KeepInRange(scratch);
     into = scratch;
     return ReadResult::Ok;
 }
@@ -235,8 +237,10 @@ void SaveExtraFile(const QString& datPath) {
 void LoadExtraFile(const QString& datPath) {
     QFile file(SideFileName(datPath, QStringLiteral("NVD")));
     if (file.open(QIODevice::ReadOnly) && file.size() == DatLayout::kExtraFileSize &&
-        DatLayout::UnpackExtra(file.readAll(), gFileExtraData))
+        DatLayout::UnpackExtra(file.readAll(), gFileExtraData)) {
+        ModCommFun::KeepInRange(gFileExtraData);
         return;
+    }
     ModInitV::InitExtraData(gFileExtraData);
 }
 
