@@ -251,6 +251,8 @@ void LoadInitFile(const QString& path) {
         SyncFileFromEdit();
         return;
     }
+    // saved as this program's data, as an opened file is
+    gFileData.Version.Assign(QLatin1String(ModVerionMana::kOwnVersion));
     if (!gInitAllChannels) {
         int found = -1;
         for (int i = 0; i < gFileData.UsedCount(); ++i)
@@ -273,6 +275,8 @@ void LoadInitSettings(const QString& path) {
     if (gTestDataOn) ModTestData::LoadTedForDat(path);
     LoadExtraFile(path);
     TakeSettingsFromFile();
+    // a configuration File New just made is not a change
+    SyncFileFromEdit();
 }
 
 } // namespace ModFreFile
@@ -287,7 +291,7 @@ void LoadInitData() {
         ModFreFile::LoadInitFile(path);
         return;
     }
-    if (gModelName == QLatin1String("KL740") || gModelName == QLatin1String("KL740G")) {
+    if (ModFreFile::ModelNames().contains(gModelName)) {
         const QString fallback =
             Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
         if (QFileInfo::exists(fallback))

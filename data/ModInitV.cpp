@@ -31,6 +31,11 @@ TDtmfCode EmptyCode() {
 } // namespace
 
 void NewData() {
+    NewPlainData();
+    LoadInitData();
+}
+
+void NewPlainData() {
     gIsUntitled = true;
     gDataFileName = QStringLiteral("new.dat");
     gCommType = 0;
@@ -47,7 +52,6 @@ void NewData() {
     InitExtraData(gEditExtraData);
 
     ModFreFile::SyncFileFromEdit();
-    LoadInitData();
 }
 
 void InitChannels() {
