@@ -55,6 +55,8 @@ ReadResult ReadRecord(const QString& path, TRadioData& into) {
     if (bytes.size() != size) return ReadResult::Failed;
     TRadioData scratch;
     if (!DatLayout::Unpack(bytes, scratch) || !IsWellFormed(scratch)) return ReadResult::BadRecord;
+    // what the pages show, what is kept and what a radio is sent: one value
+    ModCommFun::KeepInRange(scratch);
     into = scratch;
     return ReadResult::Ok;
 }
@@ -146,8 +148,10 @@ bool WriteFiles(const QList<Platform::FileReplace::Content>& files) {
 void LoadExtraFile(const QString& datPath) {
     QFile file(SideFileName(datPath, QStringLiteral("NVD")));
     if (file.open(QIODevice::ReadOnly) && file.size() == DatLayout::kExtraFileSize &&
-        DatLayout::UnpackExtra(file.readAll(), gFileExtraData))
+        DatLayout::UnpackExtra(file.readAll(), gFileExtraData)) {
+        ModCommFun::KeepInRange(gFileExtraData);
         return;
+    }
     ModInitV::InitExtraData(gFileExtraData);
 }
 
@@ -158,6 +162,8 @@ void LoadInitFile(const QString& path) {
         SyncFileFromEdit();
         return;
     }
+    // saved as this program's data, as an opened file is
+    gFileData.Version.Assign(QLatin1String(ModVerionMana::kOwnVersion));
     if (!gInitAllChannels) {
         int found = -1;
         for (int i = 0; i < gFileData.UsedCount(); ++i)
@@ -180,6 +186,8 @@ void LoadInitSettings(const QString& path) {
     if (gTestDataOn) ModTestData::LoadTedForDat(path);
     LoadExtraFile(path);
     TakeSettingsFromFile();
+    // a configuration File New just made is not a change
+    SyncFileFromEdit();
 }
 
 } // namespace ModFreFile
@@ -194,7 +202,7 @@ void LoadInitData() {
         ModFreFile::LoadInitFile(path);
         return;
     }
-    if (gModelName == QLatin1String("KL740") || gModelName == QLatin1String("KL740G")) {
+    if (ModFreFile::ModelNames().contains(gModelName)) {
         const QString fallback =
             Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
         if (QFileInfo::exists(fallback))

@@ -30,7 +30,8 @@ bool IsDataUnchanged();
 namespace ModFreFile {
 // Reads a default file whole (channel 1 only unless gInitAllChannels).
 void LoadInitFile(const QString& path);
-// Reads a per-model fallback default file and takes only its settings.
+// Reads a per-model fallback default file and takes only its settings; the
+// saved copy then equals the working one.
 void LoadInitSettings(const QString& path);
 // The "NVD" side file of a ".dat" path, into gFileExtraData.
 void LoadExtraFile(const QString& datPath);

@@ -1,4 +1,5 @@
 #include "data/Bytes.h"
+#include "data/FieldRange.h"
 #include "data/ModCommFun.h"
 #include "data/ModCommImage.h"
 #include "data/ModFun.h"
@@ -31,36 +32,38 @@ constexpr ToneBytes kTones[] = {
     {9, 11, &TChannel::TxTone},
 };
 
-// The options packed into bytes 10-14: bits hi..lo of the byte. A radio value
-// above max, the last value the channel editors offer, reads as def, the
-// field's default, so that what the channel pages show is what is kept.
+// The options packed into bytes 10-14: bits hi..lo of the byte, and the
+// values the channel editors offer (a radio value beyond them reads as the
+// field's default, so that what the channel pages show is what is kept).
 struct ChannelBits {
     int byte;
     int hi;
     int lo;
     qint16 TChannel::*field;
-    int max;
-    int def = 0;
+    FieldRange range;
 };
 constexpr ChannelBits kChannelBits[] = {
-    {10, 6, 6, &TChannel::TxInhibit, 1},
-    {10, 5, 5, &TChannel::InvTalkSelect, 1},
-    {10, 4, 4, &TChannel::Scramble, 1},
-    {10, 3, 2, &TChannel::BusyLock, 3},
-    {10, 1, 0, &TChannel::RxStep, 2}, // 5 kHz, 6.25 kHz, 8.33 kHz
-    {11, 6, 6, &TChannel::Talkaround, 1},
-    {11, 5, 5, &TChannel::SignalRelation, 1},
-    {11, 4, 4, &TChannel::Whisper, 1},
-    {11, 3, 2, &TChannel::PttId, 3},
-    {11, 1, 0, &TChannel::TxStep, 2},
-    {12, 7, 6, &TChannel::Bandwidth, 2},
-    {12, 5, 4, &TChannel::OptSignal, 1},
-    {12, 3, 3, &TChannel::Compander, 1},
-    {12, 2, 2, &TChannel::Inversion, 1},
-    {12, 1, 0, &TChannel::TxPower, 2, 2},
-    {13, 7, 0, &TChannel::Call1, kDtmfCodeCount}, // DTMF code memory, 0 = off
-    {14, 7, 0, &TChannel::Call2, kDtmfCodeCount},
+    {10, 6, 6, &TChannel::TxInhibit, kCheckBox},
+    {10, 5, 5, &TChannel::InvTalkSelect, UpTo(1)},
+    {10, 4, 4, &TChannel::Scramble, kCheckBox},
+    {10, 3, 2, &TChannel::BusyLock, UpTo(3)},
+    {10, 1, 0, &TChannel::RxStep, UpTo(2)}, // 5 kHz, 6.25 kHz, 8.33 kHz
+    {11, 6, 6, &TChannel::Talkaround, kCheckBox},
+    {11, 5, 5, &TChannel::SignalRelation, UpTo(1)},
+    {11, 4, 4, &TChannel::Whisper, kCheckBox},
+    {11, 3, 2, &TChannel::PttId, UpTo(3)},
+    {11, 1, 0, &TChannel::TxStep, UpTo(2)},
+    {12, 7, 6, &TChannel::Bandwidth, UpTo(2)},
+    {12, 5, 4, &TChannel::OptSignal, UpTo(1)},
+    {12, 3, 3, &TChannel::Compander, kCheckBox},
+    {12, 2, 2, &TChannel::Inversion, kCheckBox},
+    {12, 1, 0, &TChannel::TxPower, UpTo(2, 2)},
+    {13, 7, 0, &TChannel::Call1, UpTo(kDtmfCodeCount)}, // DTMF code memory, 0 = off
+    {14, 7, 0, &TChannel::Call2, UpTo(kDtmfCodeCount)},
 };
+constexpr FieldRange kToneRange = UpTo(ModShowFreFun::kToneCount - 1);
+constexpr FieldRange kScanSkipRange = kCheckBox; // the scan-skip bitmap's bit
+constexpr FieldRange kOffsetDirRange = UpTo(2);  // none, minus, plus
 // The bytes that the options fill completely.
 constexpr int kOptionBytes[] = {10, 11, 12, 13, 14};
 
@@ -156,15 +159,23 @@ void DecodeChannel(int slotIndex) {
     for (const ToneBytes& t : kTones) {
         int tone = slot[t.toneByte];
         if (Bytes::GetBit(slot[t.flagByte], kDcsIBit)) tone += kDcsIShift;
-        ch.*t.field = static_cast<qint16>(tone < ModShowFreFun::kToneCount ? tone : 0);
+        ch.*t.field = static_cast<qint16>(InRange(tone, kToneRange));
     }
-    for (const ChannelBits& f : kChannelBits) {
-        const int v = Bytes::GetBits(slot[f.byte], f.hi, f.lo);
-        ch.*f.field = static_cast<qint16>(v <= f.max ? v : f.def);
-    }
+    for (const ChannelBits& f : kChannelBits)
+        ch.*f.field =
+            static_cast<qint16>(InRange(Bytes::GetBits(slot[f.byte], f.hi, f.lo), f.range));
 
     gEditData.Channels[static_cast<std::size_t>(index)] = ch;
     gEditData.ChannelCount = static_cast<qint16>(index + 1);
+}
+
+void KeepChannelInRange(TChannel& ch) {
+    for (const ToneBytes& t : kTones)
+        ch.*t.field = static_cast<qint16>(InRange(ch.*t.field, kToneRange));
+    for (const ChannelBits& f : kChannelBits)
+        ch.*f.field = static_cast<qint16>(InRange(ch.*f.field, f.range));
+    ch.ScanSkip = static_cast<qint16>(InRange(ch.ScanSkip, kScanSkipRange));
+    ch.OffsetDir = static_cast<quint8>(InRange(ch.OffsetDir, kOffsetDirRange));
 }
 
 } // namespace ModCommFun

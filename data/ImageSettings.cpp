@@ -1,4 +1,5 @@
 #include "data/Bytes.h"
+#include "data/FieldRange.h"
 #include "data/ModCommFun.h"
 #include "data/ModCommImage.h"
 #include "data/ModFun.h"
@@ -15,17 +16,17 @@ namespace {
 // Which setting a row holds.
 enum class Setting : quint8 {
     Option,    // TOptFeatures element
-    Prohibit,  // ProhibitInit of gEditData
+    Prohibit,  // ProhibitInit
     Key,       // TKeySetting element
     Scan,      // TScanSetting byte
     Dtmf,      // one of the nine TDtmf fields
     Alert,     // TAlertSetting byte
-    AlertMode, // AlertMode of gEditExtraData
+    AlertMode, // AlertMode of the side record
 };
 
 // A field at bits hi..lo of an image byte. It is read back from bits
-// readHi..lo; a radio value above max, the last value its page offers, reads
-// as def, the field's default.
+// readHi..lo; a radio value beyond the values its page offers reads as the
+// field's default.
 struct SettingBits {
     int address;
     int hi;
@@ -33,43 +34,42 @@ struct SettingBits {
     int readHi;
     Setting setting;
     int index;
-    int max;
-    int def;
+    FieldRange range;
 };
 
 constexpr int kAnyByte = 255;
 
 constexpr SettingBits kOptionBits[] = {
-    {0x830, 7, 4, 7, Setting::Option, 0, 9, 0},  // squelch level
-    {0x831, 7, 6, 7, Setting::Option, 1, 2, 1},  // voice prompt
-    {0x831, 5, 3, 5, Setting::Option, 2, 5, 0},  // voice volume
-    {0x831, 2, 2, 2, Setting::Option, 10, 1, 0}, // wired clone
-    {0x831, 1, 0, 1, Setting::Option, 4, 3, 0},  // battery save
-    {0x832, 7, 7, 7, Setting::Option, 5, 1, 0},  // VOX
-    {0x832, 6, 6, 6, Setting::Option, 6, 1, 0},  // VOX tone
-    {0x832, 5, 5, 5, Setting::Option, 7, 1, 0},  // channel lock
-    {0x832, 4, 4, 4, Setting::Option, 8, 1, 0},  // group select
-    {0x832, 3, 0, 3, Setting::Option, 9, 10, 0}, // time-out pre-alert
-    {0x833, 7, 6, 7, Setting::Option, 3, 3, 3},  // tail elimination
-    {0x833, 5, 5, 5, Setting::Option, 11, 1, 0}, // tail elimination without signalling
-    {0x833, 4, 4, 4, Setting::Prohibit, 0, 1, 0},
-    {0x834, 7, 0, 7, Setting::Option, 12, 240, 0}, // time-out timer
-    {0x835, 7, 0, 7, Setting::Option, 13, 60, 0},  // time-out re-key
-    {0x836, 7, 0, 7, Setting::Option, 14, 30, 0},  // time-out reset
-    {0x837, 7, 4, 7, Setting::Option, 16, 9, 0},   // VOX delay
-    {0x837, 3, 0, 3, Setting::Option, 15, 3, 0},   // VOX level
-    {0x838, 7, 0, 7, Setting::Option, 17, 8, 0},   // channel group
+    {0x830, 7, 4, 7, Setting::Option, 0, UpTo(9)},    // squelch level
+    {0x831, 7, 6, 7, Setting::Option, 1, UpTo(2, 1)}, // voice prompt
+    {0x831, 5, 3, 5, Setting::Option, 2, UpTo(5)},    // voice volume
+    {0x831, 2, 2, 2, Setting::Option, 10, kCheckBox}, // wired clone
+    {0x831, 1, 0, 1, Setting::Option, 4, UpTo(3)},    // battery save
+    {0x832, 7, 7, 7, Setting::Option, 5, kCheckBox},  // VOX
+    {0x832, 6, 6, 6, Setting::Option, 6, kCheckBox},  // VOX tone
+    {0x832, 5, 5, 5, Setting::Option, 7, kCheckBox},  // channel lock
+    {0x832, 4, 4, 4, Setting::Option, 8, kCheckBox},  // group select
+    {0x832, 3, 0, 3, Setting::Option, 9, UpTo(10)},   // time-out pre-alert
+    {0x833, 7, 6, 7, Setting::Option, 3, UpTo(3, 3)}, // tail elimination
+    {0x833, 5, 5, 5, Setting::Option, 11, kCheckBox}, // tail elimination without signalling
+    {0x833, 4, 4, 4, Setting::Prohibit, 0, kCheckBox},
+    {0x834, 7, 0, 7, Setting::Option, 12, UpTo(240)}, // time-out timer
+    {0x835, 7, 0, 7, Setting::Option, 13, UpTo(60)},  // time-out re-key
+    {0x836, 7, 0, 7, Setting::Option, 14, UpTo(30)},  // time-out reset
+    {0x837, 7, 4, 7, Setting::Option, 16, UpTo(9)},   // VOX delay
+    {0x837, 3, 0, 3, Setting::Option, 15, UpTo(3)},   // VOX level
+    {0x838, 7, 0, 7, Setting::Option, 17, UpTo(8)},   // channel group
 };
 
 constexpr int kMaxKeyFunction = 22;
 
 constexpr SettingBits kKeyBytes[] = {
-    {0x83A, 7, 0, 7, Setting::Key, 0, 25, 10},             // long-press time
-    {0x83B, 7, 0, 7, Setting::Key, 1, 25, 10},             // emergency long-press time
-    {0x83C, 7, 0, 7, Setting::Key, 2, kMaxKeyFunction, 0}, // PF1 long
-    {0x83D, 7, 0, 7, Setting::Key, 3, kMaxKeyFunction, 0}, // PF1 short
-    {0x83E, 7, 0, 7, Setting::Key, 4, kMaxKeyFunction, 0}, // PF2 long
-    {0x83F, 7, 0, 7, Setting::Key, 5, kMaxKeyFunction, 0}, // PF2 short
+    {0x83A, 7, 0, 7, Setting::Key, 0, UpTo(25, 10)},          // long-press time
+    {0x83B, 7, 0, 7, Setting::Key, 1, UpTo(25, 10)},          // emergency long-press time
+    {0x83C, 7, 0, 7, Setting::Key, 2, UpTo(kMaxKeyFunction)}, // PF1 long
+    {0x83D, 7, 0, 7, Setting::Key, 3, UpTo(kMaxKeyFunction)}, // PF1 short
+    {0x83E, 7, 0, 7, Setting::Key, 4, UpTo(kMaxKeyFunction)}, // PF2 long
+    {0x83F, 7, 0, 7, Setting::Key, 5, UpTo(kMaxKeyFunction)}, // PF2 short
 };
 
 constexpr int kMaxGroup = 8;
@@ -77,101 +77,101 @@ constexpr int kMaxScanTime = 50; // tenths of a second
 constexpr int kMaxPosition = 16;
 
 constexpr SettingBits kScanBits[] = {
-    {0x840, 7, 7, 7, Setting::Scan, 0, 1, 0},             // scan mode
-    {0x840, 6, 6, 6, Setting::Scan, 7, 1, 0},             // scan tone
-    {0x840, 5, 4, 5, Setting::Scan, 1, 3, 0},             // priority mode
-    {0x840, 2, 0, 2, Setting::Scan, 2, 7, 0},             // revert option
-    {0x841, 7, 0, 7, Setting::Scan, 8, kMaxGroup, 0},     // PRI1 group
-    {0x842, 7, 0, 7, Setting::Scan, 9, kMaxPosition, 0},  // PRI1 position
-    {0x843, 7, 0, 7, Setting::Scan, 10, kMaxGroup, 0},    // PRI2 group
-    {0x844, 7, 0, 7, Setting::Scan, 11, kMaxPosition, 0}, // PRI2 position
-    {0x845, 7, 0, 7, Setting::Scan, 3, kMaxScanTime, 0},  // look-back A
-    {0x846, 7, 0, 7, Setting::Scan, 4, kMaxScanTime, 0},  // look-back B
-    {0x847, 7, 0, 7, Setting::Scan, 5, kMaxScanTime, 0},  // receive resume delay
-    {0x848, 7, 0, 7, Setting::Scan, 6, kMaxScanTime, 0},  // transmit resume delay
+    {0x840, 7, 7, 7, Setting::Scan, 0, UpTo(1)},             // scan mode
+    {0x840, 6, 6, 6, Setting::Scan, 7, kCheckBox},           // scan tone
+    {0x840, 5, 4, 5, Setting::Scan, 1, UpTo(3)},             // priority mode
+    {0x840, 2, 0, 2, Setting::Scan, 2, UpTo(7)},             // revert option
+    {0x841, 7, 0, 7, Setting::Scan, 8, UpTo(kMaxGroup)},     // PRI1 group
+    {0x842, 7, 0, 7, Setting::Scan, 9, UpTo(kMaxPosition)},  // PRI1 position
+    {0x843, 7, 0, 7, Setting::Scan, 10, UpTo(kMaxGroup)},    // PRI2 group
+    {0x844, 7, 0, 7, Setting::Scan, 11, UpTo(kMaxPosition)}, // PRI2 position
+    {0x845, 7, 0, 7, Setting::Scan, 3, UpTo(kMaxScanTime)},  // look-back A
+    {0x846, 7, 0, 7, Setting::Scan, 4, UpTo(kMaxScanTime)},  // look-back B
+    {0x847, 7, 0, 7, Setting::Scan, 5, UpTo(kMaxScanTime)},  // receive resume delay
+    {0x848, 7, 0, 7, Setting::Scan, 6, UpTo(kMaxScanTime)},  // transmit resume delay
 };
 
 constexpr SettingBits kDtmfBits[] = {
-    {0x849, 7, 0, 7, Setting::Dtmf, 0, 10, 0}, // transmit rate
-    {0x84A, 7, 0, 7, Setting::Dtmf, 1, 20, 0}, // first-digit time
-    {0x84B, 7, 0, 7, Setting::Dtmf, 2, 50, 0}, // first-digit delay
-    {0x84C, 7, 0, 7, Setting::Dtmf, 3, 20, 0}, // "*" and "#" tone time
-    {0x84D, 7, 0, 7, Setting::Dtmf, 4, 16, 0}, // D key
-    {0x84E, 7, 7, 7, Setting::Dtmf, 5, 1, 0},  // side tone
-    {0x84E, 5, 4, 5, Setting::Dtmf, 6, 2, 0},  // call alert or auto answer
-    {0x84F, 7, 0, 3, Setting::Dtmf, 7, 6, 0},  // group code
-    {0x850, 7, 0, 7, Setting::Dtmf, 8, 15, 0}, // auto reset
+    {0x849, 7, 0, 7, Setting::Dtmf, 0, UpTo(10)},  // transmit rate
+    {0x84A, 7, 0, 7, Setting::Dtmf, 1, UpTo(20)},  // first-digit time
+    {0x84B, 7, 0, 7, Setting::Dtmf, 2, UpTo(50)},  // first-digit delay
+    {0x84C, 7, 0, 7, Setting::Dtmf, 3, UpTo(20)},  // "*" and "#" tone time
+    {0x84D, 7, 0, 7, Setting::Dtmf, 4, UpTo(16)},  // D key
+    {0x84E, 7, 7, 7, Setting::Dtmf, 5, kCheckBox}, // side tone
+    {0x84E, 5, 4, 5, Setting::Dtmf, 6, UpTo(2)},   // call alert or auto answer
+    {0x84F, 7, 0, 3, Setting::Dtmf, 7, UpTo(6)},   // group code
+    {0x850, 7, 0, 7, Setting::Dtmf, 8, UpTo(15)},  // auto reset
 };
 
 constexpr SettingBits kAlertBits[] = {
-    {0x851, 4, 4, 4, Setting::AlertMode, 0, 1, 1},
-    {0x851, 3, 3, 3, Setting::Alert, 6, 1, 0},              // channel select
-    {0x851, 2, 2, 2, Setting::Alert, 1, 1, 0},              // ID code type
-    {0x851, 1, 0, 1, Setting::Alert, 0, 3, 0},              // alarm type
-    {0x852, 7, 0, 7, Setting::Alert, 7, kMaxGroup, 0},      // emergency channel group
-    {0x853, 7, 0, 7, Setting::Alert, 8, kMaxPosition, 0},   // emergency channel position
-    {0x854, 7, 0, 7, Setting::Alert, 2, kDtmfCodeCount, 0}, // ID code memory
-    {0x855, 7, 0, 7, Setting::Alert, 3, kAnyByte, 0},       // alarm time
-    {0x856, 7, 0, 7, Setting::Alert, 4, kAnyByte, 0},       // transmit time
-    {0x857, 7, 0, 7, Setting::Alert, 5, kAnyByte, 0},       // receive time
-    {0x858, 7, 0, 7, Setting::Alert, 9, kAnyByte, 0},       // period
+    {0x851, 4, 4, 4, Setting::AlertMode, 0, UpTo(1, 1)},
+    {0x851, 3, 3, 3, Setting::Alert, 6, UpTo(1)},              // channel select
+    {0x851, 2, 2, 2, Setting::Alert, 1, UpTo(1)},              // ID code type
+    {0x851, 1, 0, 1, Setting::Alert, 0, UpTo(3)},              // alarm type
+    {0x852, 7, 0, 7, Setting::Alert, 7, UpTo(kMaxGroup)},      // emergency channel group
+    {0x853, 7, 0, 7, Setting::Alert, 8, UpTo(kMaxPosition)},   // emergency channel position
+    {0x854, 7, 0, 7, Setting::Alert, 2, UpTo(kDtmfCodeCount)}, // ID code memory
+    {0x855, 7, 0, 7, Setting::Alert, 3, UpTo(kAnyByte)},       // alarm time
+    {0x856, 7, 0, 7, Setting::Alert, 4, UpTo(kAnyByte)},       // transmit time
+    {0x857, 7, 0, 7, Setting::Alert, 5, UpTo(kAnyByte)},       // receive time
+    {0x858, 7, 0, 7, Setting::Alert, 9, UpTo(kAnyByte)},       // period
 };
 
-// The settings a table row reads from or writes into.
+// The settings a table row reads from or writes into; a row whose record is
+// not given is left out.
 struct SettingRecords {
     std::array<qint16, 18>* options = nullptr;
+    qint16* prohibit = nullptr; // ProhibitInit
     std::array<qint16, 6>* keys = nullptr;
     std::array<quint8, 12>* scan = nullptr;
     std::array<qint16, 9>* dtmf = nullptr;
     std::array<quint8, 10>* alert = nullptr;
+    quint8* alertMode = nullptr; // AlertMode of the side record
 };
 
-int GetSetting(const SettingRecords& r, const SettingBits& f) {
+// The row's value in the records, as a signed 16-bit or a byte field.
+qint16* Int16Of(const SettingRecords& r, const SettingBits& f) {
     const auto i = static_cast<std::size_t>(f.index);
     switch (f.setting) {
     case Setting::Option:
-        return (*r.options)[i];
+        return r.options ? &(*r.options)[i] : nullptr;
     case Setting::Prohibit:
-        return gEditData.ProhibitInit;
+        return r.prohibit;
     case Setting::Key:
-        return (*r.keys)[i];
-    case Setting::Scan:
-        return (*r.scan)[i];
+        return r.keys ? &(*r.keys)[i] : nullptr;
     case Setting::Dtmf:
-        return (*r.dtmf)[i];
-    case Setting::Alert:
-        return (*r.alert)[i];
-    case Setting::AlertMode:
-        return gEditExtraData.AlertMode;
+        return r.dtmf ? &(*r.dtmf)[i] : nullptr;
+    default:
+        return nullptr;
     }
+}
+quint8* ByteOf(const SettingRecords& r, const SettingBits& f) {
+    const auto i = static_cast<std::size_t>(f.index);
+    switch (f.setting) {
+    case Setting::Scan:
+        return r.scan ? &(*r.scan)[i] : nullptr;
+    case Setting::Alert:
+        return r.alert ? &(*r.alert)[i] : nullptr;
+    case Setting::AlertMode:
+        return r.alertMode;
+    default:
+        return nullptr;
+    }
+}
+
+bool HasSetting(const SettingRecords& r, const SettingBits& f) {
+    return Int16Of(r, f) || ByteOf(r, f);
+}
+
+int GetSetting(const SettingRecords& r, const SettingBits& f) {
+    if (const qint16* v = Int16Of(r, f)) return *v;
+    if (const quint8* b = ByteOf(r, f)) return *b;
     return 0;
 }
 
 void SetSetting(const SettingRecords& r, const SettingBits& f, int value) {
-    const auto i = static_cast<std::size_t>(f.index);
-    switch (f.setting) {
-    case Setting::Option:
-        (*r.options)[i] = static_cast<qint16>(value);
-        return;
-    case Setting::Prohibit:
-        gEditData.ProhibitInit = static_cast<qint16>(value);
-        return;
-    case Setting::Key:
-        (*r.keys)[i] = static_cast<qint16>(value);
-        return;
-    case Setting::Scan:
-        (*r.scan)[i] = static_cast<quint8>(value);
-        return;
-    case Setting::Dtmf:
-        (*r.dtmf)[i] = static_cast<qint16>(value);
-        return;
-    case Setting::Alert:
-        (*r.alert)[i] = static_cast<quint8>(value);
-        return;
-    case Setting::AlertMode:
-        gEditExtraData.AlertMode = static_cast<quint8>(value);
-        return;
-    }
+    if (qint16* v = Int16Of(r, f)) *v = static_cast<qint16>(value);
+    if (quint8* b = ByteOf(r, f)) *b = static_cast<quint8>(value);
 }
 
 // Each byte of the block is the sum of its fields at their bits; the bits no
@@ -186,10 +186,14 @@ void EncodeBlock(std::span<const SettingBits> table, const SettingRecords& r) {
 }
 
 void DecodeBlock(std::span<const SettingBits> table, const SettingRecords& r) {
-    for (const SettingBits& f : table) {
-        const int v = Bytes::GetBits(*ImageAt(f.address), f.readHi, f.lo);
-        SetSetting(r, f, v <= f.max ? v : f.def);
-    }
+    for (const SettingBits& f : table)
+        SetSetting(r, f, InRange(Bytes::GetBits(*ImageAt(f.address), f.readHi, f.lo), f.range));
+}
+
+// The same ranges for values that did not come from the image.
+void KeepBlockInRange(std::span<const SettingBits> table, const SettingRecords& r) {
+    for (const SettingBits& f : table)
+        if (HasSetting(r, f)) SetSetting(r, f, InRange(GetSetting(r, f), f.range));
 }
 
 // ---- DTMF own ID and code cells ----
@@ -201,6 +205,11 @@ constexpr int kMaxCodeDigits = 16;
 
 int IdLength(int len) {
     return len >= kMinIdLen && len <= kIdDigits ? len : kDefaultIdLen;
+}
+
+// The number of digits of a code; an empty code for any other count.
+int CodeLength(int len) {
+    return len >= 0 && len <= kMaxCodeDigits ? len : 0;
 }
 
 // The 20 code cells in the order they are sent.
@@ -231,6 +240,16 @@ quint8 AnsiByte(QChar c) {
     return b.size() == 1 ? static_cast<quint8>(b[0]) : static_cast<quint8>('?');
 }
 
+// The characters of a message line: the printable ones, 32 to 126, that
+// every code page and the radio's display share. Any other byte of a radio
+// or a file is dropped when it is read.
+QByteArray MessageCharacters(const QByteArray& bytes) {
+    QByteArray kept;
+    for (char c : bytes)
+        if (c >= 32 && c <= 126) kept += c;
+    return kept;
+}
+
 } // namespace
 
 namespace ModComm {
@@ -247,7 +266,8 @@ void EncodeOptionBits840(const std::array<quint8, 12>& scan) {
 
 void EncodeOptionBits851(const std::array<quint8, 10>& alert) {
     auto copy = alert; // encoding only reads it
-    EncodeBlock(kAlertBits, {.alert = &copy});
+    quint8 mode = gEditExtraData.AlertMode;
+    EncodeBlock(kAlertBits, {.alert = &copy, .alertMode = &mode});
 }
 
 } // namespace ModComm
@@ -274,10 +294,11 @@ void DecodeOptions(TSettings& s) {
 
 void EncodeOptions830(const std::array<qint16, 18>& options) {
     auto copy = options; // encoding only reads it
-    EncodeBlock(kOptionBits, {.options = &copy});
+    qint16 prohibit = gEditData.ProhibitInit;
+    EncodeBlock(kOptionBits, {.options = &copy, .prohibit = &prohibit});
 }
 void DecodeOptions830(std::array<qint16, 18>& options) {
-    DecodeBlock(kOptionBits, {.options = &options});
+    DecodeBlock(kOptionBits, {.options = &options, .prohibit = &gEditData.ProhibitInit});
 }
 void DecodeOptionBytes(std::array<qint16, 6>& keys) {
     DecodeBlock(kKeyBytes, {.keys = &keys});
@@ -286,7 +307,7 @@ void DecodeOptionBits840(std::array<quint8, 12>& scan) {
     DecodeBlock(kScanBits, {.scan = &scan});
 }
 void DecodeOptionBits851(std::array<quint8, 10>& alert) {
-    DecodeBlock(kAlertBits, {.alert = &alert});
+    DecodeBlock(kAlertBits, {.alert = &alert, .alertMode = &gEditExtraData.AlertMode});
 }
 
 void EncodeDTMF(const TDtmf& dtmf) {
@@ -319,7 +340,7 @@ void DecodeDTMF(TDtmf& d) {
 
 void EncodeCodeDigits(const TDtmfCode& code, int cellAddress) {
     quint8* cell = ImageAt(cellAddress, ImageMap::kCodeCellSize);
-    int n = code.Len >= 0 && code.Len <= kMaxCodeDigits ? code.Len : 0;
+    int n = CodeLength(code.Len);
     QString text = ModFun::DtmfTextToCode(TrimNull(code.Digits.Text()));
     if (text.size() < n) text = text.leftJustified(n, u'0');
     cell[ImageMap::kCodeLengthByte] = static_cast<quint8>(n);
@@ -332,8 +353,7 @@ void EncodeCodeDigits(const TDtmfCode& code, int cellAddress) {
 
 void DecodeCodeDigits(TDtmfCode& code, int cellAddress) {
     const quint8* cell = ImageAt(cellAddress, ImageMap::kCodeCellSize);
-    int n = cell[ImageMap::kCodeLengthByte];
-    if (n > kMaxCodeDigits) n = 0;
+    const int n = CodeLength(cell[ImageMap::kCodeLengthByte]);
     code.Len = static_cast<qint16>(n);
     code.Digits.AssignWithNul(ModFun::DtmfCodeToText(Bytes::HexDigits(cell, (n + 1) / 2).left(n)));
 }
@@ -381,16 +401,50 @@ void DecodeEmbMsg(std::array<FixedText<16>, 4>& lines) {
         const quint8* p =
             ImageAt(ImageMap::kMessageLines + ImageMap::kMessageLineSize * static_cast<int>(k),
                     ImageMap::kMessageLineSize);
-        // Up to the first 0xFF, one character per byte, cut at the first NUL,
-        // trailing blanks removed.
+        // Up to the first 0xFF, cut at the first NUL, only the characters a
+        // line can show, trailing blanks removed.
         const int n = Bytes::LengthBefore(p, ImageMap::kMessageLineSize, 0xFF, 0x00);
-        QString text;
-        for (int i = 0; i < n; ++i)
-            text += Platform::AnsiToString(QByteArray(1, static_cast<char>(p[i])));
-        while (text.endsWith(u' '))
+        QByteArray text = MessageCharacters(QByteArray(reinterpret_cast<const char*>(p), n));
+        while (text.endsWith(' '))
             text.chop(1);
-        lines[k].AssignWithNul(text);
+        lines[k].AssignWithNul(QString::fromLatin1(text));
     }
+}
+
+void KeepInRange(TRadioData& data) {
+    for (int i = 0; i < data.UsedCount(); ++i)
+        KeepChannelInRange(data.Channels[static_cast<std::size_t>(i)]);
+    TSettings& s = data.Settings;
+    const SettingRecords records{.options = &s.OptFeatures,
+                                 .prohibit = &data.ProhibitInit,
+                                 .keys = &s.Keys,
+                                 .scan = &s.Scan,
+                                 .dtmf = &s.Dtmf.Fields,
+                                 .alert = &s.Alert};
+    for (std::span<const SettingBits> table :
+         {std::span<const SettingBits>(kOptionBits), std::span<const SettingBits>(kKeyBytes),
+          std::span<const SettingBits>(kScanBits), std::span<const SettingBits>(kDtmfBits),
+          std::span<const SettingBits>(kAlertBits)})
+        KeepBlockInRange(table, records);
+    s.Dtmf.IdLen = static_cast<qint16>(IdLength(s.Dtmf.IdLen));
+    for (const CodeCell& cell : CodeCells(s.Dtmf))
+        cell.code->Len = static_cast<qint16>(CodeLength(cell.code->Len));
+    // A line that shows only characters it can hold keeps its stored form.
+    for (FixedText<16>& line : s.EmbMsg) {
+        QByteArray shown = line.Bytes();
+        const qsizetype nul = shown.indexOf('\0');
+        if (nul >= 0)
+            shown.truncate(nul);
+        else
+            while (shown.endsWith(' '))
+                shown.chop(1);
+        const QByteArray kept = MessageCharacters(shown);
+        if (kept != shown) line.AssignWithNul(QString::fromLatin1(kept));
+    }
+}
+
+void KeepInRange(TExtraData& extra) {
+    KeepBlockInRange(kAlertBits, {.alertMode = &extra.AlertMode});
 }
 
 } // namespace ModCommFun

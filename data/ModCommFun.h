@@ -74,6 +74,17 @@ void DecodeTestFreqs(TTestFre& pair, int slot);
 // that is 0 takes the radio's value.
 void SplitIdentFlags(std::array<quint8, 4>& saved);
 
+// ---- the decoder's ranges for what a file holds ----
+
+// Every field of a configuration read from a file takes the value the
+// decoder gives the same number from a radio: a value beyond what the pages
+// offer becomes the field's default, a check box's -1 becomes 1, an own-ID or
+// code length outside its range the decoder's, and message characters
+// outside 32..126 are dropped. Channels beyond ChannelCount are left alone.
+void KeepInRange(TRadioData& data);
+void KeepInRange(TExtraData& extra);
+void KeepChannelInRange(TChannel& channel);
+
 // ---- radio information ----
 
 // The texts of gRadioInfoImage into the record; BandCode, Version and

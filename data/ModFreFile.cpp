@@ -24,6 +24,11 @@ void CopyTestBlock(TTestBlock& to, const TTestBlock& from) {
 }
 } // namespace
 
+const QStringList& ModelNames() {
+    static const QStringList names = {QStringLiteral("KL740"), QStringLiteral("KL740G")};
+    return names;
+}
+
 const QStringList& BandTexts() {
     static const QStringList texts = [] {
         QStringList t;

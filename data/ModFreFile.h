@@ -6,6 +6,9 @@
 // The band table and the copies between the working and the saved configuration.
 namespace ModFreFile {
 
+// The models of the model dialog, in its order.
+const QStringList& ModelNames();
+
 // The 17 band texts in the order of the band lists.
 const QStringList& BandTexts();
 // The band code of each text of BandTexts(), in the same order.

@@ -31,6 +31,11 @@ TDtmfCode EmptyCode() {
 } // namespace
 
 void NewData() {
+    NewPlainData();
+    LoadInitData();
+}
+
+void NewPlainData() {
     gIsUntitled = true;
     gDataFileName = QStringLiteral("new.dat");
     gCommType = 0;
@@ -48,7 +53,6 @@ void NewData() {
     gEditTestBlock.fill(0); // never the block of the configuration before
 
     ModFreFile::SyncFileFromEdit();
-    LoadInitData();
 }
 
 void InitChannels() {

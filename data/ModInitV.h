@@ -8,6 +8,9 @@ namespace ModInitV {
 // File New: the defaults of every part, then the saved copy equals them, then
 // the default file of the current model and band when there is one.
 void NewData();
+// The first steps of File New alone: the defaults of every part, and the
+// saved copy equals them. The default files are made from these.
+void NewPlainData();
 
 void InitChannels();
 void InitSettings();

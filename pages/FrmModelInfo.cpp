@@ -44,7 +44,7 @@ FrmModelInfo::FrmModelInfo(QWidget* parent) : QDialog(parent) {
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(Twips(1620, 260, 2640, 330));
-    Combo1->addItems({QStringLiteral("KL740"), QStringLiteral("KL740G")});
+    Combo1->addItems(ModFreFile::ModelNames());
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
     Combo2->setGeometry(Twips(1620, 800, 2640, 330));
@@ -79,8 +79,7 @@ void FrmModelInfo::ChangShowByLanguage() {
 
 void FrmModelInfo::FillBandList(const QString& model) {
     Combo2->clear();
-    if (model == QLatin1String("KL740") || model == QLatin1String("KL740G"))
-        Combo2->addItems(ModFreFile::BandTexts());
+    if (ModFreFile::ModelNames().contains(model)) Combo2->addItems(ModFreFile::BandTexts());
     Combo2->setCurrentIndex(Combo2->count() > 0 ? 0 : -1);
 }
 

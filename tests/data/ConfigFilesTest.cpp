@@ -219,11 +219,18 @@ TEST_F(ConfigFilesTest, YesToTheMismatchStartsTheMatchingVersionAfterTheSaveQues
 }
 
 TEST_F(ConfigFilesTest, ImportKeepsTheProgramsModelAndBand) {
-    gDataFileName = Write("radio.dat", DatLayout::Pack(SampleRecord()));
+    TRadioData d = SampleRecord();
+    d.Settings.OptFeatures[7] = -1; // channel lock on, as older files say it
+    d.Channels[1].TxPower = 3;
+    gDataFileName = Write("radio.dat", DatLayout::Pack(d));
+    Write("radio.NVD", QByteArray("V200\x07", 5));
     ASSERT_TRUE(ReopenDataFile(&main));
     EXPECT_EQ(gModelName, "KL740");
     EXPECT_EQ(gEditData.ModelInfo.ModelName.Text(), "KL740  ");
     EXPECT_EQ(gEditData.ChannelCount, 3);
+    EXPECT_EQ(gEditData.Settings.OptFeatures[7], 1) << "held to the range a radio's value is";
+    EXPECT_EQ(gEditData.Channels[1].TxPower, 2);
+    EXPECT_EQ(gEditExtraData.AlertMode, 1);
     EXPECT_FALSE(IsDataModified());
 }
 
@@ -311,10 +318,10 @@ TEST_F(ConfigFilesTest, FileNewLoadsTheDefaultFileOfModelAndBand) {
     TRadioData d = SampleRecord();
     d.ModelInfo.ModelName.Assign("KL740");
     d.ModelInfo.BandCode = 16;
-    d.Settings.Keys[0] = 44;
+    d.Settings.Keys[0] = 24;
     program.WriteFile("Init/KL740_16.dat", DatLayout::Pack(d));
     TestSupport::ResetProgram("KL740", "350 - 390 MHz");
-    EXPECT_EQ(gEditData.Settings.Keys[0], 44);
+    EXPECT_EQ(gEditData.Settings.Keys[0], 24);
     EXPECT_EQ(gEditData.ChannelCount, 1) << "only channel 1 of a default file";
     EXPECT_EQ(gEditData.Channels[0].RxFreq.Text(), "14500000");
 
@@ -334,15 +341,15 @@ TEST_F(ConfigFilesTest, FileNewFallsBackToTheSettingsOfTheModelsFirstBand) {
     TRadioData d = SampleRecord();
     d.ModelInfo.ModelName.Assign("KL740");
     d.ModelInfo.BandCode = 0;
-    d.Settings.Keys[1] = 55;
+    d.Settings.Keys[1] = 25;
     program.WriteFile("Init/KL740_0.dat", DatLayout::Pack(d));
     TestSupport::ResetProgram("KL740", "350 - 390 MHz");
-    EXPECT_EQ(gEditData.Settings.Keys[1], 55);
+    EXPECT_EQ(gEditData.Settings.Keys[1], 25);
     EXPECT_EQ(gEditData.ChannelCount, 1);
     EXPECT_EQ(gEditData.Channels[0].RxFreq.Text(), "37000000") << "channels stay the defaults";
     EXPECT_EQ(gModelName, "KL740");
     EXPECT_EQ(gBandText, "350 - 390 MHz");
-    EXPECT_TRUE(IsDataModified()) << "the saved copy holds the whole default file";
+    EXPECT_FALSE(IsDataModified()) << "a new configuration is no change";
 
     QDir(program.ProgramDir() + "/Init").removeRecursively();
     TestSupport::ResetProgram("KL740", "350 - 390 MHz");

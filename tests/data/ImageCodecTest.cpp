@@ -268,6 +268,19 @@ TEST_F(ImageCodecTest, OutOfRangeChannelBytesReadAsDefaults) {
     ModCommFun::DecodeImage();
     EXPECT_EQ(Ch(0).RxTone, 282) << "the last tone of the list is kept";
     EXPECT_EQ(Ch(0).Call1, 16);
+
+    // the same from a file, with the check boxes' -1 of older files as on
+    TChannel& c = Ch(0);
+    std::tie(c.TxPower, c.ScanSkip, c.PttId, c.BusyLock, c.Scramble, c.TxTone) =
+        std::tuple(3, 2, 7, 5, -1, 283);
+    c.OffsetDir = 3;
+    ModCommFun::KeepInRange(gEditData);
+    EXPECT_EQ(std::tuple(c.TxPower, c.ScanSkip, c.PttId, c.BusyLock, c.Scramble, c.TxTone),
+              std::tuple(2, 0, 0, 0, 1, 0));
+    EXPECT_EQ(c.OffsetDir, 0);
+    c.BusyLock = 3;
+    ModCommFun::KeepInRange(gEditData);
+    EXPECT_EQ(c.BusyLock, 3) << "the batch page's busy lockout";
 }
 
 TEST_F(ImageCodecTest, DecodingKeepsWhatTheImageDoesNotCarry) {

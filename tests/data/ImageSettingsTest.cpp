@@ -233,8 +233,21 @@ TEST_F(ImageSettingsTest, MessageLinesAreZeroFilled) {
     EXPECT_EQ(S().EmbMsg[3].Bytes(), QByteArray("0123456789ABCDEF"));
 
     Put(0xA90, QByteArray("HI  ") + QByteArray(1, '\xFF') + "XYZ");
+    Put(0xAA0, QByteArray("A\x07"
+                          "B\xB0"
+                          "C ",
+                          6) +
+                   QByteArray(1, '\0') + "D");
     ModCommFun::DecodeImage();
     EXPECT_EQ(TrimNull(S().EmbMsg[1].Text()), "HI") << "up to the first FF, blanks removed";
+    EXPECT_EQ(S().EmbMsg[2].Bytes(), QByteArray("ABC\0            ", 16)) << "32..126 only";
+
+    // the same characters from a file; a line that shows only them is kept as it is
+    S().EmbMsg[2].AssignBytes("A\tB ");
+    S().EmbMsg[3].AssignBytes(QByteArray("AB \0\x07", 5));
+    ModCommFun::KeepInRange(gEditData);
+    EXPECT_EQ(S().EmbMsg[2].Bytes(), QByteArray("AB\0             ", 16));
+    EXPECT_EQ(S().EmbMsg[3].Bytes(), QByteArray("AB \0\x07           ", 16));
 }
 
 TEST_F(ImageSettingsTest, TheModelBlockCarriesTheProgramsModelAndBand) {
@@ -289,35 +302,56 @@ TEST_F(ImageSettingsTest, IdentificationFlagsAreSplitAndRemembered) {
 }
 
 // A radio value beyond the list its page offers reads as the field's default,
-// so that the value kept is the one the page shows.
+// so that the value kept is the one the page shows; a file's value (raw) is
+// held to the same range, and a check box's -1 of older files is on.
 TEST_F(ImageSettingsTest, ValuesBeyondThePageListsReadAsDefaults) {
     struct Case {
-        int address;
+        int address; // 0: a value only a file can hold
         quint8 byte;
-        const qint16* field;
+        qint16* field;
+        int raw;
         int expected;
     };
     const Case cases[] = {
-        {0x830, 0xA0, &S().OptFeatures[0], 0}, // squelch 10
-        {0x831, 0xF0, &S().OptFeatures[1], 1}, // voice prompt 3 ...
-        {0x831, 0xF0, &S().OptFeatures[2], 0}, // ... voice volume 6
-        {0x834, 241, &S().OptFeatures[12], 0}, // time-out timer
-        {0x838, 9, &S().OptFeatures[17], 0},   // channel group
-        {0x83A, 26, &S().Keys[0], 10},         // long-press time
-        {0x83C, 23, &S().Keys[2], 0},          // key function
-        {0x84D, 17, &D().Fields[4], 0},        // D key
-        {0x84F, 7, &D().Fields[7], 0},         // group code
+        {0x830, 0xA0, &S().OptFeatures[0], 10, 0},  // squelch 10
+        {0x831, 0xF0, &S().OptFeatures[1], 3, 1},   // voice prompt 3 ...
+        {0x831, 0xF0, &S().OptFeatures[2], 6, 0},   // ... voice volume 6
+        {0x834, 241, &S().OptFeatures[12], 241, 0}, // time-out timer
+        {0x838, 9, &S().OptFeatures[17], 9, 0},     // channel group
+        {0x83A, 26, &S().Keys[0], 26, 10},          // long-press time
+        {0x83C, 23, &S().Keys[2], 23, 0},           // key function
+        {0x84D, 17, &D().Fields[4], 17, 0},         // D key
+        {0x84F, 7, &D().Fields[7], 7, 0},           // group code
+        {0, 0, &S().OptFeatures[5], -1, 1},         // VOX
+        {0, 0, &S().OptFeatures[5], 2, 0},
+        {0, 0, &gEditData.ProhibitInit, -1, 1},
+        {0, 0, &D().Fields[5], -1, 1},      // side tone
+        {0, 0, &S().OptFeatures[2], -1, 0}, // voice volume is no check box
+        {0, 0, &D().IdLen, 12, 3},          // own ID length
+        {0, 0, &D().Codes[4].Len, 17, 0},   // code length
     };
     for (const Case& c : cases) {
-        ModCommFun::EncodeImage();
-        gImage[static_cast<std::size_t>(c.address)] = c.byte;
-        ModCommFun::DecodeImage();
-        EXPECT_EQ(*c.field, c.expected) << std::hex << c.address;
+        if (c.address != 0) {
+            ModCommFun::EncodeImage();
+            gImage[static_cast<std::size_t>(c.address)] = c.byte;
+            ModCommFun::DecodeImage();
+            EXPECT_EQ(*c.field, c.expected) << "radio " << std::hex << c.address;
+        }
+        *c.field = static_cast<qint16>(c.raw);
+        ModCommFun::KeepInRange(gEditData);
+        EXPECT_EQ(*c.field, c.expected) << "file " << c.raw;
     }
     ModCommFun::EncodeImage();
     gImage[0x845] = 51; // look-back time, a byte of the scan block
     ModCommFun::DecodeImage();
     EXPECT_EQ(S().Scan[3], 0);
+    S().Scan[3] = 51;
+    TExtraData extra;
+    extra.AlertMode = 2;
+    ModCommFun::KeepInRange(gEditData);
+    ModCommFun::KeepInRange(extra);
+    EXPECT_EQ(S().Scan[3], 0);
+    EXPECT_EQ(extra.AlertMode, 1);
 }
 
 // Radio bytes outside a setting's range read as the setting's default, so no

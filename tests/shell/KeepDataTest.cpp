@@ -6,9 +6,11 @@
 #include "channels/ModBatch.h"
 #include "channels/ModCHEdit.h"
 #include "data/ConfigFiles.h"
+#include "data/DatLayout.h"
 #include "data/ModCommFun.h"
 #include "data/ModCommImage.h"
 #include "data/ModFreFile.h"
+#include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
 #include "data/ModShowFreFun.h"
@@ -45,6 +47,7 @@
 
 namespace {
 
+using ModFun::TrimNull;
 using Platform::Mb::IdCancel;
 using Platform::Mb::IdOK;
 using Platform::Mb::IdRetry;
@@ -353,9 +356,10 @@ TEST_F(KeepDataTest, BusyLockoutThreeSurvivesViewingMovingAndABatchApply) {
 
 // ---- every showing, printing, cancelling and failing command ----
 
-// Where a check starts: a new configuration, or a saved file made from a
-// configuration of varied values that a radio gave.
-enum class Origin { New, Varied };
+// Where a check starts: a new configuration, a saved file made from a
+// configuration of varied values that a radio gave, or a file holding values
+// no page offers.
+enum class Origin { New, Varied, OutOfRange };
 enum class Step {
     EachPageOpenedAndClosed,
     AllPagesThenCloseAll,
@@ -370,6 +374,7 @@ enum class Step {
     ModelCancelled,
     PortCancelled,
     TestDataCancelled,
+    WrittenAndReadBack,
 };
 
 // The feature and channel pages the tree and the menus open as child windows.
@@ -498,6 +503,41 @@ protected:
         ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
         messages.shown.clear();
     }
+    // A file whose channel 1 has transmit power 3, scan skip 2, PTT ID 7 and
+    // busy lockout 5, channel 2 busy lockout 3, VOX the -1 of older files and
+    // a message line with a tab: opened, it holds what the pages show.
+    void StartOutOfRange(int language) {
+        Start(language);
+        gEditData.Channels[1] = gEditData.Channels[0];
+        gEditData.Channels[1].Number = 2;
+        gEditData.ChannelCount = 2;
+        TChannel& ch = gEditData.Channels[0];
+        ch.TxPower = 3;
+        ch.ScanSkip = 2;
+        ch.PttId = 7;
+        ch.BusyLock = 5;
+        gEditData.Channels[1].BusyLock = 3;
+        gEditData.Settings.OptFeatures[5] = -1;
+        gEditData.Settings.EmbMsg[0].AssignBytes("A\tB");
+        const QString path = files.path() + "/range.dat";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(DatLayout::Pack(gEditData));
+        file.close();
+        ModFreFile::SyncFileFromEdit(); // nothing to save before the open
+        dialogs.openAnswers << path;
+        Item("mnuFileOpen")->trigger();
+        ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+        EXPECT_EQ(Table()->item(0, 6)->text(), ModFunLang::GetLangText(14016)); // High
+        EXPECT_EQ(Table()->item(0, 7)->text(), ModFunLang::GetLangText(14017)); // No
+        EXPECT_EQ(std::tuple(Channel(1).TxPower, Channel(1).ScanSkip, Channel(1).PttId,
+                             Channel(1).BusyLock, Channel(2).BusyLock),
+                  std::tuple(2, 0, 0, 0, 3));
+        EXPECT_EQ(gEditData.Settings.OptFeatures[5], 1);
+        EXPECT_EQ(TrimNull(gEditData.Settings.EmbMsg[0].Text()), "AB");
+        EXPECT_FALSE(ModShowFreFun::IsDataModified());
+        messages.shown.clear();
+    }
 
     void Run(Step step) {
         switch (step) {
@@ -570,6 +610,21 @@ protected:
         case Step::TestDataCancelled:
             Cancel("mnuTestData", "FrmTestData");
             break;
+        case Step::WrittenAndReadBack: {
+            gTestDataOn = false;              // a write marks the test block it sends
+            messages.answers << IdOK << IdOK; // write it; done
+            Item("mnuWriteToRadio")->trigger();
+            const QString done = ModFunLang::GetLangText(9010);
+            ASSERT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000));
+            ASSERT_TRUE(WaitIdle());
+            messages.answers << IdOK << IdOK; // read it back; done
+            Item("mnuReadFromRadio")->trigger();
+            ASSERT_TRUE(WaitIdle());
+            ASSERT_EQ(messages.CountOf(ModFunLang::GetLangText(9009)), 1);
+            ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+            OpenAllPages();
+            break;
+        }
         }
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -583,13 +638,17 @@ TEST_P(EveryCommandTest, ChangesNoByteAndExitAsksNothing) {
     const auto [start, step, language] = GetParam();
     if (start == Origin::New)
         Start(language);
-    else
+    else if (start == Origin::Varied)
         StartVaried(language);
+    else
+        StartOutOfRange(language);
     if (HasFatalFailure()) return;
-    // a new configuration's defaults outside a page's lists are stored as
-    // the lists' first items when the pages are first shown
-    OpenAllPages();
-    Item("mnuCloseAll")->trigger();
+    // a radio's values outside a page's lists are stored as the lists' first
+    // items when the pages are first shown; a new configuration holds none
+    if (start != Origin::New) {
+        OpenAllPages();
+        Item("mnuCloseAll")->trigger();
+    }
     const QByteArray before = Saved("before.dat");
     ASSERT_FALSE(before.isEmpty());
     Run(step);
@@ -605,7 +664,7 @@ const auto kSteps = ::testing::Values(
     Step::EachPageOpenedAndClosed, Step::AllPagesThenCloseAll, Step::LanguageTwice,
     Step::LockOnAndOff, Step::PrintTable, Step::PrintDetails, Step::PrintWithPagesOpen,
     Step::ReadCancelled, Step::FailedRead, Step::RadioInformation, Step::ModelCancelled,
-    Step::PortCancelled, Step::TestDataCancelled);
+    Step::PortCancelled, Step::TestDataCancelled, Step::WrittenAndReadBack);
 std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>& info) {
     static const char* const kNames[] = {"EachPageOpenedAndClosed",
                                          "AllPagesThenCloseAll",
@@ -619,7 +678,8 @@ std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>
                                          "RadioInformation",
                                          "ModelCancelled",
                                          "PortCancelled",
-                                         "TestDataCancelled"};
+                                         "TestDataCancelled",
+                                         "WrittenAndReadBack"};
     return std::string(kNames[static_cast<int>(std::get<1>(info.param))]) +
            LanguageName(std::get<2>(info.param));
 }
@@ -630,6 +690,11 @@ INSTANTIATE_TEST_SUITE_P(New, EveryCommandTest,
                          StepName);
 INSTANTIATE_TEST_SUITE_P(Varied, EveryCommandTest,
                          ::testing::Combine(::testing::Values(Origin::Varied), kSteps,
+                                            ::testing::Values(1)),
+                         StepName);
+INSTANTIATE_TEST_SUITE_P(OutOfRange, EveryCommandTest,
+                         ::testing::Combine(::testing::Values(Origin::OutOfRange),
+                                            ::testing::Values(Step::WrittenAndReadBack),
                                             ::testing::Values(1)),
                          StepName);
 

@@ -49,6 +49,7 @@ QString FakeFileDialogs::GetSaveFileName(QWidget*, const QString& filter,
 }
 
 void ShellTest::SetUp() {
+    program.InstallInitFiles(); // File New loads them, as in an installation
     TestSupport::ResetProgram();
     Platform::SetUserSettingsFolder(store.path());
     Platform::SetAppTitle(QStringLiteral("CorvanTest"));

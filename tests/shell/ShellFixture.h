@@ -47,8 +47,8 @@ public:
     QString lastSuffix;
 };
 
-// A program folder, English texts, default settings, the fake grid page and a
-// private user-settings store.
+// A program folder with its default configurations, English texts, default
+// settings, the fake grid page and a private user-settings store.
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override;

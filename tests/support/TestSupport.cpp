@@ -87,6 +87,13 @@ TempProgram::~TempProgram() {
     Platform::SetAppPath(QString());
 }
 
+void TempProgram::InstallInitFiles() const {
+    const QDir built(QStringLiteral(CORVAN_INIT_DIR));
+    QDir().mkpath(ProgramDir() + QStringLiteral("/Init"));
+    for (const QString& name : built.entryList(QDir::Files))
+        QFile::copy(built.filePath(name), ProgramDir() + QStringLiteral("/Init/") + name);
+}
+
 QString TempProgram::Root() const {
     return dir_.path();
 }

@@ -45,6 +45,10 @@ public:
     TempProgram();
     ~TempProgram();
 
+    // Copies the default configurations that the build made into the
+    // program folder's "Init", as an installation holds them.
+    void InstallInitFiles() const;
+
     QString Root() const;
     QString ProgramDir() const;
     // Writes a file below the program folder (folders are created).
@@ -56,7 +60,8 @@ private:
 };
 
 // The program's state as after start-up with this model and band: a new
-// configuration from the defaults (no Init folder), English texts, no habits.
+// configuration (from the record defaults unless the program folder holds
+// default configurations), English texts, no habits.
 void ResetProgram(const QString& model = QStringLiteral("KL740"),
                   const QString& band = QStringLiteral("400 - 480 MHz"));
 
