@@ -137,6 +137,9 @@ private:
     bool AskSaveBeforeSwitch();
     QString Title() const;
 
+    static inline ChannelEditRunner channelEditRunner_;
+    static inline EditCommandsUpdater editCommandsUpdater_;
+
     QMdiArea* mdi_ = nullptr;
     QWidget* Picture1 = nullptr;
     QWidget* Frame1 = nullptr;

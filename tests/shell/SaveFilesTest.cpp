@@ -129,7 +129,9 @@ TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
         seen.clear();
         messages.answers << IdOK;
         Menu("mnuFileSave");
-        if (failAt < 3) EXPECT_EQ(now(), before) << failAt;
+        if (failAt < 3) {
+            EXPECT_EQ(now(), before) << failAt;
+        }
     }
     EXPECT_EQ(Shown(9002), 3);
     const QList<QByteArray> after = now();

@@ -17,6 +17,7 @@
 #include "link/ModComm.h"
 #include "link/ModTestComm.h"
 #include "platform/App.h"
+#include "platform/FileReplace.h"
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 #include "platform/SysLocale.h"
@@ -84,6 +85,7 @@ void ResetPlatform() {
     Platform::Forms::SetWindowOps({});
     Platform::Forms::SetChildHost({});
     Platform::Forms::UnregisterAllFactories();
+    Platform::FileReplace::SetStepHook({});
     // A window asked for an interface it does not implement fails the case.
     Platform::Forms::SetWrongReceiverHandler(
         [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
