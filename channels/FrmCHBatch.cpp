@@ -4,6 +4,7 @@
 #include "data/ModShowFreFun.h"
 #include "data/ProgramSettings.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "data/widgets/FormHelpers.h"
 #include "platform/Forms.h"
 #include "platform/Numbers.h"
@@ -67,6 +68,10 @@ void SetItems(QComboBox* combo, std::initializer_list<int> texts) {
 } // namespace
 
 FrmCHBatch::FrmCHBatch(QWidget* parent) : QDialog(parent) {
+    // A frequency typed in the detail editor is written before Apply can
+    // change (and the editor then re-show) the channel it was typed for.
+    Platform::Forms::Validate(
+        Platform::Forms::Find(QLatin1String(Views::ChannelEditor::kFormName)));
     setObjectName(QStringLiteral("FrmCHBatch"));
     setProperty("HelpContextID", 3900);
     setFixedSize(Px(9630), Px(7830));

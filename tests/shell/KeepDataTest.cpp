@@ -19,6 +19,7 @@
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "link/ModComm.h"
 #include "link/widgets/LinkForms.h"
 #include "pages/Pages.h"
@@ -40,7 +41,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -383,8 +386,9 @@ const char* const kPageItems[] = {"mnuChannelInfo", "mnuOptFeature", "MnuRadioFr
                                   "MnuKey",         "MnuScan",       "MnuAlert"};
 const char* const kTreeKeys[] = {"N1", "N2", "N3", "N4", "N5", "N6", "N8", "N9", "N10"};
 
-class EveryCommandTest : public KeepDataTest,
-                         public ::testing::WithParamInterface<std::tuple<Origin, Step, int>> {
+// The program with its pages, the print dialog on a recording printer and the
+// dialogs of the main window's commands.
+class CommandTest : public KeepDataTest {
 protected:
     void SetUp() override {
         KeepDataTest::SetUp();
@@ -634,6 +638,9 @@ protected:
     FakePrintDialogs printDialogs;
 };
 
+class EveryCommandTest : public CommandTest,
+                         public ::testing::WithParamInterface<std::tuple<Origin, Step, int>> {};
+
 TEST_P(EveryCommandTest, ChangesNoByteAndExitAsksNothing) {
     const auto [start, step, language] = GetParam();
     if (start == Origin::New)
@@ -697,5 +704,148 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, EveryCommandTest,
                                             ::testing::Values(Step::WrittenAndReadBack),
                                             ::testing::Values(1)),
                          StepName);
+
+// ---- a typed value reaches the file and the radio ----
+
+// Where the user types, and what the user does then instead of Enter or Tab.
+enum class Box { Grid, Detail, DtmfId, Preset, TestFrequency };
+enum class Then { Nothing, Print, WindowMenu, GridChangesTheChannel, BatchChangesTheChannel };
+struct Typed {
+    const char* name;
+    Box box;
+    const char* held; // channel 1's frequency code before, when not the default
+    const char* keys;
+    Then then;
+    bool write; // written to the radio before the file is saved
+    const char* stored;
+};
+
+class TypedTest : public CommandTest, public ::testing::WithParamInterface<Typed> {
+protected:
+    // Clicks into the box as the user does and gives it back with the focus.
+    QLineEdit* Into(Box box) {
+        auto cell = [](QWidget* page, int row, int col) {
+            auto* grid = page->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, col)).center());
+            return page->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        };
+        QLineEdit* text = nullptr;
+        switch (box) {
+        case Box::Grid: // the receive editor opened again on channel 1
+            ClickCell(2, 1);
+            ClickCell(1, 1);
+            text = GridEditor();
+            break;
+        case Box::Detail:
+            QTest::mouseClick(Grid()->findChild<QPushButton*>("CommandCHInfoEdit"), Qt::LeftButton);
+            text = WaitFor([this] { return Detail() != nullptr; })
+                       ? Detail()->findChild<QLineEdit*>("Text1")
+                       : nullptr;
+            break;
+        case Box::DtmfId:
+            main->TreeView1_NodeClick("N4");
+            Page("FrmDTMF")->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+            text = Page("FrmDTMF")->findChild<QLineEdit*>("Text3");
+            break;
+        case Box::Preset:
+            main->TreeView1_NodeClick("N3");
+            text = cell(Page("FrmRadio"), 1, 1);
+            break;
+        case Box::TestFrequency:
+            main->TreeView1_NodeClick("N5");
+            text = cell(Page("FrmTestFre"), 2, 1);
+            break;
+        }
+        if (!text) return nullptr;
+        QTest::mouseClick(text, Qt::LeftButton);
+        return WaitFor([text] { return text->hasFocus(); }) ? text : nullptr;
+    }
+};
+
+TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
+    const Typed& row = GetParam();
+    Start(1);
+    if (row.held) { // a frequency outside the band, as a file of another radio holds it
+        gEditData.Channels[0].RxFreq.Assign(row.held);
+        Views::Open<Views::ChannelGrid>()->reShowAllGrid();
+    }
+    const QByteArray before = Saved("before.dat");
+    QLineEdit* box = Into(row.box);
+    ASSERT_NE(box, nullptr);
+    TypeOver(box, row.keys);
+    switch (row.then) {
+    case Then::Nothing:
+        break;
+    case Then::Print:
+        Print(false);
+        EXPECT_NE(record.Find(ModShowFreFun::FreqCodeToText(row.stored)), nullptr);
+        break;
+    case Then::WindowMenu: { // Window > the grid page, the window not active
+        auto* menu = main->findChild<QMenu*>("mnuWindow");
+        emit menu->aboutToShow();
+        for (QAction* item : menu->actions())
+            if (item->property("windowList").toBool() && !item->isChecked()) item->trigger();
+        break;
+    }
+    case Then::GridChangesTheChannel: // a tone chosen in the grid's row
+        ClickCell(1, 4);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(Channel(1).RxTone, 1);
+        break;
+    case Then::BatchChangesTheChannel: // the power of every channel
+        OnModal("FrmCHBatch", [](QWidget* batch) {
+            Click(batch, "CommandFun");
+            Click(batch, "CommandSelNone");
+            Indexed<QCheckBox>(batch, "Check2", 6)->click();
+            Click(batch, "CommandApply");
+            Click(batch, "CommandClose");
+        });
+        Item("MnuCHBatch")->trigger();
+        EXPECT_EQ(Channel(1).TxPower, 0);
+        break;
+    }
+    QApplication::processEvents();
+    if (row.write) {
+        messages.answers << IdOK << IdOK; // write it; done
+        Item("mnuWriteToRadio")->trigger();
+        ASSERT_TRUE(
+            WaitFor([&] { return messages.CountOf(ModFunLang::GetLangText(9010)); }, 20000));
+        ASSERT_TRUE(WaitIdle());
+    }
+    const QByteArray after = Saved("after.dat");
+    EXPECT_TRUE(after.contains(row.stored));
+    if (row.write) { // the radio holds what the file holds
+        ModComm::ClearImage();
+        ModCommFun::EncodeImage();
+        gImage[0xB0C] = 0; // the flags byte as the radio reports it
+        EXPECT_EQ(Differences(radio.Memory(0, kImageSize),
+                              QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize)),
+                  QList<int>());
+    }
+    if (row.held) {
+        EXPECT_EQ(after, before); // only retyped: not a byte changes
+    }
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 0);
+}
+
+const Typed kTyped[] = {
+    {"GridThenPrint", Box::Grid, nullptr, "441.5", Then::Print, false, "44150000"},
+    {"GridRetypedOutOfBand", Box::Grid, "50000000", "500.00000", Then::Nothing, false, "50000000"},
+    {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
+    {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
+     "44150000"},
+    {"DetailThenGridChangesIt", Box::Detail, nullptr, "441.5", Then::GridChangesTheChannel, false,
+     "44150000"},
+    {"DetailThenBatchChangesIt", Box::Detail, nullptr, "441.5", Then::BatchChangesTheChannel, false,
+     "44150000"},
+    {"DetailRetypedOutOfBand", Box::Detail, "50000000", "500.00000", Then::WindowMenu, false,
+     "50000000"},
+    {"DtmfId", Box::DtmfId, nullptr, "97531", Then::Nothing, false, "97531     "},
+    {"Preset", Box::Preset, nullptr, "88.05", Then::Nothing, false, "08805000"},
+    {"TestFrequencyWrite", Box::TestFrequency, nullptr, "436.2", Then::Nothing, true, "43620000"},
+};
+INSTANTIATE_TEST_SUITE_P(EachBox, TypedTest, ::testing::ValuesIn(kTyped),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
