@@ -68,21 +68,35 @@ TEST_F(TestBlockTest, SendAgainForTheTestBlockRepeatsIt) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), 0x000), 1);
 }
 
-// A failed read leaves no test block for a later read to take.
+// A failed read leaves no test block for a later read to take: one that the
+// radio stops answering, and one whose image does not decode.
 TEST_F(TestBlockTest, AFailedReadLeavesNoBlockBehind) {
-    gEditTestBlock.fill(0);
-    Update([](SimRadio::Setup& s) {
-        s.corruptAddress = 0x100;
-        s.corruptCount = 1000;
-    });
-    messages.answers = {Mb::IdOK, Mb::IdCancel}; // read it, then give up
-    Read();
-    ASSERT_EQ(Shown(9008), 1);
-    gTestDataOn = false;
-    Update([](SimRadio::Setup& s) { s.corruptAddress = -1; });
-    Read();
-    EXPECT_EQ(Shown(9009), 1);
-    EXPECT_EQ(gEditTestBlock, TTestBlock{});
+    const auto decode = commands.DecodeStep;
+    for (bool decodeFails : {false, true}) {
+        gTestDataOn = true;
+        gEditTestBlock.fill(0);
+        messages.shown.clear();
+        if (decodeFails) {
+            commands.DecodeStep = [] { throw std::out_of_range("put in"); };
+        } else {
+            Update([](SimRadio::Setup& s) {
+                s.corruptAddress = 0x100;
+                s.corruptCount = 1000;
+            });
+            messages.answers = {Mb::IdOK, Mb::IdCancel}; // read it, then give up
+        }
+        Read();
+        if (decodeFails)
+            ASSERT_TRUE(messages.shown.last().text.startsWith(ModFunLang::GetLangText(9111)));
+        else
+            ASSERT_EQ(Shown(9008), 1);
+        gTestDataOn = false;
+        commands.DecodeStep = decode;
+        Update([](SimRadio::Setup& s) { s.corruptAddress = -1; });
+        Read();
+        EXPECT_EQ(Shown(9009), decodeFails ? 2 : 1);
+        EXPECT_EQ(gEditTestBlock, TTestBlock{}) << decodeFails;
+    }
 }
 
 TEST_F(TestBlockTest, HandshakeFailureAsksInTestDataMode) {
