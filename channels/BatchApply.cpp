@@ -290,8 +290,6 @@ void BatchApply::Run(const BatchInput& raw,
     // the alert and scan references follow a table that lost or gained channels
     if (tableChanged) ModShowFreFun::FixChannelRefs();
 
-    if (auto* grid = gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr)
-        grid->reShowAllGrid();
-    if (auto* editor = gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr)
-        editor->SetGridEditData(true);
+    if (auto* grid = Views::ShownGrid()) grid->reShowAllGrid();
+    if (auto* editor = Views::ShownEditor()) editor->SetGridEditData(true);
 }

@@ -293,8 +293,7 @@ void FrmCHInfoEdit::SetGridEditData(bool rIsGridChange) {
         if (Combo4->currentIndex() < 0) Combo4->setCurrentIndex(std::clamp(gEditGroup, 0, 7));
         if (Combo4->currentIndex() != gEditGroup) {
             gEditGroup = Combo4->currentIndex();
-            if (auto* grid = gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr)
-                grid->ChangeGroup();
+            if (auto* grid = Views::ShownGrid()) grid->ChangeGroup();
             WandToSave = false;
         }
         if (Combo1->currentIndex() < 0) Combo1->setCurrentIndex(0);

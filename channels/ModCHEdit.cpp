@@ -34,14 +34,6 @@ TChannel* ChannelOf(int number) {
     return i < 0 ? nullptr : &gEditData.Channels[static_cast<std::size_t>(i)];
 }
 
-Views::ChannelGrid* Grid() {
-    return gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr;
-}
-
-Views::ChannelEditor* Editor() {
-    return gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr;
-}
-
 bool InRange(int position) {
     return position >= 1 && position <= 16;
 }
@@ -172,8 +164,8 @@ void MoveDownCommand(QWidget* grid, int position, int group) {
 }
 
 void RefreshChannel(int position, int group) {
-    if (Views::ChannelGrid* grid = Grid()) grid->reShowGrid(group * 16 + position);
-    if (Views::ChannelEditor* editor = Editor()) {
+    if (Views::ChannelGrid* grid = Views::ShownGrid()) grid->reShowGrid(group * 16 + position);
+    if (Views::ChannelEditor* editor = Views::ShownEditor()) {
         auto* combo =
             dynamic_cast<QObject*>(editor)->findChild<QComboBox*>(QStringLiteral("Combo1"));
         if (combo && combo->currentIndex() == position - 1) editor->SetGridEditData(false);
@@ -181,8 +173,8 @@ void RefreshChannel(int position, int group) {
 }
 
 void RefreshAllChannels() {
-    if (Views::ChannelGrid* grid = Grid()) grid->reShowAllGrid();
-    if (Views::ChannelEditor* editor = Editor()) editor->SetGridEditData(true);
+    if (Views::ChannelGrid* grid = Views::ShownGrid()) grid->reShowAllGrid();
+    if (Views::ChannelEditor* editor = Views::ShownEditor()) editor->SetGridEditData(true);
 }
 
 void UpdateEditCommands(QWidget* window, int number) {
@@ -209,7 +201,7 @@ void UpdateEditCommands(QWidget* window, int number) {
 }
 
 void RunCommand(int code) {
-    Views::ChannelGrid* gridPage = Grid();
+    Views::ChannelGrid* gridPage = Views::ShownGrid();
     auto* grid = dynamic_cast<QWidget*>(gridPage);
     if (gridPage) gridPage->SetCodeMoveTopRow(true);
     if (code >= 1 && code <= 7 && grid) {
@@ -256,8 +248,9 @@ void RunCommand(int code) {
             dialog.exec();
         }
         if (gHabits.TxAsOffset != offset) {
-            if (Views::ChannelGrid* grid = Grid()) grid->ReShowAllTxFre(gHabits.TxAsOffset);
-            if (Views::ChannelEditor* editor = Editor())
+            if (Views::ChannelGrid* grid = Views::ShownGrid())
+                grid->ReShowAllTxFre(gHabits.TxAsOffset);
+            if (Views::ChannelEditor* editor = Views::ShownEditor())
                 editor->ReShowEditTxFre(gHabits.TxAsOffset);
         }
     }

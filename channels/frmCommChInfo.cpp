@@ -470,8 +470,7 @@ void frmCommChInfo::UpdateEditCommands(int number) {
 }
 
 void frmCommChInfo::FollowInDetailEditor() {
-    if (!gFormCHInfoEditShown) return;
-    if (auto* editor = Views::Open<Views::ChannelEditor>()) editor->SetGridEditData(true);
+    if (auto* editor = Views::ShownEditor()) editor->SetGridEditData(true);
 }
 
 // The group change, whenever Combo7's selection is set.

@@ -436,10 +436,8 @@ void SetChannelCell(int group, int position, int fieldId, const QString& value) 
         }
     }
 
-    if (auto* grid = gFormChInfoShown ? Views::Open<Views::ChannelGrid>() : nullptr)
-        grid->reShowGrid(number);
-    if (auto* editor = gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr)
-        editor->SetGridEditData(true);
+    if (auto* grid = Views::ShownGrid()) grid->reShowGrid(number);
+    if (auto* editor = Views::ShownEditor()) editor->SetGridEditData(true);
 }
 
 void UpdateChannelOptionList(int number) {
@@ -447,8 +445,7 @@ void UpdateChannelOptionList(int number) {
     if (!ch) return;
     const qint16 tone = ch->Inversion != 0 ? ch->TxTone : ch->RxTone;
     const int k = tone != 0 ? 2 : 1;
-    Views::ChannelEditor* editor =
-        gFormCHInfoEditShown ? Views::Open<Views::ChannelEditor>() : nullptr;
+    Views::ChannelEditor* editor = Views::ShownEditor();
     if (k == 1 && ch->BusyLock == 2) ch->BusyLock = 1;
     if (!editor) return;
     const QStringList items = editor->BusyLockMasterList().mid(0, k == 2 ? 3 : 2);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SharedState.h"
 #include "platform/Forms.h"
 
 #include <QStringList>
@@ -100,6 +101,14 @@ protected:
 // The open window that implements T, or nullptr.
 template <typename T> T* Open() {
     return Platform::Forms::FindAs<T>(QLatin1String(T::kFormName));
+}
+
+// The grid page and the detail editor while they are shown, else nullptr.
+inline ChannelGrid* ShownGrid() {
+    return gFormChInfoShown ? Open<ChannelGrid>() : nullptr;
+}
+inline ChannelEditor* ShownEditor() {
+    return gFormCHInfoEditShown ? Open<ChannelEditor>() : nullptr;
 }
 
 } // namespace Views

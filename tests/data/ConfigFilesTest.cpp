@@ -41,7 +41,8 @@ protected:
                                            shownWindows << name;
                                            return nullptr;
                                        },
-                                       [] {}});
+                                       [] {},
+                                       {}});
     }
     void TearDown() override {
         Platform::Forms::SetWindowOps({});
@@ -359,5 +360,3 @@ TEST_F(ConfigFilesTest, FileNewFallsBackToTheSettingsOfTheModelsFirstBand) {
 }
 
 } // namespace
-
-#include "ConfigFilesTest.moc"
