@@ -335,7 +335,7 @@ bool frmMain::MDIForm_Unload() {
             if (answer == Platform::Mb::IdYes && !FileSave()) return false;
         }
     }
-    ModComm::MSComm1().Close();
+    ModComm::EndForExit();           // no session outlives the window
     ModSettings::WriteSettingFile(); // a failure here stops nothing
     return true;
 }
