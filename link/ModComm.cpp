@@ -339,6 +339,14 @@ void ResetSession() {
     gEndRetries = 3;
 }
 
+void EndForExit() {
+    if (gCommType == 9) gCommType = ModTestComm::gSearchSavedType;
+    if (gCommType != 0)
+        FinishComm(false);
+    else
+        MSComm1().Close();
+}
+
 // ---- frames
 
 QByteArray HandshakeWord() {

@@ -137,5 +137,8 @@ bool RefuseProtectedWrite();
 bool InDialog();
 // Puts the engine back to idle without any exchange (start-up, tests).
 void ResetSession();
+// The program closes: a session still running ends as a failed one (the
+// radio is told "END"), without a message; the port is closed.
+void EndForExit();
 
 } // namespace ModComm

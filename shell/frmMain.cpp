@@ -168,6 +168,8 @@ void frmMain::ShowModalForm(const QString& name) {
         dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
         dialog->exec();
         delete dialog;
+        // the status bar names the port that the next session opens
+        panels_[2]->setText(GetLangText(12008) + QString::number(gComPort));
         // the window is active again: a language chosen in the dialog shows now
         MDIForm_Activate();
         return;
@@ -335,7 +337,7 @@ bool frmMain::MDIForm_Unload() {
             if (answer == Platform::Mb::IdYes && !FileSave()) return false;
         }
     }
-    ModComm::MSComm1().Close();
+    ModComm::EndForExit();           // no session outlives the window
     ModSettings::WriteSettingFile(); // a failure here stops nothing
     return true;
 }

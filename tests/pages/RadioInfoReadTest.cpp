@@ -106,6 +106,10 @@ TEST_F(RadioInfoReadTest, CommandReadsTheRadioAndShowsAFreshView) {
     EXPECT_EQ(view->ControlText("Combo1", 1), "136 - 174 MHz");
     EXPECT_EQ(messages.Count(), 0);
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
+    radio.Configure({.silent = true}); // closing the window ends this read
+    Item("MnuLocalInfo")->trigger();
+    ASSERT_TRUE(main->close());
+    EXPECT_FALSE(TestSupport::WaitFor([this] { return gCommType || messages.Count(); }, 800));
 }
 
 } // namespace

@@ -231,6 +231,7 @@ TEST_F(MainWindowTest, PortCommandChoosesThePortInItsDialog) {
     });
     main->tbToolBar_ButtonClick("CommSet");
     EXPECT_EQ(gComPort, 6);
+    EXPECT_EQ(Panel(3)->text(), ModFunLang::GetLangText(12008) + "6"); // the port in use
     EXPECT_EQ(ModSettings::ReadSetupKey("comPort"), "6");
     EXPECT_EQ(LoadedCount("FrmSetComm"), 0);
     Platform::SerialPorts::SetGivenPorts(std::nullopt);
