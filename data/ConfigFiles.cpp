@@ -243,7 +243,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
+    if (gTestDataOn && !ModTestData::LoadTedForDat(gDataFileName)) Message(9081);
     ModFreFile::TakeEditFromFile();
     AfterRead(mainWindow);
     return true;
@@ -252,7 +252,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
+    if (gTestDataOn && !ModTestData::LoadTedForDat(gDataFileName)) Message(9081);
     ModFreFile::TakeAllFromFile();
     AfterRead(mainWindow);
     return true;
