@@ -250,7 +250,8 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (gTestDataOn && !ModTestData::LoadTedForDat(gDataFileName)) Message(9081);
+    if (const qint32 refused = gTestDataOn ? ModTestData::LoadTedForDat(gDataFileName) : 0)
+        Message(refused);
     ModFreFile::TakeEditFromFile();
     AfterRead(mainWindow);
     return true;
@@ -259,7 +260,8 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (gTestDataOn && !ModTestData::LoadTedForDat(gDataFileName)) Message(9081);
+    if (const qint32 refused = gTestDataOn ? ModTestData::LoadTedForDat(gDataFileName) : 0)
+        Message(refused);
     ModFreFile::TakeAllFromFile();
     AfterRead(mainWindow);
     return true;

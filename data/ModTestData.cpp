@@ -23,15 +23,16 @@ void LoadTestMode() {
     gTestDataOn = ModFun::TrimNull(QString::fromLatin1(text)) == QLatin1String(kMarker);
 }
 
-bool ReadTestFile(const QString& path, TTestBlock& destination) {
+qint32 ReadTestFile(const QString& path, TTestBlock& destination) {
     QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return kUnreadable;
     // A file of another size is no test block (a configuration chosen by
     // mistake, a damaged file): its bytes would go to the radio as calibration.
-    if (!file.open(QIODevice::ReadOnly) || file.size() != kTestBlockSize) return false;
+    if (file.size() != kTestBlockSize) return kNoTestBlock;
     const QByteArray bytes = file.read(kTestBlockSize);
-    if (bytes.size() != kTestBlockSize) return false;
+    if (bytes.size() != kTestBlockSize) return kUnreadable;
     std::copy(bytes.begin(), bytes.end(), destination.begin());
-    return true;
+    return 0;
 }
 
 QByteArray TestFileBytes(const TTestBlock& block) {
@@ -43,14 +44,14 @@ bool WriteTestFile(const QString& path, const TTestBlock& source) {
     return ModFreFile::WriteFiles({{path, TestFileBytes(source)}});
 }
 
-bool LoadTedForDat(const QString& datPath) {
-    if (datPath.size() <= 3) return true;
+qint32 LoadTedForDat(const QString& datPath) {
+    if (datPath.size() <= 3) return 0;
     // A configuration without a test block of its own has an empty one, never
     // the block of the file opened before it.
     gFileTestBlock.fill(0);
     const QString ted = ModFreFile::SideFileName(datPath, QStringLiteral(".ted"));
     const QFileInfo info(ted);
-    return (!info.exists() && !info.isSymLink()) || ReadTestFile(ted, gFileTestBlock);
+    return !info.exists() && !info.isSymLink() ? 0 : ReadTestFile(ted, gFileTestBlock);
 }
 
 } // namespace ModTestData

@@ -147,8 +147,8 @@ void FrmTestData::ReadTestData() {
 void FrmTestData::LoadFile() {
     const QString path = Platform::FileDialogs::GetOpenFileName(this, Filter(), gDataFileName);
     if (path.isEmpty()) return;
-    if (!ModTestData::ReadTestFile(path, work_)) {
-        Platform::MsgBox(ModFunLang::GetLangText(9081),
+    if (const qint32 refused = ModTestData::ReadTestFile(path, work_)) {
+        Platform::MsgBox(ModFunLang::GetLangText(refused),
                          Platform::Mb::OKOnly | Platform::Mb::Exclamation);
         return;
     }
