@@ -250,8 +250,9 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (const qint32 refused = gTestDataOn ? ModTestData::LoadTedForDat(gDataFileName) : 0)
-        Message(refused);
+    // the configuration opens all the same; the user learns its test block is empty
+    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
+        Message(ModTestData::kNoTestBlock);
     ModFreFile::TakeEditFromFile();
     AfterRead(mainWindow);
     return true;
@@ -260,8 +261,9 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (const qint32 refused = gTestDataOn ? ModTestData::LoadTedForDat(gDataFileName) : 0)
-        Message(refused);
+    // the configuration opens all the same; the user learns its test block is empty
+    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
+        Message(ModTestData::kNoTestBlock);
     ModFreFile::TakeAllFromFile();
     AfterRead(mainWindow);
     return true;
