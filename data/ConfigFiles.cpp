@@ -19,6 +19,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+
 using ModFun::TrimNull;
 
 namespace {
@@ -31,7 +33,9 @@ void Message(qint32 textId) {
 
 // A record read from a file is used only when it is one that the program
 // could have written: a channel count of 0..128, each used channel numbered
-// 1..128 once, and a band of the band table.
+// 1..128 once with a receive frequency of digits, and a band of the band
+// table. (A damaged frequency would show as the band's low limit and go to the
+// radio as whatever number its first digits make.)
 bool IsWellFormed(const TRadioData& data) {
     if (data.ChannelCount < 0 || data.ChannelCount > kMaxChannels) return false;
     QSet<int> numbers;
@@ -39,6 +43,9 @@ bool IsWellFormed(const TRadioData& data) {
         const int n = data.Channels[static_cast<std::size_t>(i)].Number;
         if (n < 1 || n > kMaxChannels || numbers.contains(n)) return false;
         numbers.insert(n);
+        const QString rx = TrimNull(data.Channels[static_cast<std::size_t>(i)].RxFreq.Text());
+        if (rx.isEmpty() || !std::all_of(rx.begin(), rx.end(), [](QChar c) { return c.isDigit(); }))
+            return false;
     }
     return !ModFreFile::BandCodeToText(data.ModelInfo.BandCode).isEmpty();
 }
@@ -243,7 +250,9 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
+    // the configuration opens all the same; the user learns its test block is empty
+    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
+        Message(ModTestData::kNoTestBlock);
     ModFreFile::TakeEditFromFile();
     AfterRead(mainWindow);
     return true;
@@ -252,7 +261,9 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
-    if (gTestDataOn) ModTestData::LoadTedForDat(gDataFileName);
+    // the configuration opens all the same; the user learns its test block is empty
+    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
+        Message(ModTestData::kNoTestBlock);
     ModFreFile::TakeAllFromFile();
     AfterRead(mainWindow);
     return true;

@@ -411,6 +411,26 @@ void DecodeEmbMsg(std::array<FixedText<16>, 4>& lines) {
     }
 }
 
+namespace {
+
+// A DTMF text as a radio gives it back: each character as the hexadecimal
+// digit it is sent as (0 for a character that is none).
+QString AsSent(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        out += QLatin1Char("0123456789ABCDEF"[Bytes::HexDigitValue(c)]);
+    return out;
+}
+
+template <std::size_t N> void KeepSendable(FixedText<N>& field, bool code) {
+    const QString text = TrimNull(field.Text());
+    const QString kept =
+        code ? ModFun::DtmfCodeToText(AsSent(ModFun::DtmfTextToCode(text))) : AsSent(text);
+    if (kept != text) field.AssignWithNul(kept);
+}
+
+} // namespace
+
 void KeepInRange(TRadioData& data) {
     for (int i = 0; i < data.UsedCount(); ++i)
         KeepChannelInRange(data.Channels[static_cast<std::size_t>(i)]);
@@ -427,8 +447,12 @@ void KeepInRange(TRadioData& data) {
           std::span<const SettingBits>(kAlertBits)})
         KeepBlockInRange(table, records);
     s.Dtmf.IdLen = static_cast<qint16>(IdLength(s.Dtmf.IdLen));
-    for (const CodeCell& cell : CodeCells(s.Dtmf))
+    // the DTMF texts show what the radio is sent
+    KeepSendable(s.Dtmf.Id, false);
+    for (const CodeCell& cell : CodeCells(s.Dtmf)) {
         cell.code->Len = static_cast<qint16>(CodeLength(cell.code->Len));
+        KeepSendable(cell.code->Digits, true);
+    }
     // A line that shows only characters it can hold keeps its stored form.
     for (FixedText<16>& line : s.EmbMsg) {
         QByteArray shown = line.Bytes();

@@ -5,6 +5,7 @@
 #include "platform/App.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ModTestData {
 
@@ -22,13 +23,16 @@ void LoadTestMode() {
     gTestDataOn = ModFun::TrimNull(QString::fromLatin1(text)) == QLatin1String(kMarker);
 }
 
-void ReadTestFile(const QString& path, TTestBlock& destination) {
+qint32 ReadTestFile(const QString& path, TTestBlock& destination) {
     QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return;
+    if (!file.open(QIODevice::ReadOnly)) return kUnreadable;
+    // A file of another size is no test block (a configuration chosen by
+    // mistake, a damaged file): its bytes would go to the radio as calibration.
+    if (file.size() != kTestBlockSize) return kNoTestBlock;
     const QByteArray bytes = file.read(kTestBlockSize);
-    TTestBlock block{};
-    std::copy(bytes.begin(), bytes.end(), block.begin());
-    destination = block;
+    if (bytes.size() != kTestBlockSize) return kUnreadable;
+    std::copy(bytes.begin(), bytes.end(), destination.begin());
+    return 0;
 }
 
 QByteArray TestFileBytes(const TTestBlock& block) {
@@ -40,12 +44,14 @@ bool WriteTestFile(const QString& path, const TTestBlock& source) {
     return ModFreFile::WriteFiles({{path, TestFileBytes(source)}});
 }
 
-void LoadTedForDat(const QString& datPath) {
-    if (datPath.size() <= 3) return;
+qint32 LoadTedForDat(const QString& datPath) {
+    if (datPath.size() <= 3) return 0;
     // A configuration without a test block of its own has an empty one, never
     // the block of the file opened before it.
     gFileTestBlock.fill(0);
-    ReadTestFile(ModFreFile::SideFileName(datPath, QStringLiteral(".ted")), gFileTestBlock);
+    const QString ted = ModFreFile::SideFileName(datPath, QStringLiteral(".ted"));
+    const QFileInfo info(ted);
+    return !info.exists() && !info.isSymLink() ? 0 : ReadTestFile(ted, gFileTestBlock);
 }
 
 } // namespace ModTestData

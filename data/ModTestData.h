@@ -13,13 +13,20 @@ inline constexpr const char* kMarker = "ZT615_3318_Bench_CalibrationKey";
 // Zeroes the test blocks and switches the mode on when "TestData.ini" beside
 // the program holds the marker.
 void LoadTestMode();
-// Reads the first 16 bytes of the file when it exists; nothing otherwise.
-void ReadTestFile(const QString& path, TTestBlock& destination);
+// Why a test block file was not taken, as the number of the text that says so.
+inline constexpr qint32 kUnreadable = 9002;
+inline constexpr qint32 kNoTestBlock = 9081; // not exactly 16 bytes
+// Reads the file into the destination when it is a readable file of exactly
+// 16 bytes and gives 0; otherwise the reason, and the destination unchanged.
+qint32 ReadTestFile(const QString& path, TTestBlock& destination);
 // The 16 bytes of a ".ted" file.
 QByteArray TestFileBytes(const TTestBlock& block);
 // Replaces the file by exactly the 16 bytes, as a configuration is saved.
 // False when it failed; the message was shown.
 bool WriteTestFile(const QString& path, const TTestBlock& source);
-void LoadTedForDat(const QString& datPath);
+// The test block beside a configuration into gFileTestBlock; an empty block
+// when there is none. When a file is there but is not taken, the block is
+// empty too and the reason is given as by ReadTestFile.
+qint32 LoadTedForDat(const QString& datPath);
 
 } // namespace ModTestData

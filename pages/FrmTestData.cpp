@@ -147,7 +147,11 @@ void FrmTestData::ReadTestData() {
 void FrmTestData::LoadFile() {
     const QString path = Platform::FileDialogs::GetOpenFileName(this, Filter(), gDataFileName);
     if (path.isEmpty()) return;
-    ModTestData::ReadTestFile(path, work_);
+    if (const qint32 refused = ModTestData::ReadTestFile(path, work_)) {
+        Platform::MsgBox(ModFunLang::GetLangText(refused),
+                         Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+        return;
+    }
     ShowTestData();
 }
 

@@ -159,6 +159,9 @@ TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
     d = SampleRecord();
     d.ModelInfo.BandCode = 15;
     refused(d, "band code");
+    d = SampleRecord();
+    d.Channels[2].RxFreq.Assign("1450Z000");
+    refused(d, "receive frequency");
 }
 
 TEST_F(ConfigFilesTest, VersionStampsAreChecked) {

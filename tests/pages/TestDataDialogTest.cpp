@@ -118,6 +118,15 @@ TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
     EXPECT_FALSE(Box(dialog.get(), 3)->isEnabled());
     Press(dialog.get(), "Command1", 0);
     EXPECT_EQ(Box(dialog.get(), 3)->text(), "7");
+    TestSupport::RecordingMessages messages; // a configuration is no test block
+    program.WriteFile("radio.ted", QByteArray(8597, 9));
+    dialogs.openPath = program.ProgramDir() + "/radio.ted";
+    Press(dialog.get(), "Command1", 0);
+    dialogs.openPath = program.ProgramDir(); // a folder cannot be read
+    Press(dialog.get(), "Command1", 0);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9081)), 1);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9002)), 1);
+    EXPECT_EQ(Box(dialog.get(), 3)->text(), "7");
     Press(dialog.get(), "CommandOK");
     EXPECT_EQ(gEditTestBlock[3], 7);
     EXPECT_EQ(gEditTestBlock[15], 115);

@@ -523,6 +523,10 @@ protected:
         gEditData.Channels[1].BusyLock = 3;
         gEditData.Settings.OptFeatures[5] = -1;
         gEditData.Settings.EmbMsg[0].AssignBytes("A\tB");
+        TDtmf& dtmf = gEditData.Settings.Dtmf; // and DTMF texts with what no radio holds
+        dtmf.Id.AssignWithNul("1G3");
+        dtmf.Codes[0].Digits.AssignWithNul("7E?");
+        dtmf.Codes[0].Len = dtmf.IdLen = 3;
         const QString path = files.path() + "/range.dat";
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -539,6 +543,7 @@ protected:
                   std::tuple(2, 0, 0, 0, 3));
         EXPECT_EQ(gEditData.Settings.OptFeatures[5], 1);
         EXPECT_EQ(TrimNull(gEditData.Settings.EmbMsg[0].Text()), "AB");
+        EXPECT_EQ(TrimNull(dtmf.Id.Text()) + TrimNull(dtmf.Codes[0].Digits.Text()), "1037*0");
         EXPECT_FALSE(ModShowFreFun::IsDataModified());
         messages.shown.clear();
     }

@@ -183,6 +183,11 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     gTestDataOn = true;
     SavedThenChanged();
     Put("radio.ted", QByteArray(40, 'T'));
+    messages.answers << IdNo; // a damaged test block is not taken, and the user is told
+    dialogs.openAnswers << File("radio.dat");
+    Menu("mnuFileOpen");
+    EXPECT_EQ(Shown(9081), 1);
+    EXPECT_EQ(gEditTestBlock, TTestBlock{});
     gEditTestBlock.fill(0x21);
     messages.answers << IdOK;
     Menu("mnuFileSave");
