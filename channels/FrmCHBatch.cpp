@@ -9,7 +9,6 @@
 #include "platform/Forms.h"
 #include "platform/Numbers.h"
 #include "platform/Twips.h"
-#include "platform/widgets/Help.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -509,8 +508,7 @@ void FrmCHBatch::ShowHelpFor(const QWidget* control) const {
         if (w == this) break;
     }
     if (context <= 0) context = 3900;
-    Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
-    Platform::Help::ShowHelp(context);
+    ModFun::OpenHelp(context);
 }
 
 bool FrmCHBatch::eventFilter(QObject* watched, QEvent* event) {

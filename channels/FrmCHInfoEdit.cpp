@@ -12,7 +12,6 @@
 #include "platform/Forms.h"
 #include "platform/Numbers.h"
 #include "platform/Twips.h"
-#include "platform/widgets/Help.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -552,8 +551,7 @@ void FrmCHInfoEdit::ShowHelpFor(const QWidget* control) const {
         if (w == this) break;
     }
     if (context <= 0) return;
-    Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
-    Platform::Help::ShowHelp(context);
+    ModFun::OpenHelp(context);
 }
 
 // ---- closing ----

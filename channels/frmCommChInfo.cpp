@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QTimer>
@@ -244,6 +245,20 @@ void frmCommChInfo::BuildControls() {
     CommandHelp = new QPushButton(this);
     CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
     CommandHelp->setProperty("HelpContextID", 3100);
+    // Help at the topic of the control asked about: an open cell editor has
+    // its column's, everything else the page's.
+    auto help = [this](const QWidget* control) {
+        int context = 0;
+        for (const QWidget* w = control; w && context <= 0 && w != this; w = w->parentWidget())
+            context = w->property("HelpContextID").toInt();
+        ModFun::OpenHelp(context > 0 ? context : 3100);
+    };
+    connect(CommandHelp, &QPushButton::clicked, this, [help] { help(nullptr); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f1, &QShortcut::activated, this, [help] {
+        if (gHelpOn) help(QApplication::focusWidget());
+    });
 
     TimerCHEdit = new QTimer(this);
     TimerCHEdit->setObjectName(QStringLiteral("TimerCHEdit"));

@@ -15,6 +15,7 @@
 #include "platform/Forms.h"
 #include "platform/MsgBox.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -29,6 +30,12 @@ enum class ReadResult { Ok, Failed, BadRecord };
 
 void Message(qint32 textId) {
     Platform::MsgBox(ModFunLang::GetLangText(textId));
+}
+
+// File New reads its default file without the user naming it: the message
+// names the damaged file.
+void DamagedDefaultFile(const QString& path) {
+    Platform::MsgBox(ModFunLang::GetLangText(9033) + u'\n' + QDir::toNativeSeparators(path));
 }
 
 // A record read from a file is used only when it is one that the program
@@ -165,7 +172,7 @@ void LoadExtraFile(const QString& datPath) {
 void LoadInitFile(const QString& path) {
     const ReadResult result = ReadRecord(path, gFileData);
     if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord) Message(9033);
+        if (result == ReadResult::BadRecord) DamagedDefaultFile(path);
         SyncFileFromEdit();
         return;
     }
@@ -186,7 +193,7 @@ void LoadInitFile(const QString& path) {
 void LoadInitSettings(const QString& path) {
     const ReadResult result = ReadRecord(path, gFileData);
     if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord) Message(9033);
+        if (result == ReadResult::BadRecord) DamagedDefaultFile(path);
         SyncFileFromEdit();
         return;
     }

@@ -4,7 +4,6 @@
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
 #include "platform/Forms.h"
-#include "platform/widgets/Help.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -100,8 +99,7 @@ void FeaturePage::ShowHelpFor(const QWidget* control) const {
     }
     if (context <= 0) return; // a page without a topic has nothing to open
     // the help file of the language now in use
-    Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
-    Platform::Help::ShowHelp(context);
+    ModFun::OpenHelp(context);
 }
 
 void FeaturePage::Unload() {

@@ -19,6 +19,7 @@
 #include "shell/frmSplash.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QPointer>
 
 namespace ModMain {
@@ -43,6 +44,8 @@ int InRange(int value, int low, int high, int defaultValue) {
 
 // The first-run link set-up, modal; it clears gFirstRun when a radio
 // answered. A program without it cannot be set up and keeps the flag.
+[[maybe_unused]] constexpr auto kTexts = ModFunLang::LangIds(9120);
+
 void RunFirstRunSetup() {
     QWidget* form = Platform::Forms::Create(QStringLiteral("LoadFrmLink"));
     if (auto* dialog = qobject_cast<QDialog*>(form)) dialog->exec();
@@ -96,7 +99,11 @@ bool ReadSetupSettings() {
         if (!SettleLanguage()) return false;
         RunFirstRunSetup();
         if (gFirstRun) return false;
-        ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
+        // Without the flag stored every start would ask for the radio again.
+        if (!ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0))
+            Platform::MsgBox(ModFunLang::GetLangText(9120) + u'\n' +
+                                 QDir::toNativeSeparators(ModSettings::SetupFilePath()),
+                             Platform::Mb::OKOnly | Platform::Mb::Exclamation);
     } else {
         const QString stored = ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage"));
         if (Platform::IsNumeric(stored)) {

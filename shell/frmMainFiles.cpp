@@ -11,7 +11,6 @@
 #include "data/widgets/FormHelpers.h"
 #include "platform/MsgBox.h"
 #include "platform/widgets/FileDialogs.h"
-#include "platform/widgets/Help.h"
 #include "shell/ShellRules.h"
 #include "shell/frmAbout.h"
 
@@ -130,8 +129,7 @@ bool frmMain::AskSaveBeforeSwitch() {
 
 void frmMain::HelpTopic() {
     if (!gHelpOn) return;
-    Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
-    Platform::Help::ShowHelp(0);
+    ModFun::OpenHelp(0);
 }
 
 void frmMain::HelpAbout() {

@@ -2,14 +2,18 @@
 
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
+#include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "platform/Forms.h"
+#include "platform/MsgBox.h"
 #include "platform/widgets/FormLoader.h"
+#include "platform/widgets/Help.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -107,6 +111,15 @@ void InstallWindowOps() {
                      w && form->objectName().compare(name, Qt::CaseInsensitive) == 0)
                      w->close();
          }});
+}
+
+void OpenHelp(int context) {
+    static constexpr auto kTexts = ModFunLang::LangIds(9121);
+    Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
+    if (Platform::Help::ShowHelp(context)) return;
+    Platform::MsgBox(ModFunLang::GetLangText(kTexts[0]) + u'\n' +
+                         QDir::toNativeSeparators(Platform::Help::HelpFile()),
+                     Platform::Mb::OKOnly | Platform::Mb::Exclamation);
 }
 
 void UnloadFormByName(const QString& name) {

@@ -31,6 +31,10 @@ QWidget* ShowChildForm(const QString& name);
 // windows shows windows by name (Platform::Forms::ShowChild).
 void InstallWindowOps();
 
+// Opens the help file of the language in use at the context number; a message
+// names the file when there is none or nothing opens it.
+void OpenHelp(int context);
+
 // Unloads every loaded window of that name.
 void UnloadFormByName(const QString& name);
 

@@ -4,8 +4,8 @@
 #include <functional>
 
 // The program's help file: start-up and the language choice set it, Help
-// commands and buttons open it at a context number. Nothing is shown when the
-// file does not exist.
+// commands and buttons open it at a context number (ModFun::OpenHelp, which
+// says so when it cannot).
 namespace Platform::Help {
 
 void SetHelpFile(const QString& path);

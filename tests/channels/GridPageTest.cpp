@@ -7,6 +7,7 @@
 #include "data/widgets/ModRidTextMenu.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
+#include "platform/widgets/Help.h"
 #include "tests/support/TestSupport.h"
 
 #include <QAction>
@@ -214,6 +215,15 @@ TEST_F(GridPageTest, FirstActivationOpensTheReceiveEditorOfRowOne) {
     EXPECT_EQ(text1->text(), Cell(1, 1));
     EXPECT_EQ(text1->selectedText(), Cell(1, 1));
     EXPECT_EQ(page->windowTitle(), "Channel 1 --- Channel 1]");
+
+    QList<int> topics; // Help: the receive editor's topic, then the page's
+    Platform::Help::SetOpener(
+        [&topics](const QString&, int context) { return topics << context, true; });
+    program.WriteFile("Corvan_E.chm", "help");
+    gHelpOn = true;
+    QTest::keyClick(text1, Qt::Key_F1);
+    page->findChild<QPushButton*>("CommandHelp")->click();
+    EXPECT_EQ(topics, QList<int>({3102, 3100}));
 }
 
 TEST_F(GridPageTest, TypingAFrequencyOnAnEmptyRowCreatesTheChannel) {

@@ -339,6 +339,10 @@ TEST_F(ConfigFilesTest, FileNewLoadsTheDefaultFileOfModelAndBand) {
     ModInitV::NewData();
     EXPECT_EQ(gEditData.ChannelCount, 0) << "no channel 1 in the default file";
     EXPECT_EQ(messages.Count(), 0);
+
+    program.WriteFile("Init/KL740_16.dat", QByteArray(100, 'x')); // a damaged one is named
+    ModInitV::NewData();
+    EXPECT_TRUE(messages.Count() == 1 && messages.shown[0].text.endsWith("/Init/KL740_16.dat"));
 }
 
 TEST_F(ConfigFilesTest, FileNewFallsBackToTheSettingsOfTheModelsFirstBand) {

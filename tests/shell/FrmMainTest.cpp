@@ -499,6 +499,7 @@ TEST_F(MainWindowTest, HelpOpensTheFileOfTheLanguageWhenItExists) {
     gCurrentLanguage = 3; // an unknown language keeps the English file
     main->HelpTopic();
     EXPECT_EQ(opened, QStringList({"Corvan_E.chm", "Corvan_C.chm", "Corvan_E.chm"}));
+    EXPECT_TRUE(messages.Count() == 1 && messages.shown[0].text.endsWith("/Corvan_E.chm"));
     Platform::Help::SetOpener({});
 
     delete main.data();

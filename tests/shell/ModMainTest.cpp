@@ -199,6 +199,13 @@ TEST_F(FirstRunTest, RadioAnswerCompletesTheFirstRun) {
     EXPECT_EQ(Key("comPort"), QString::number(kPort)); // the listed port the dialog showed
 }
 
+TEST_F(FirstRunTest, FirstRunThatCannotBeStoredSaysSo) {
+    ASSERT_TRUE(QDir().mkpath(setupPath())); // a settings file that cannot be written
+    Press(&LoadFrmLink::Command1);
+    ASSERT_TRUE(ModMain::ReadSetupSettings());
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9120) + u'\n' + setupPath()), 1);
+}
+
 TEST_F(FirstRunTest, CancelledSetUpEndsStartUpWithoutWriting) {
     const QByteArray setup = "[language]\r\nIsFirstRun=1\r\ncomPort=4\r\n";
     WriteSetup(setup);
