@@ -42,9 +42,11 @@ int InRange(int value, int low, int high, int defaultValue) {
     return value >= low && value <= high ? value : defaultValue;
 }
 
+// Texts this file shows by number.
+[[maybe_unused]] constexpr auto kTexts = ModFunLang::LangIds(9120);
+
 // The first-run link set-up, modal; it clears gFirstRun when a radio
 // answered. A program without it cannot be set up and keeps the flag.
-[[maybe_unused]] constexpr auto kTexts = ModFunLang::LangIds(9120);
 
 void RunFirstRunSetup() {
     QWidget* form = Platform::Forms::Create(QStringLiteral("LoadFrmLink"));
