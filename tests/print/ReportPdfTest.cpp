@@ -94,7 +94,6 @@ std::vector<Paper> Papers() {
         {"A5_25mm", QPageSize::A5, QPageLayout::Portrait, 25.4, false, 1},
         {"A4_40mm", QPageSize::A4, QPageLayout::Portrait, 40, false, 1},
         {"A5_12mm", QPageSize::A5, QPageLayout::Portrait, 12.7, false, 1},
-        {"B5Landscape_25mm", QPageSize::B5, QPageLayout::Landscape, 25.4, false, 1},
     };
     std::vector<Paper> papers;
     for (const Paper& sheet : sheets)
@@ -131,12 +130,9 @@ protected:
             ch.Offset.Assign(QStringLiteral("0500000"));
             gEditData.Channels[k] = ch;
         }
-        // texts as long as their fields hold
+        // a long file name and a description as long as its field
         gDataFileName =
             QStringLiteral("/home/dealer/northern depot 2026/KL740 station seventeen.dat");
-        for (auto& line : gEditData.Settings.EmbMsg)
-            line.Assign(QStringLiteral("WWWWWWWWWWWWWWWW"));
-        gLocalInfo.Seller.Assign(QStringLiteral("WWWWWWWWWWWWWWWW"));
         gLocalInfo.Description.Assign(QString::fromUtf16(kDescription));
     }
     static constexpr auto kDescription = u"Station seventeen handhelds, serviced after storm "
