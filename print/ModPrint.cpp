@@ -6,6 +6,7 @@
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
+#include "platform/Ansi.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Printer.h"
@@ -23,6 +24,7 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTime>
 #include <algorithm>
@@ -367,10 +369,21 @@ void PrintFeaturePage(const char* window, const QList<PrintLayout::ColumnSpec>& 
     HiddenPage hidden(QLatin1String(window), false);
     const QString title = hidden.Page()->windowTitle();
     Body body{{columns, rows(hidden.Page())}, {}, 0};
+    // a heading (a label without a value) stays on the page of the row under it
+    const QList<PrintLayout::Row>& all = body.grid.rows;
+    const auto heading = [&](qsizetype r) {
+        return columns.size() > 1 && r + 1 < all.size() && all[r].size() == 1 &&
+               all[r][0].column == 0;
+    };
+    int keep = 1;
+    for (qsizetype r = 0; r < all.size(); ++r)
+        if (heading(r)) keep = 2;
     BeginSection([&body, &title] { PrintTitle(body.titleX, title, 2); },
-                 [&body, &title] { return body.Place(title); }, 1);
-    for (const PrintLayout::Row& row : body.grid.rows)
-        PrintRow(body, row);
+                 [&body, &title] { return body.Place(title); }, keep);
+    for (qsizetype r = 0; r < all.size(); ++r) {
+        if (heading(r)) MakeRoom(2);
+        PrintRow(body, all[r]);
+    }
     EndSection();
 }
 
@@ -493,6 +506,25 @@ private:
     double shift_ = 0;
     double titleX_ = 0;
 };
+
+// The radio's 96-byte description in lines of at most a third of its bytes,
+// each broken after its last blank where it has one.
+QStringList DescriptionLines(const QString& text) {
+    constexpr qsizetype kLineBytes = 32;
+    QStringList lines;
+    for (QString rest : text.split(QRegularExpression(QStringLiteral("\\r?\\n")))) {
+        do {
+            qsizetype take = 1;
+            while (take < rest.size() &&
+                   Platform::StringToAnsi(rest.left(take + 1)).size() <= kLineBytes)
+                ++take;
+            const qsizetype blank = take < rest.size() ? rest.lastIndexOf(u' ', take) : -1;
+            lines << rest.left(blank > 0 ? blank : take);
+            rest = rest.mid(blank > 0 ? blank + 1 : take);
+        } while (!rest.isEmpty());
+    }
+    return lines;
+}
 
 QString CallText(int memory) {
     return memory == 0 ? T(14013) : QString::number(memory);
@@ -782,6 +814,12 @@ void Prt_Local() {
                         row(Text(page, "Label1", 6), "Text1", 5),
                         row(Text(page, "Label1", 5) + QStringLiteral(" ") + Text(page, "Label1", 7),
                             "Text1", 4)};
+        // the description wraps as in its box: its lines after the first go
+        // under its value
+        const QStringList lines = DescriptionLines(Text(page, "Text1", 4));
+        rows.last().last().text = lines.first();
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            rows.append({{1, lines[i]}});
         for (int i = 10; i <= 13; ++i)
             rows.append(row(Text(page, "Label1", i), "Text1", i - 2));
         return rows;

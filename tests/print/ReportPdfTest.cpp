@@ -93,6 +93,7 @@ std::vector<Paper> Papers() {
         {"A5_0mm", QPageSize::A5, QPageLayout::Portrait, 0, false, 1},
         {"A5_25mm", QPageSize::A5, QPageLayout::Portrait, 25.4, false, 1},
         {"A4_40mm", QPageSize::A4, QPageLayout::Portrait, 40, false, 1},
+        {"A5_12mm", QPageSize::A5, QPageLayout::Portrait, 12.7, false, 1},
     };
     std::vector<Paper> papers;
     for (const Paper& sheet : sheets)
@@ -129,7 +130,13 @@ protected:
             ch.Offset.Assign(QStringLiteral("0500000"));
             gEditData.Channels[k] = ch;
         }
+        // a long file name and a description as long as its field
+        gDataFileName =
+            QStringLiteral("/home/dealer/northern depot 2026/KL740 station seventeen.dat");
+        gLocalInfo.Description.Assign(QString::fromUtf16(kDescription));
     }
+    static constexpr auto kDescription = u"Station seventeen handhelds, serviced after storm "
+                                         u"damage in March; keep old batteries aside (JW)";
     static QString Rx(int number) {
         return QStringLiteral("435.1%1").arg(number, 4, 10, QChar(u'0'));
     }
@@ -190,6 +197,8 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
             boxesOnPage << box;
         }
     }
+    for (const QString& word : QString::fromUtf16(kDescription).split(u' '))
+        EXPECT_EQ(words.count(word), 1) << word.toStdString();
     qsizetype last = -1;
     for (int ch = 1; ch <= 128; ++ch) {
         EXPECT_EQ(words.count(Rx(ch)), 1) << ch;
@@ -200,7 +209,8 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
 
     // the document is titled with the configuration's file name
     EXPECT_TRUE(PdfTool(QStringLiteral("pdfinfo"), {path})
-                    .contains(QRegularExpression(QStringLiteral(R"(Title:\s+new\.dat\n)"))));
+                    .contains(QRegularExpression(
+                        QStringLiteral(R"(Title:\s+KL740 station seventeen\.dat\n)"))));
 
     // pages 1..N, each numbered and none blank
     const QString text = PdfText(path);
@@ -230,6 +240,13 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
         EXPECT_LE(l.y + l.height, device.height()) << l.page;
     }
     ASSERT_EQ(static_cast<int>(footerY.size()), pages);
+    // a key heading never ends a page
+    std::map<int, PrintRecord::Line> lastOnPage;
+    for (const auto& l : record.lines)
+        if (!isFooter(l) && (!lastOnPage.count(l.page) || l.y >= lastOnPage[l.page].y))
+            lastOnPage[l.page] = l;
+    for (const auto& [page, l] : lastOnPage)
+        EXPECT_TRUE(l.text != T(25003) && l.text != T(25004)) << page;
     for (const auto& l : record.lines) {
         if (isFooter(l)) continue;
         const QStringList parts = l.text.split(QStringLiteral("\r\n"));
