@@ -691,9 +691,11 @@ void Prt_UHFChannel() {
             PrintRow(body, body.grid.rows[r]);
         }
     } else {
+        // a page holds at least as many rows as a detail block: a paper with
+        // room for fewer spreads the table over hundreds of pages
         ChannelTable table(page, list, n);
         BeginSection([&table, &title] { table.PrintTableHead(title); },
-                     [&table, &title] { return table.Place(title); }, 1);
+                     [&table, &title] { return table.Place(title); }, kDetailBlockLines);
         table.PrintRows();
     }
     EndSection();

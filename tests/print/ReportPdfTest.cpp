@@ -106,8 +106,9 @@ std::vector<Paper> Papers() {
             }
     // a whole detail block below the page's head in a smaller font; none at all
     papers.push_back({"A5Landscape_25mm", QPageSize::A5, QPageLayout::Landscape, 25.4, true, 2});
-    papers.push_back(
-        {"A5Landscape_40mm", QPageSize::A5, QPageLayout::Landscape, 40, true, 1, true});
+    for (bool details : {false, true})
+        papers.push_back(
+            {"A5Landscape_40mm", QPageSize::A5, QPageLayout::Landscape, 40, details, 1, true});
     return papers;
 }
 
