@@ -230,6 +230,18 @@ void LoadInitData() {
 
 namespace ModShowFreFun {
 
+namespace {
+
+// The test block beside the opened configuration; one that is not taken
+// leaves the block empty, the configuration opens all the same and the user
+// learns why.
+void LoadOpenedTestBlock() {
+    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
+        Message(ModTestData::kNoTestBlock);
+}
+
+} // namespace
+
 bool OpenDataFile(Views::MainWindow* mainWindow) {
     QByteArray stamp;
     {
@@ -257,9 +269,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
-    // the configuration opens all the same; the user learns its test block is empty
-    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
-        Message(ModTestData::kNoTestBlock);
+    LoadOpenedTestBlock();
     ModFreFile::TakeEditFromFile();
     AfterRead(mainWindow);
     return true;
@@ -268,9 +278,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
-    // the configuration opens all the same; the user learns its test block is empty
-    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
-        Message(ModTestData::kNoTestBlock);
+    LoadOpenedTestBlock();
     ModFreFile::TakeAllFromFile();
     AfterRead(mainWindow);
     return true;
