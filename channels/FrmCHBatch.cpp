@@ -502,11 +502,7 @@ void FrmCHBatch::CommandApply_Click() {
 }
 
 void FrmCHBatch::ShowHelpFor(const QWidget* control) const {
-    int context = 0;
-    for (const QWidget* w = control; w && context <= 0; w = w->parentWidget()) {
-        context = w->property("HelpContextID").toInt();
-        if (w == this) break;
-    }
+    int context = ModFun::HelpContextOf(control, this);
     if (context <= 0) context = 3900;
     ModFun::OpenHelp(context);
 }

@@ -545,11 +545,7 @@ bool FrmCHInfoEdit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmCHInfoEdit::ShowHelpFor(const QWidget* control) const {
-    int context = 0;
-    for (const QWidget* w = control; w && context <= 0; w = w->parentWidget()) {
-        context = w->property("HelpContextID").toInt();
-        if (w == this) break;
-    }
+    int context = ModFun::HelpContextOf(control, this);
     if (context <= 0) return;
     ModFun::OpenHelp(context);
 }

@@ -248,9 +248,7 @@ void frmCommChInfo::BuildControls() {
     // Help at the topic of the control asked about: an open cell editor has
     // its column's, everything else the page's.
     auto help = [this](const QWidget* control) {
-        int context = 0;
-        for (const QWidget* w = control; w && context <= 0 && w != this; w = w->parentWidget())
-            context = w->property("HelpContextID").toInt();
+        const int context = ModFun::HelpContextOf(control, this);
         ModFun::OpenHelp(context > 0 ? context : 3100);
     };
     connect(CommandHelp, &QPushButton::clicked, this, [help] { help(nullptr); });

@@ -92,11 +92,7 @@ QPushButton* FeaturePage::AddHelpButton(const QRect& twips) {
 }
 
 void FeaturePage::ShowHelpFor(const QWidget* control) const {
-    int context = 0;
-    for (const QWidget* w = control; w && context <= 0; w = w->parentWidget()) {
-        context = w->property("HelpContextID").toInt();
-        if (w == this) break;
-    }
+    int context = ModFun::HelpContextOf(control, this);
     if (context <= 0) return; // a page without a topic has nothing to open
     // the help file of the language now in use
     ModFun::OpenHelp(context);

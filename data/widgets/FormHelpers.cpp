@@ -113,6 +113,14 @@ void InstallWindowOps() {
          }});
 }
 
+int HelpContextOf(const QWidget* control, const QWidget* window) {
+    for (const QWidget* w = control; w; w = w->parentWidget()) {
+        if (const int context = w->property("HelpContextID").toInt(); context > 0) return context;
+        if (w == window) break;
+    }
+    return 0;
+}
+
 void OpenHelp(int context) {
     static constexpr auto kTexts = ModFunLang::LangIds(9121);
     Platform::Help::SetHelpFile(ModSettings::HelpFilePath());

@@ -34,6 +34,9 @@ void InstallWindowOps();
 // Opens the help file of the language in use at the context number; a message
 // names the file when there is none or nothing opens it.
 void OpenHelp(int context);
+// The help topic of a control: its own, else that of the nearest window
+// around it up to and including `window`; 0 when none has one.
+int HelpContextOf(const QWidget* control, const QWidget* window);
 
 // Unloads every loaded window of that name.
 void UnloadFormByName(const QString& name);
