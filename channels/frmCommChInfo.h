@@ -114,6 +114,7 @@ private:
     bool WritePending(const QString& value);
     void MarkWritten();
     void CommitOpenEditor(bool leavingCell);
+    void RefreshOpenEditor(int row);
     int StoredListIndex(int row, int col, const QComboBox* list) const;
 
     // control events
@@ -153,6 +154,7 @@ private:
 
     GridRules::ListTexts lists_;
     PendingEdit edit_;
+    bool writing_ = false; // the open editor's own value is being written
     bool FirstActivate = false;
     bool PageReady = false;
     bool Relabelling = false;

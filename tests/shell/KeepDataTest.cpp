@@ -721,6 +721,7 @@ enum class Then {
     GridChangesTheChannel,
     BatchChangesTheChannel,
     Enter,
+    GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
 };
 struct Typed {
     const char* name;
@@ -821,6 +822,14 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
     case Then::Enter:
         QTest::keyClick(box, Qt::Key_Return);
         break;
+    case Then::GridCellEnter: { // on whatever lies over the cell: its open editor
+        const QRect cell = Table()->visualRect(Table()->model()->index(0, 1));
+        const QPoint at = Table()->viewport()->mapTo(Grid(), cell.center());
+        QWidget* over = Grid()->childAt(at);
+        QTest::mouseClick(over, Qt::LeftButton, {}, over->mapFrom(Grid(), at));
+        QTest::keyClick(GridEditor(), Qt::Key_Return);
+        break;
+    }
     }
     QApplication::processEvents();
     if (row.write) {
@@ -860,6 +869,7 @@ const Typed kTyped[] = {
     {"GridRetypedOutOfBand", Box::Grid, "50000000", "500.00000", Then::Nothing, false, "50000000"},
     {"GridEnterOutOfBand", Box::Grid, "50000000", "500", Then::Enter, false, "48000000", 2,
      "480.00000"},
+    {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
      "44150000"},
