@@ -725,7 +725,9 @@ void frmCommChInfo::CommitOpenEditor(bool leavingCell) {
         return;
     }
     const QString text = static_cast<QLineEdit*>(editor)->text();
-    if (!(leavingCell && edit_.typed) && text == edit_.shownText) return;
+    if (!(leavingCell && edit_.typed) &&
+        GridRules::SameValue(edit_.col, gHabits.TxAsOffset, text, edit_.shownText))
+        return;
     if (kind == Editor::Text1)
         WritePending(text); // the text as typed, without the number test of Enter
     else

@@ -721,6 +721,7 @@ enum class Then {
     GridChangesTheChannel,
     BatchChangesTheChannel,
     Enter,
+    ClickAnotherCell,
     GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
 };
 struct Typed {
@@ -822,6 +823,9 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
     case Then::Enter:
         QTest::keyClick(box, Qt::Key_Return);
         break;
+    case Then::ClickAnotherCell:
+        ClickCell(2, 1);
+        break;
     case Then::GridCellEnter: { // on whatever lies over the cell: its open editor
         const QRect cell = Table()->visualRect(Table()->model()->index(0, 1));
         const QPoint at = Table()->viewport()->mapTo(Grid(), cell.center());
@@ -867,8 +871,11 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
 const Typed kTyped[] = {
     {"GridThenPrint", Box::Grid, nullptr, "441.5", Then::Print, false, "44150000"},
     {"GridRetypedOutOfBand", Box::Grid, "50000000", "500.00000", Then::Nothing, false, "50000000"},
+    {"GridRetypedOutOfBandShort", Box::Grid, "50000000", "500", Then::Nothing, false, "50000000"},
     {"GridEnterOutOfBand", Box::Grid, "50000000", "500", Then::Enter, false, "48000000", 2,
      "480.00000"},
+    {"GridClickAnotherCellOutOfBand", Box::Grid, "50000000", "500", Then::ClickAnotherCell, false,
+     "48000000", 2, "480.00000"},
     {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
@@ -878,6 +885,8 @@ const Typed kTyped[] = {
     {"DetailThenBatchChangesIt", Box::Detail, nullptr, "441.5", Then::BatchChangesTheChannel, false,
      "44150000"},
     {"DetailRetypedOutOfBand", Box::Detail, "50000000", "500.00000", Then::WindowMenu, false,
+     "50000000"},
+    {"DetailRetypedOutOfBandShort", Box::Detail, "50000000", "500", Then::WindowMenu, false,
      "50000000"},
     {"DtmfId", Box::DtmfId, nullptr, "97531", Then::Nothing, false, "97531     "},
     {"Preset", Box::Preset, nullptr, "88.05", Then::Nothing, false, "08805000"},
