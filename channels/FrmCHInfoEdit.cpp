@@ -495,11 +495,14 @@ void FrmCHInfoEdit::Text_FocusIn(QLineEdit* text) {
 void FrmCHInfoEdit::ValidateControls() {
     // a typed frequency is written wherever the focus went since; an edit
     // that ends where it began writes nothing
-    if (text1Edited_ && Text1->text() != shownText1_) {
+    const bool offset = gHabits.TxAsOffset;
+    if (text1Edited_ &&
+        !GridRules::SameValue(GridRules::kRxCol, offset, Text1->text(), shownText1_)) {
         Text1_Validate();
         return;
     }
-    if (text2Edited_ && Text2->text() != shownText2_) {
+    if (text2Edited_ &&
+        !GridRules::SameValue(GridRules::kTxCol, offset, Text2->text(), shownText2_)) {
         Text2_Validate();
         return;
     }

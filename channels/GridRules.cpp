@@ -201,6 +201,19 @@ QString FormatFreqText(const QString& text) {
     return Platform::IsNumeric(text) ? Platform::FormatFixed(Platform::Val(text), 5) : text;
 }
 
+bool SameValue(int col, bool offsetMode, const QString& text, const QString& shown) {
+    if (text == shown) return true;
+    if (col != kRxCol && col != kTxCol) return false;
+    const QString a = text.trimmed();
+    const QString b = shown.trimmed();
+    if (!Platform::IsNumeric(a) || !Platform::IsNumeric(b)) return false;
+    auto sign = [](const QString& t) {
+        return t.startsWith(u'+') ? 1 : t.startsWith(u'-') ? -1 : 0;
+    };
+    if (col == kTxCol && offsetMode && sign(a) != sign(b)) return false;
+    return ModShowFreFun::ToTenHz(Platform::Val(a)) == ModShowFreFun::ToTenHz(Platform::Val(b));
+}
+
 WriteBack TextWriteBack(int col, const QString& text) {
     WriteBack wb;
     switch (col) {

@@ -95,6 +95,12 @@ WriteBack TextWriteBack(int col, const QString& text);
 // "#0.00000" of a text that is a number; any other text stays as it is.
 QString FormatFreqText(const QString& text);
 
+// Whether a text left in a text editor names the value that the editor showed:
+// in the frequency columns two numbers are the same frequency (500 and
+// 500.00000), an offset also keeps its sign; any other text must be the same
+// text.
+bool SameValue(int col, bool offsetMode, const QString& text, const QString& shown);
+
 // The row that keeps the edited row at its place on screen after the grid
 // scrolled from editTopRow to newTopRow; the current row when that lies
 // outside 1..16.

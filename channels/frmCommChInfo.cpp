@@ -21,6 +21,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyledItemDelegate>
@@ -516,6 +517,7 @@ void frmCommChInfo::reShowAllGrid() {
     for (int r = 1; r < GridRules::kRows; ++r)
         if (!filled[static_cast<std::size_t>(r)] && !CellText(r, GridRules::kRxCol).isEmpty())
             ClearRow(r);
+    RefreshOpenEditor(edit_.row);
     ApplyLock();
 }
 
@@ -527,6 +529,7 @@ void frmCommChInfo::reShowGrid(int rRow) {
             ClearRow(r);
         else
             FillRow(r, gEditData.Channels[static_cast<std::size_t>(index)]);
+        RefreshOpenEditor(r);
     }
     if (index >= 0) ModShowFreFun::UpdateChannelOptionList(rRow);
     if (GridRules::ChannelOfRow(ShownGroup(), CurrentRow()) == rRow) UpdateEditCommands(rRow);
@@ -672,8 +675,32 @@ bool frmCommChInfo::WritePending(const QString& value) {
     if (!edit_.open) return false;
     const PendingEdit at = edit_;
     MarkWritten();
+    const QScopedValueRollback writing(writing_, true);
     ModShowFreFun::SetChannelCell(at.group, at.row, at.col, value);
     return true;
+}
+
+// Another window changed the channel under an open editor that the user has
+// not typed in: the editor shows the channel's value now, so that Enter there
+// writes nothing older.
+void frmCommChInfo::RefreshOpenEditor(int row) {
+    if (!edit_.open || edit_.typed || writing_ || edit_.row != row || edit_.group != ShownGroup())
+        return;
+    const Editor kind = GridRules::EditorOf(edit_.col);
+    QWidget* editor = kind == Editor::None ? nullptr : EditorWidget(kind);
+    if (!editor || editor->isHidden()) return;
+    if (QComboBox* list = ListEditor(kind)) {
+        list->setCurrentIndex(StoredListIndex(row, edit_.col, list));
+        edit_.shownIndex = list->currentIndex();
+        return;
+    }
+    auto* text = static_cast<QLineEdit*>(editor);
+    const QString cell = CellText(row, edit_.col);
+    const QString now = kind == Editor::Text2 ? ModFun::TrimNull(cell) : cell;
+    if (text->text() == now) return;
+    text->setText(now);
+    edit_.shownText = now;
+    if (text->hasFocus() && !now.isEmpty()) text->selectAll();
 }
 
 // What the editor holds now counts as shown: only a later change writes again.
@@ -698,7 +725,9 @@ void frmCommChInfo::CommitOpenEditor(bool leavingCell) {
         return;
     }
     const QString text = static_cast<QLineEdit*>(editor)->text();
-    if (!(leavingCell && edit_.typed) && text == edit_.shownText) return;
+    if (!(leavingCell && edit_.typed) &&
+        GridRules::SameValue(edit_.col, gHabits.TxAsOffset, text, edit_.shownText))
+        return;
     if (kind == Editor::Text1)
         WritePending(text); // the text as typed, without the number test of Enter
     else

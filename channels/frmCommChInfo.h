@@ -55,10 +55,11 @@ public:
     void GridNextLine();
     void GridNextCol();
     // The page's validate step: the open in-cell editor writes its text when
-    // it differs from what the editor showed on its cell (an untouched editor
-    // writes nothing). The main window runs it before every command that
-    // reads, saves, sends or replaces the configuration; the page runs it when
-    // it unloads and when another window of the main window takes over.
+    // it names another value than the editor showed on its cell (an untouched
+    // editor, or 500 typed over 500.00000, writes nothing). The main window
+    // runs it before every command that reads, saves, sends or replaces the
+    // configuration; the page runs it when it unloads and when another window
+    // of the main window takes over.
     void ValidateControls() override;
 
     // While true the page ignores the grid's scrolling (set by the channel
@@ -114,6 +115,7 @@ private:
     bool WritePending(const QString& value);
     void MarkWritten();
     void CommitOpenEditor(bool leavingCell);
+    void RefreshOpenEditor(int row);
     int StoredListIndex(int row, int col, const QComboBox* list) const;
 
     // control events
@@ -153,6 +155,7 @@ private:
 
     GridRules::ListTexts lists_;
     PendingEdit edit_;
+    bool writing_ = false; // the open editor's own value is being written
     bool FirstActivate = false;
     bool PageReady = false;
     bool Relabelling = false;

@@ -66,7 +66,13 @@ QString OffsetCodeOfChannel(const TChannel& ch) {
     return ch.Offset.Text();
 }
 
-void SetOffset(TChannel& ch, const QString& code, int direction) {
+// Offset and direction from a transmit text (a frequency, or a signed offset
+// with signedInput). The direction TxToOffset works out is read only after
+// the call has returned.
+void SetOffsetFromTx(TChannel& ch, const QString& txText, bool signedInput) {
+    int direction = ch.OffsetDir;
+    const QString code =
+        TxToOffset(RxCodeOf(ch), txText, signedInput, OffsetCodeOfChannel(ch), direction);
     ch.Offset.Assign(code);
     ch.OffsetDir = static_cast<quint8>(direction);
 }
@@ -239,10 +245,7 @@ void ClassifySteps(TChannel& ch) {
     const long long offset = ToTenHz(Val(OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)));
     const StepResult tx = ClassifyOffsetFromLow(std::llabs(rx.value + offset), low);
     ch.TxStep = static_cast<qint16>(tx.stepClass);
-    int direction = ch.OffsetDir;
-    const QString code =
-        TxToOffset(RxCodeOf(ch), TenHzToText(tx.value), false, OffsetCodeOfChannel(ch), direction);
-    SetOffset(ch, code, direction);
+    SetOffsetFromTx(ch, TenHzToText(tx.value), false);
 }
 
 const QStringList& ToneList() {
@@ -321,9 +324,7 @@ namespace {
 void KeepTxInBand(TChannel& ch, bool warn) {
     const QString tx = ValidateFreqText(
         TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
-    int direction = ch.OffsetDir;
-    SetOffset(ch, TxToOffset(RxCodeOf(ch), tx, false, OffsetCodeOfChannel(ch), direction),
-              direction);
+    SetOffsetFromTx(ch, tx, false);
     ClassifySteps(ch);
 }
 
@@ -345,33 +346,28 @@ bool KeepChannelInBand(TChannel& ch, bool warn) {
 
 void SetChannelField(TChannel& ch, int id, const QString& value) {
     const bool offsetMode = gHabits.TxAsOffset;
-    int direction = ch.OffsetDir;
     switch (id) {
     case 1: {
         const QString shown =
             TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, offsetMode);
         ch.RxFreq.Assign(FreqTextToCode(value));
-        const QString code =
-            TxToOffset(RxCodeOf(ch), shown, offsetMode, OffsetCodeOfChannel(ch), direction);
-        SetOffset(ch, code, direction);
+        SetOffsetFromTx(ch, shown, offsetMode);
         KeepTxInBand(ch, true);
         return;
     }
     case 2: {
         const QString typed = value.trimmed();
         const QString rx = FreqCodeToText(RxCodeOf(ch));
-        QString code;
         if (offsetMode && (typed.startsWith(u'+') || typed.startsWith(u'-')) && IsNumeric(typed) &&
             IsNumeric(rx)) {
             // A signed offset names a transmit frequency, which must stay in
             // the band like a typed one.
-            const QString tx =
-                ValidateFreqText(TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(typed))), true);
-            code = TxToOffset(RxCodeOf(ch), tx, false, OffsetCodeOfChannel(ch), direction);
+            SetOffsetFromTx(
+                ch, ValidateFreqText(TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(typed))), true),
+                false);
         } else {
-            code = TxToOffset(RxCodeOf(ch), value, offsetMode, OffsetCodeOfChannel(ch), direction);
+            SetOffsetFromTx(ch, value, offsetMode);
         }
-        SetOffset(ch, code, direction);
         ClassifySteps(ch);
         return;
     }

@@ -2,6 +2,7 @@
 // the grid, the 20 ms timer, the questions and the re-shown pages.
 #include "channels/Channels.h"
 #include "channels/ModCHEdit.h"
+#include "data/DatLayout.h"
 #include "data/ModCommFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModHabits.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -146,17 +148,32 @@ TEST_F(EditFlowTest, CopyThenPasteAsksOnceAndKeepsTheAnswer) {
 }
 
 TEST_F(EditFlowTest, PasteIntoAnotherBandIsHeldInsideItAndSavedSo) {
-    Run("MnuCHCopy");                 // row 1
-    gEditData.ModelInfo.BandCode = 8; // 136 - 174 MHz
+    ModShowFreFun::SetChannelCell(0, 1, 2, "440.02500"); // row 1 sends 5 MHz higher
+    Run("MnuCHCopy");                                    // row 1
+    gEditData.ModelInfo.BandCode = 8;                    // 136 - 174 MHz
     ModCommFun::ApplyModelInfo(gEditData.ModelInfo);
     SelectRow(2);
     Run("MnuCHPaste");
     EXPECT_EQ(messages.CountOf(GetLangText(9021)), 1);
     EXPECT_EQ(Cell(2, 1) + Cell(2, 2), "174.00000174.00000");
+    Run("MnuCHPaste", [](QWidget* dialog) { Click(dialog, "CommandOK"); }); // inserted
+    EXPECT_EQ(messages.CountOf(GetLangText(9021)), 2);
+    EXPECT_EQ(Cell(2, 2) + Cell(3, 2), "174.00000174.00000");
     gDataFileName = program.ProgramDir() + "/band.dat";
     gIsUntitled = false;
     ASSERT_TRUE(main->FileSave());
-    EXPECT_TRUE(program.ReadFile("band.dat").mid(6 + 60, 60).contains("17400000")); // record 2
+    TRadioData saved;
+    ASSERT_TRUE(DatLayout::Unpack(program.ReadFile("band.dat"), saved));
+    for (int number : {2, 3}) {
+        auto ch = std::find_if(saved.Channels.begin(), saved.Channels.end(),
+                               [number](const TChannel& c) { return c.Number == number; });
+        ASSERT_NE(ch, saved.Channels.end());
+        EXPECT_EQ(ModShowFreFun::FreqCodeToText(ch->RxFreq.Text()) + ' ' +
+                      ModShowFreFun::TxFreqText(ch->RxFreq.Text(), ch->Offset.Text(), ch->OffsetDir,
+                                                false),
+                  "174.00000 174.00000")
+            << number;
+    }
 }
 
 TEST_F(EditFlowTest, DeleteQuestionClosedWithoutAnswerStillDeletes) {

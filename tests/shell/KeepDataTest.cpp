@@ -714,7 +714,16 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, EveryCommandTest,
 
 // Where the user types, and what the user does then instead of Enter or Tab.
 enum class Box { Grid, Detail, DtmfId, Preset, TestFrequency };
-enum class Then { Nothing, Print, WindowMenu, GridChangesTheChannel, BatchChangesTheChannel };
+enum class Then {
+    Nothing,
+    Print,
+    WindowMenu,
+    GridChangesTheChannel,
+    BatchChangesTheChannel,
+    Enter,
+    ClickAnotherCell,
+    GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
+};
 struct Typed {
     const char* name;
     Box box;
@@ -723,6 +732,8 @@ struct Typed {
     Then then;
     bool write; // written to the radio before the file is saved
     const char* stored;
+    int warnings = 0;         // band warnings (9021) shown
+    const char* tx = nullptr; // channel 1's transmit frequency in the file
 };
 
 class TypedTest : public CommandTest, public ::testing::WithParamInterface<Typed> {
@@ -809,6 +820,20 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
         Item("MnuCHBatch")->trigger();
         EXPECT_EQ(Channel(1).TxPower, 0);
         break;
+    case Then::Enter:
+        QTest::keyClick(box, Qt::Key_Return);
+        break;
+    case Then::ClickAnotherCell:
+        ClickCell(2, 1);
+        break;
+    case Then::GridCellEnter: { // on whatever lies over the cell: its open editor
+        const QRect cell = Table()->visualRect(Table()->model()->index(0, 1));
+        const QPoint at = Table()->viewport()->mapTo(Grid(), cell.center());
+        QWidget* over = Grid()->childAt(at);
+        QTest::mouseClick(over, Qt::LeftButton, {}, over->mapFrom(Grid(), at));
+        QTest::keyClick(GridEditor(), Qt::Key_Return);
+        break;
+    }
     }
     QApplication::processEvents();
     if (row.write) {
@@ -828,15 +853,30 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
                               QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize)),
                   QList<int>());
     }
-    if (row.held) {
+    if (row.held && row.warnings == 0) {
         EXPECT_EQ(after, before); // only retyped: not a byte changes
     }
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 0);
+    if (row.tx) {
+        TRadioData saved;
+        ASSERT_TRUE(DatLayout::Unpack(after, saved));
+        const TChannel& ch = saved.Channels[0];
+        EXPECT_EQ(ch.Number, 1);
+        EXPECT_EQ(
+            ModShowFreFun::TxFreqText(ch.RxFreq.Text(), ch.Offset.Text(), ch.OffsetDir, false),
+            row.tx);
+    }
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), row.warnings);
 }
 
 const Typed kTyped[] = {
     {"GridThenPrint", Box::Grid, nullptr, "441.5", Then::Print, false, "44150000"},
     {"GridRetypedOutOfBand", Box::Grid, "50000000", "500.00000", Then::Nothing, false, "50000000"},
+    {"GridRetypedOutOfBandShort", Box::Grid, "50000000", "500", Then::Nothing, false, "50000000"},
+    {"GridEnterOutOfBand", Box::Grid, "50000000", "500", Then::Enter, false, "48000000", 2,
+     "480.00000"},
+    {"GridClickAnotherCellOutOfBand", Box::Grid, "50000000", "500", Then::ClickAnotherCell, false,
+     "48000000", 2, "480.00000"},
+    {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
      "44150000"},
@@ -845,6 +885,8 @@ const Typed kTyped[] = {
     {"DetailThenBatchChangesIt", Box::Detail, nullptr, "441.5", Then::BatchChangesTheChannel, false,
      "44150000"},
     {"DetailRetypedOutOfBand", Box::Detail, "50000000", "500.00000", Then::WindowMenu, false,
+     "50000000"},
+    {"DetailRetypedOutOfBandShort", Box::Detail, "50000000", "500", Then::WindowMenu, false,
      "50000000"},
     {"DtmfId", Box::DtmfId, nullptr, "97531", Then::Nothing, false, "97531     "},
     {"Preset", Box::Preset, nullptr, "88.05", Then::Nothing, false, "08805000"},
