@@ -152,10 +152,11 @@ QString SideFileName(const QString& datPath, const QString& extension) {
 bool WriteFiles(const QList<Platform::FileReplace::Content>& files) {
     const Platform::FileReplace::Result result = Platform::FileReplace::Replace(files);
     if (result.written) return true;
-    if (result.keptOld.isEmpty())
-        Message(9002);
-    else
-        Platform::MsgBox(ModFunLang::GetLangText(9034) + u'\n' + result.keptOld.join(u'\n'));
+    QString text = ModFunLang::GetLangText(result.keptOld.isEmpty() ? 9002 : 9034);
+    if (!result.keptOld.isEmpty()) text += u'\n' + result.keptOld.join(u'\n');
+    if (!result.leftOver.isEmpty())
+        text += u'\n' + ModFunLang::GetLangText(9035) + u'\n' + result.leftOver.join(u'\n');
+    Platform::MsgBox(text);
     return false;
 }
 
