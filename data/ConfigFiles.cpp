@@ -294,9 +294,12 @@ bool SaveDataFile(Views::MainWindow* mainWindow) {
     // The side files go first and the configuration last: whoever finds the
     // new configuration in place finds its new side files with it.
     QList<Platform::FileReplace::Content> files;
-    if (gTestDataOn)
-        files.append({ModFreFile::SideFileName(path, QStringLiteral(".ted")),
-                      ModTestData::TestFileBytes(gEditTestBlock)});
+    // A test block file that was not taken at open keeps its bytes until the
+    // block is edited: the empty block in its place is no calibration.
+    if (gEditTestBlock != gFileTestBlock) ModTestData::ForgetUntakenTestFile();
+    const QString ted = ModFreFile::SideFileName(path, QStringLiteral(".ted"));
+    if (gTestDataOn && !ModTestData::IsUntakenTestFile(ted))
+        files.append({ted, ModTestData::TestFileBytes(gEditTestBlock)});
     files.append({ModFreFile::SideFileName(path, QStringLiteral("NVD")),
                   DatLayout::PackExtra(gEditExtraData)});
     files.append({path, DatLayout::Pack(record)});

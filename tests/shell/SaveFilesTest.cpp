@@ -226,12 +226,16 @@ TEST_F(SaveFilesTest, ASaveThroughLinksWritesTheirTargets) {
 TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     gTestDataOn = true;
     SavedThenChanged();
-    Put("radio.ted", QByteArray(40, 'T'));
+    Put("radio.ted", QByteArray(17, 'T'));
     messages.answers << IdNo; // a damaged test block is not taken, and the user is told
     dialogs.openAnswers << File("radio.dat");
     Menu("mnuFileOpen");
     EXPECT_EQ(Shown(9081), 1);
     EXPECT_EQ(gEditTestBlock, TTestBlock{});
+    ModifyData(); // saved with another edit, the damaged file stays as it is
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
+    EXPECT_EQ(Bytes("radio.ted"), QByteArray(17, 'T'));
     gEditTestBlock.fill(0x21);
     ASSERT_TRUE(QFile::setPermissions(File("radio.ted"), QFile::ReadOwner | QFile::WriteOwner));
     messages.answers << IdOK;
