@@ -152,10 +152,11 @@ QString SideFileName(const QString& datPath, const QString& extension) {
 bool WriteFiles(const QList<Platform::FileReplace::Content>& files) {
     const Platform::FileReplace::Result result = Platform::FileReplace::Replace(files);
     if (result.written) return true;
-    if (result.keptOld.isEmpty())
-        Message(9002);
-    else
-        Platform::MsgBox(ModFunLang::GetLangText(9034) + u'\n' + result.keptOld.join(u'\n'));
+    QString text = ModFunLang::GetLangText(result.keptOld.isEmpty() ? 9002 : 9034);
+    if (!result.keptOld.isEmpty()) text += u'\n' + result.keptOld.join(u'\n');
+    if (!result.leftOver.isEmpty())
+        text += u'\n' + ModFunLang::GetLangText(9035) + u'\n' + result.leftOver.join(u'\n');
+    Platform::MsgBox(text);
     return false;
 }
 
@@ -293,9 +294,12 @@ bool SaveDataFile(Views::MainWindow* mainWindow) {
     // The side files go first and the configuration last: whoever finds the
     // new configuration in place finds its new side files with it.
     QList<Platform::FileReplace::Content> files;
-    if (gTestDataOn)
-        files.append({ModFreFile::SideFileName(path, QStringLiteral(".ted")),
-                      ModTestData::TestFileBytes(gEditTestBlock)});
+    // A test block file that was not taken at open keeps its bytes until the
+    // block is edited: the empty block in its place is no calibration.
+    if (gEditTestBlock != gFileTestBlock) ModTestData::ForgetUntakenTestFile();
+    const QString ted = ModFreFile::SideFileName(path, QStringLiteral(".ted"));
+    if (gTestDataOn && !ModTestData::IsUntakenTestFile(ted))
+        files.append({ted, ModTestData::TestFileBytes(gEditTestBlock)});
     files.append({ModFreFile::SideFileName(path, QStringLiteral("NVD")),
                   DatLayout::PackExtra(gEditExtraData)});
     files.append({path, DatLayout::Pack(record)});

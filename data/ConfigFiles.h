@@ -37,7 +37,8 @@ void LoadInitSettings(const QString& path);
 void LoadExtraFile(const QString& datPath);
 // Every file the program writes goes through here: all of them are replaced,
 // or none (Platform::FileReplace). On failure the message says so (text
-// 9002), or, when old contents could not be put back, where they are kept.
+// 9002), or, when old contents could not be put back, where they are kept; it
+// names the files of the save that could not be removed.
 bool WriteFiles(const QList<Platform::FileReplace::Content>& files);
 // "radio.dat" gives "radio.NVD" / "radio.ted"; a name without ".dat" gets
 // ".dat" first.

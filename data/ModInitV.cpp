@@ -3,6 +3,7 @@
 #include "data/ConfigFiles.h"
 #include "data/ModFreFile.h"
 #include "data/ModShowFreFun.h"
+#include "data/ModTestData.h"
 #include "data/SharedState.h"
 #include "platform/Numbers.h"
 
@@ -51,6 +52,7 @@ void NewPlainData() {
     InitRadioInfo();
     InitExtraData(gEditExtraData);
     gEditTestBlock.fill(0); // never the block of the configuration before
+    ModTestData::ForgetUntakenTestFile();
 
     ModFreFile::SyncFileFromEdit();
 }

@@ -3,11 +3,24 @@
 #include "data/ConfigFiles.h"
 #include "data/ModFun.h"
 #include "platform/App.h"
+#include "platform/FileReplace.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace ModTestData {
+
+namespace {
+
+QString gUntakenTestFile;
+
+// The file a path names, at the end of its links, for comparing.
+QString FileOf(const QString& path) {
+    return QDir::cleanPath(QFileInfo(Platform::FileReplace::ResolveLinks(path)).absoluteFilePath());
+}
+
+} // namespace
 
 void LoadTestMode() {
     gEditTestBlock.fill(0);
@@ -49,9 +62,21 @@ qint32 LoadTedForDat(const QString& datPath) {
     // A configuration without a test block of its own has an empty one, never
     // the block of the file opened before it.
     gFileTestBlock.fill(0);
+    gUntakenTestFile.clear();
     const QString ted = ModFreFile::SideFileName(datPath, QStringLiteral(".ted"));
     const QFileInfo info(ted);
-    return !info.exists() && !info.isSymLink() ? 0 : ReadTestFile(ted, gFileTestBlock);
+    if (!info.exists() && !info.isSymLink()) return 0;
+    const qint32 refused = ReadTestFile(ted, gFileTestBlock);
+    if (refused != 0) gUntakenTestFile = FileOf(ted);
+    return refused;
+}
+
+bool IsUntakenTestFile(const QString& tedPath) {
+    return !gUntakenTestFile.isEmpty() && FileOf(tedPath) == gUntakenTestFile;
+}
+
+void ForgetUntakenTestFile() {
+    gUntakenTestFile.clear();
 }
 
 } // namespace ModTestData

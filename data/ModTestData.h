@@ -28,5 +28,11 @@ bool WriteTestFile(const QString& path, const TTestBlock& source);
 // when there is none. When a file is there but is not taken, the block is
 // empty too and the reason is given as by ReadTestFile.
 qint32 LoadTedForDat(const QString& datPath);
+// The test block file that LoadTedForDat found but did not take: until the
+// test block is set otherwise (File New, a radio read, an edit), a save leaves
+// that file as it is instead of replacing it by a block it never held.
+bool IsUntakenTestFile(const QString& tedPath);
+// The test block no longer stands for an untaken file.
+void ForgetUntakenTestFile();
 
 } // namespace ModTestData

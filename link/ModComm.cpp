@@ -5,6 +5,7 @@
 #include "data/ModFreFile.h"
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
+#include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioImage.h"
@@ -887,7 +888,10 @@ void StoreTestReply(const QByteArray& reply) {
 }
 
 void TakeReadTestBlock() {
-    if (gReadTestBlockHeld) gEditTestBlock = gReadTestBlock;
+    if (gReadTestBlockHeld) {
+        gEditTestBlock = gReadTestBlock;
+        ForgetUntakenTestFile();
+    }
     gReadTestBlockHeld = false;
 }
 

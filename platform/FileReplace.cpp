@@ -1,11 +1,16 @@
 #include "platform/FileReplace.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Platform::FileReplace {
@@ -13,6 +18,7 @@ namespace Platform::FileReplace {
 namespace {
 
 StepHook gHook;
+bool gNoHardLinks = false;
 
 // Links are followed this many times at most, as the system does.
 constexpr int kMaxLinks = 40;
@@ -29,12 +35,20 @@ QString SpareName(const QString& path, const char* tag) {
     }
 }
 
+// The mode bits of an existing file; none when it cannot be told.
+std::optional<mode_t> ModeOf(const QString& path) {
+    struct stat info {};
+    if (::stat(Native(path).constData(), &info) != 0) return std::nullopt;
+    return info.st_mode & 07777;
+}
+
 // Writes a new file and flushes it to disk; nothing is left when it fails.
-bool WriteNew(const QString& name, const QByteArray& bytes, QFileDevice::Permissions permissions) {
+// Without a mode the file gets the one that the umask gives.
+bool WriteNew(const QString& name, const QByteArray& bytes, std::optional<mode_t> mode) {
     QFile out(name);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return false;
-    out.setPermissions(permissions);
-    bool ok = out.write(bytes) == bytes.size() && out.flush() && ::fsync(out.handle()) == 0;
+    bool ok = (!mode || ::fchmod(out.handle(), *mode) == 0) && out.write(bytes) == bytes.size() &&
+              out.flush() && ::fsync(out.handle()) == 0;
     out.close();
     ok = ok && out.error() == QFileDevice::NoError;
     if (!ok) QFile::remove(name);
@@ -45,11 +59,14 @@ bool WriteNew(const QString& name, const QByteArray& bytes, QFileDevice::Permiss
 // same file, or a copy where the file system has no such links.
 QString KeepOld(const QString& target) {
     const QString name = SpareName(target, "old");
-    if (::link(Native(target).constData(), Native(name).constData()) == 0) return name;
+    const int linked = gNoHardLinks ? (errno = EPERM, -1)
+                                    : ::link(Native(target).constData(), Native(name).constData());
+    if (linked == 0) return name;
+    const std::optional<mode_t> mode = ModeOf(target);
     QFile in(target);
-    if (!in.open(QIODevice::ReadOnly)) return {};
+    if (!mode || !in.open(QIODevice::ReadOnly)) return {};
     const QByteArray bytes = in.readAll();
-    if (in.error() != QFileDevice::NoError || !WriteNew(name, bytes, in.permissions())) return {};
+    if (in.error() != QFileDevice::NoError || !WriteNew(name, bytes, mode)) return {};
     return name;
 }
 
@@ -70,6 +87,30 @@ bool HoldsAlready(const QString& target, const QByteArray& bytes) {
     return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.readAll() == bytes;
 }
 
+// Whether the kept old contents are still what the target holds: only then
+// may the kept file go.
+bool StillHolds(const QString& target, const QString& kept) {
+    QFile file(kept);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    return file.error() == QFileDevice::NoError && HoldsAlready(target, bytes);
+}
+
+// Removes what earlier replaces of the targets left behind: a replace that was
+// killed, old contents that were reported as kept. Only the names that
+// SpareName gives for these targets.
+void DropEarlierFiles(const QStringList& targets) {
+    for (const QString& target : targets) {
+        const QFileInfo info(target);
+        const QRegularExpression own(QRegularExpression::anchoredPattern(
+            QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.(new|old)[0-9]+")));
+        const QFileInfoList entries =
+            info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QFileInfo& entry : entries)
+            if (own.match(entry.fileName()).hasMatch()) QFile::remove(entry.absoluteFilePath());
+    }
+}
+
 } // namespace
 
 QString ResolveLinks(const QString& path) {
@@ -86,30 +127,37 @@ void SetStepHook(StepHook hook) {
     gHook = std::move(hook);
 }
 
+void SetNoHardLinks(bool on) {
+    gNoHardLinks = on;
+}
+
 Result Replace(const QList<Content>& files) {
     Result result;
-    QList<Content> work; // the targets that change, at the end of their links
+    QStringList targets; // every target, at the end of its links
+    QList<Content> work; // the targets that change
     for (const Content& f : files) {
         const QString target = ResolveLinks(f.path);
         if (target.isEmpty()) return result;
         const QFileInfo info(target);
         if (info.exists() && (!info.isFile() || !info.isWritable())) return result;
+        targets.append(target);
         if (!HoldsAlready(target, f.bytes)) work.append({target, f.bytes});
     }
 
     QStringList fresh; // the new file of each target
     QStringList kept;  // the old contents of each target, empty when there was none
+    const auto drop = [&result](const QString& name) {
+        if (!QFile::remove(name) && (QFileInfo::exists(name) || QFileInfo(name).isSymLink()))
+            result.leftOver.append(name);
+    };
     const auto dropAll = [&] {
         for (const QString& name : fresh + kept)
-            if (!name.isEmpty()) QFile::remove(name);
+            if (!name.isEmpty()) drop(name);
     };
     for (const Content& f : work) {
-        const QFileInfo target(f.path);
         const QString name = SpareName(f.path, "new");
-        if (!WriteNew(name, f.bytes,
-                      target.exists() ? target.permissions()
-                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                            QFile::ReadOther)) {
+        // an existing target keeps its mode, a new one gets the umask's
+        if (!WriteNew(name, f.bytes, ModeOf(f.path))) {
             dropAll();
             return result;
         }
@@ -142,6 +190,8 @@ Result Replace(const QList<Content>& files) {
         if (gHook) gHook(QString());
         fresh.clear(); // they are the targets now
         dropAll();
+        result.leftOver.clear(); // a later replace removes them
+        DropEarlierFiles(targets);
         syncFolders();
         result.written = true;
         return result;
@@ -151,7 +201,7 @@ Result Replace(const QList<Content>& files) {
     for (qsizetype i = placed - 1; i >= 0; --i) {
         const QString& target = work[i].path;
         if (kept[i].isEmpty()) {
-            QFile::remove(target); // there was no file before
+            drop(target); // there was no file before
         } else if (Rename(kept[i], target)) {
             kept[i].clear();
         } else {
@@ -159,6 +209,14 @@ Result Replace(const QList<Content>& files) {
             kept[i].clear(); // stays where it is
         }
         fresh[i].clear();
+    }
+    // The targets not replaced normally still hold their old contents; one
+    // that does not (something else took its place meanwhile) keeps them in
+    // its kept file, which is then the last copy.
+    for (qsizetype i = placed; i < work.size(); ++i) {
+        if (kept[i].isEmpty() || StillHolds(work[i].path, kept[i])) continue;
+        result.keptOld.append(kept[i]);
+        kept[i].clear();
     }
     dropAll();
     syncFolders();

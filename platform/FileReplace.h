@@ -12,7 +12,8 @@
 // rename, so that at every instant a target holds its old or its new contents,
 // whole. When a replace fails, the targets already replaced get their old
 // contents back. A target that is a symbolic link is not replaced itself: the
-// file at the end of its chain of links is.
+// file at the end of its chain of links is. A new file gets the mode that the
+// umask gives; a replaced file keeps its own.
 namespace Platform::FileReplace {
 
 struct Content {
@@ -22,14 +23,21 @@ struct Content {
 
 struct Result {
     bool written = false;
-    // After a failed replace whose rollback failed too: the files that still
-    // hold the old contents of targets that could not be put back.
+    // After a failed replace: the files that hold the old contents of targets
+    // that no longer hold them (they could not be put back, or the target was
+    // replaced meanwhile). They are the last copies and stay.
     QStringList keptOld;
+    // After a failed replace: the files of the replace that could not be
+    // removed.
+    QStringList leftOver;
 };
 
 // Replaces the targets in the given order; a target that already holds its new
 // contents is left alone. An existing target that is not a writable plain file
-// is refused before anything is written.
+// is refused before anything is written. After a replace that went through,
+// the files that earlier replaces of the same targets left behind (named as
+// this writer names its files: the target's name, ".new" or ".old", a number)
+// are removed.
 Result Replace(const QList<Content>& files);
 
 // The path a chain of symbolic links finally names (which need not exist); a
@@ -41,5 +49,8 @@ QString ResolveLinks(const QString& path);
 // dropped). Returning false makes that replace fail. None by default.
 using StepHook = std::function<bool(const QString& target)>;
 void SetStepHook(StepHook hook);
+// For tests: every second link to a file fails as on a file system without
+// hard links, so that the old contents are kept as copies. Off by default.
+void SetNoHardLinks(bool on);
 
 } // namespace Platform::FileReplace

@@ -143,12 +143,14 @@ TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
     program.WriteFile("renamed.ted", config);
     program.WriteFile("bench.ted", QByteArray(40, 'x'));
     program.WriteFile("radio.NVD", "V200\x01");
+    ASSERT_TRUE(QFile::link("new.dat", program.ProgramDir() + "/link.ted"));
     auto dialog = Open();
-    for (const char* name : {"radio.dat", "other.DAT", "renamed.ted", "new.dat", "radio.NVD"}) {
+    for (const char* name :
+         {"radio.dat", "other.DAT", "renamed.ted", "new.dat", "radio.NVD", "link.ted"}) {
         dialogs.savePath = program.ProgramDir() + u'/' + QLatin1String(name);
         Press(dialog.get(), "Command1", 1);
     }
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 5);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 6);
     EXPECT_EQ(program.ReadFile("radio.NVD"), "V200\x01");
     EXPECT_EQ(program.ReadFile("radio.dat"), config);
     EXPECT_EQ(program.ReadFile("other.DAT"), config);
@@ -164,7 +166,7 @@ TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
     dialogs.savePath = program.ProgramDir() + "/plain"; // ".ted" is added
     Press(dialog.get(), "Command1", 1);
     EXPECT_EQ(program.ReadFile("plain.ted"), expected);
-    EXPECT_EQ(messages.Count(), 5);
+    EXPECT_EQ(messages.Count(), 6);
 
     dialogs.savePath = program.ProgramDir() + "/no-such-folder/bench.ted";
     Press(dialog.get(), "Command1", 1);
@@ -189,7 +191,7 @@ TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
         files->reject();
     });
     Press(dialog.get(), "Command1", 1);
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 6);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9080)), 7);
     EXPECT_FALSE(asked);
     EXPECT_EQ(program.ReadFile("radio.NVD"), "V200\x01");
     Press(dialog.get(), "CommandCancel");

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
@@ -75,6 +76,10 @@ protected:
         messages.shown.clear();
     }
     int Shown(int id) const { return messages.CountOf(ModFunLang::GetLangText(id)); }
+    mode_t Mode(const QString& name) const {
+        struct stat s {};
+        return ::stat(QFile::encodeName(File(name)).constData(), &s) == 0 ? s.st_mode & 0777 : 0;
+    }
 
     StartRecorder starter;
 };
@@ -94,13 +99,30 @@ TEST_F(SaveFilesTest, ASideFileThatCannotBeWrittenLeavesEveryOldFile) {
     // nothing of the failed save is left beside the files
     EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat"}));
 
-    // with the side file writable again the same command saves all of it
+    // with the side file writable again the same command saves all of it,
+    // and removes what a save that was killed left, and only that
     ASSERT_TRUE(QDir(files.path()).rmdir("radio.NVD"));
+    for (const char* name : {"radio.dat.new0", "radio.dat.old0", "radio.NVD.old3", "radio.dat.old"})
+        Put(name, "earlier");
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_NE(Bytes("radio.dat"), dat);
     EXPECT_EQ(Bytes("radio.NVD").size(), 5);
     EXPECT_FALSE(ModShowFreFun::IsDataModified());
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.dat.old"}));
+
+    // a file of a failed save that cannot be removed is named
+    ModifyData();
+    Platform::FileReplace::SetStepHook([&](const QString&) {
+        QFile::remove(File("radio.dat.new0"));
+        return !QDir(files.path()).mkpath("radio.dat.new0/in-the-way");
+    });
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
+    EXPECT_EQ(messages.shown.last().text, ModFunLang::GetLangText(9002) + u'\n' +
+                                              ModFunLang::GetLangText(9035) + u'\n' +
+                                              File("radio.dat.new0"));
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.dat.new0", "radio.dat.old"}));
 }
 
 // Each file is replaced in one step, the configuration last: wherever a save
@@ -127,6 +149,8 @@ TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
     });
     for (failAt = 0; failAt <= 3; ++failAt) { // the last save runs through
         seen.clear();
+        // every other save as on a file system without hard links
+        Platform::FileReplace::SetNoHardLinks(failAt % 2 != 0);
         messages.answers << IdOK;
         Menu("mnuFileSave");
         if (failAt < 3) {
@@ -140,6 +164,11 @@ TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(seen[step][i], i < step ? after[i] : before[i])
                 << step << " " << names[i].toStdString();
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.ted"}));
+    // a failed Save As to a new name leaves none of its files
+    Platform::FileReplace::SetStepHook([](const QString& t) { return !t.endsWith("b.dat"); });
+    dialogs.saveAnswers << File("b.dat");
+    Menu("mnuFileSaveAs");
     EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.ted"}));
 
     // The old side file cannot go back: the message names where it is kept.
@@ -156,6 +185,21 @@ TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
     EXPECT_EQ(messages.shown.last().text,
               ModFunLang::GetLangText(9034) + u'\n' + File("radio.NVD.old0"));
     EXPECT_EQ(Bytes("radio.NVD.old0"), after[1]);
+
+    // The configuration gives way to a folder while the save waits: its old
+    // contents are kept, and the message says where.
+    ASSERT_TRUE(QDir(File("radio.NVD")).removeRecursively());
+    Platform::FileReplace::SetStepHook([&](const QString& target) {
+        if (target.endsWith("radio.NVD"))
+            return QFile::remove(File("radio.dat")) && QDir(files.path()).mkdir("radio.dat");
+        return true;
+    });
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
+    EXPECT_EQ(messages.shown.last().text,
+              ModFunLang::GetLangText(9034) + u'\n' + File("radio.dat.old0"));
+    EXPECT_EQ(Bytes("radio.dat.old0"), after[2]);
+    EXPECT_FALSE(QFileInfo::exists(File("radio.NVD")));
 }
 
 // A save through links writes their targets; the links stay links.
@@ -182,24 +226,34 @@ TEST_F(SaveFilesTest, ASaveThroughLinksWritesTheirTargets) {
 TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     gTestDataOn = true;
     SavedThenChanged();
-    Put("radio.ted", QByteArray(40, 'T'));
+    Put("radio.ted", QByteArray(17, 'T'));
     messages.answers << IdNo; // a damaged test block is not taken, and the user is told
     dialogs.openAnswers << File("radio.dat");
     Menu("mnuFileOpen");
     EXPECT_EQ(Shown(9081), 1);
     EXPECT_EQ(gEditTestBlock, TTestBlock{});
+    ModifyData(); // saved with another edit, the damaged file stays as it is
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
+    EXPECT_EQ(Bytes("radio.ted"), QByteArray(17, 'T'));
     gEditTestBlock.fill(0x21);
+    ASSERT_TRUE(QFile::setPermissions(File("radio.ted"), QFile::ReadOwner | QFile::WriteOwner));
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(Bytes("radio.ted"), QByteArray(16, 0x21));
+    EXPECT_EQ(Mode("radio.ted"), 0600u); // a file keeps its mode
 
     // File New starts from an empty test block, never the one before
     messages.answers << IdOK; // start a new configuration?
     Menu("mnuFileNew");
     main->NewDocTimer_Timer();
     dialogs.saveAnswers << File("new.dat");
+    const mode_t umask = ::umask(027);
     Menu("mnuFileSaveAs");
+    ::umask(umask);
     EXPECT_EQ(Bytes("new.ted"), QByteArray(16, 0));
+    for (const char* name : {"new.dat", "new.NVD", "new.ted"}) // new files follow the umask
+        EXPECT_EQ(Mode(name), 0640u) << name;
     EXPECT_EQ(Left(), QStringList({"new.NVD", "new.dat", "new.ted", "radio.NVD", "radio.dat",
                                    "radio.ted"}));
 }

@@ -86,6 +86,7 @@ void ResetPlatform() {
     Platform::Forms::SetChildHost({});
     Platform::Forms::UnregisterAllFactories();
     Platform::FileReplace::SetStepHook({});
+    Platform::FileReplace::SetNoHardLinks(false);
     // A window asked for an interface it does not implement fails the case.
     Platform::Forms::SetWrongReceiverHandler(
         [](const QString& message) { ADD_FAILURE() << message.toStdString(); });
