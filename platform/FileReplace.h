@@ -49,7 +49,7 @@ QString ResolveLinks(const QString& path);
 // dropped). Returning false makes that replace fail. None by default.
 using StepHook = std::function<bool(const QString& target)>;
 void SetStepHook(StepHook hook);
-// For tests: every second link to a file fails as on a file system without
+// For tests: a second name (hard link) for a file fails as on a file system without
 // hard links, so that the old contents are kept as copies. Off by default.
 void SetNoHardLinks(bool on);
 
