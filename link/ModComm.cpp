@@ -804,8 +804,6 @@ void EndComm(bool success) {
         if (type == 1 || type == 2) Ask(GetLangText(9008 + type), Mb::OKOnly);
     }
     WaitTimer().stop();
-    if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
-        if (auto* timerEnd = main->findChild<QTimer*>(QStringLiteral("TimerEnd"))) timerEnd->stop();
     gCommType = 0;
     gReadStep = 0;
     gWriteStep = 0;
