@@ -332,11 +332,7 @@ void ResetSession() {
     gWriteStep = 0;
     gReplyExpected = false;
     gActionPending = false;
-    gHandshakeCount = 0;
-    gIdentRetries = 3;
-    gSettingsRetries = 3;
-    gTestRetries = 3;
-    gEndRetries = 3;
+    RenewRetries();
 }
 
 void EndForExit() {
@@ -522,6 +518,14 @@ void SendEnd() {
 
 // ---- the engine
 
+void RenewRetries() {
+    gHandshakeCount = 0;
+    gIdentRetries = 3;
+    gSettingsRetries = 3;
+    gTestRetries = 3;
+    gEndRetries = 3;
+}
+
 bool OpenCommForSession() {
     gBlockLen = 16;
     if (gCommType == 1 || gCommType == 2) {
@@ -534,8 +538,7 @@ bool OpenCommForSession() {
     gLastPercent = 0;
     WaitTimer().stop();
     gBlockRetries.assign(static_cast<size_t>(std::lround(double(gEndAddr) / gBlockLen)) + 1, 3);
-    gTestRetries = 3;
-    gEndRetries = 3;
+    RenewRetries();
     gActionPending = false;
 
     Platform::SerialControl& port = MSComm1();
@@ -556,11 +559,7 @@ void StartSession() {
         EndComm(false);
         return;
     }
-    gHandshakeCount = 0;
-    gIdentRetries = 3;
-    gSettingsRetries = 3;
-    gTestRetries = 3;
-    gEndRetries = 3;
+    RenewRetries();
     SendHandshake();
 }
 
@@ -729,12 +728,8 @@ void WaitTimer_Timer() {
 }
 
 void AskRetry(bool reopenUserPort) {
-    gIdentRetries = 3;
-    gSettingsRetries = 3;
-    gTestRetries = 3;
-    gEndRetries = 3; // the session starts over: "END" may be refused again
+    RenewRetries(); // the session starts over: "END" may be refused again
     gReplyExpected = false;
-    gHandshakeCount = 0;
     if (Ask(GetLangText(9008), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
         if (reopenUserPort && !ModTestComm::OpenCommWith(gComPort, gHandshaking, gStopBit)) {
             Ask(GetLangText(9003), Mb::OKOnly | Mb::Critical);
@@ -756,7 +751,7 @@ void RetryHandshake() {
     const bool missedBlock = gReadStep == 5 && gCurAddr > 2816;
     if (Ask(GetLangText(9008), Mb::RetryCancel) == Mb::IdRetry) {
         if (missedBlock) gCurAddr -= 16;
-        gEndRetries = 3;
+        gEndRetries = 3; // "END" may be refused again; the handshake count goes on
         SendHandshake();
     } else {
         FinishComm(false);
