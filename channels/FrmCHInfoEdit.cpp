@@ -255,6 +255,10 @@ QStringList FrmCHInfoEdit::BusyLockMasterList() const {
     return items;
 }
 
+int FrmCHInfoEdit::PositionIndex() const {
+    return Combo1->currentIndex();
+}
+
 void FrmCHInfoEdit::RefreshCodeMemoryLists() {
     for (int index : {DetailRules::kCall1List, DetailRules::kCall2List}) {
         QComboBox* list = Combo2[static_cast<std::size_t>(index)];

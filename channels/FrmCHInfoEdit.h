@@ -52,6 +52,8 @@ public:
 
     // While false, the lists' and boxes' change handlers write nothing.
     void SetWandToSave(bool wanted) override { WandToSave = wanted; }
+    // The list index of the position selector Combo1.
+    int PositionIndex() const override;
     // The two call lists follow an edit of a code memory; the channel keeps its
     // call (no item while that memory is empty).
     void RefreshCodeMemoryLists() override;

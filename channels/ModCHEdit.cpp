@@ -8,10 +8,7 @@
 #include "data/Views.h"
 #include "platform/Forms.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
-#include <QTableWidget>
 
 namespace ModCHEdit {
 
@@ -38,7 +35,7 @@ bool InRange(int position) {
     return position >= 1 && position <= 16;
 }
 
-void MoveCommand(QWidget* grid, int position, int group, int target) {
+void MoveCommand(Views::ChannelGrid* grid, int position, int group, int target) {
     const int base = group * 16;
     for (int i = 0; i < gEditData.UsedCount(); ++i) {
         TChannel& ch = gEditData.Channels[static_cast<std::size_t>(i)];
@@ -50,9 +47,7 @@ void MoveCommand(QWidget* grid, int position, int group, int target) {
     }
     RefreshChannel(position, group);
     RefreshChannel(target, group);
-    if (auto* table =
-            grid ? grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1")) : nullptr)
-        table->setCurrentCell(target - 1, std::max(0, table->currentColumn())); // row 0: position 1
+    if (grid) grid->SetCurrentRow(target);
 }
 
 } // namespace
@@ -155,21 +150,18 @@ void ClearChannel(int position, int group) {
     RefreshChannel(position, group);
 }
 
-void MoveUpCommand(QWidget* grid, int position, int group) {
+void MoveUpCommand(Views::ChannelGrid* grid, int position, int group) {
     MoveCommand(grid, position, group, position - 1 < 1 ? 16 : position - 1);
 }
 
-void MoveDownCommand(QWidget* grid, int position, int group) {
+void MoveDownCommand(Views::ChannelGrid* grid, int position, int group) {
     MoveCommand(grid, position, group, position + 1 > 16 ? 1 : position + 1);
 }
 
 void RefreshChannel(int position, int group) {
     if (Views::ChannelGrid* grid = Views::ShownGrid()) grid->reShowGrid(group * 16 + position);
-    if (Views::ChannelEditor* editor = Views::ShownEditor()) {
-        auto* combo =
-            dynamic_cast<QObject*>(editor)->findChild<QComboBox*>(QStringLiteral("Combo1"));
-        if (combo && combo->currentIndex() == position - 1) editor->SetGridEditData(false);
-    }
+    if (Views::ChannelEditor* editor = Views::ShownEditor())
+        if (editor->PositionIndex() == position - 1) editor->SetGridEditData(false);
 }
 
 void RefreshAllChannels() {
@@ -177,38 +169,16 @@ void RefreshAllChannels() {
     if (Views::ChannelEditor* editor = Views::ShownEditor()) editor->SetGridEditData(true);
 }
 
-void UpdateEditCommands(QWidget* window, int number) {
-    if (!window) return;
-    const bool hasData = ChannelHasData(number);
-    for (QAction* a : window->findChildren<QAction*>()) {
-        const QString name = a->objectName();
-        bool allowed;
-        if (name == QLatin1String("MnuCHCut") || name == QLatin1String("MnuCHCopy") ||
-            name == QLatin1String("BtnCHCut") || name == QLatin1String("BtnCHCopy"))
-            allowed = hasData;
-        else if (name == QLatin1String("MnuCHPaste") || name == QLatin1String("BtnCHPaste"))
-            allowed = gClipboardFull;
-        else if (name == QLatin1String("MnuCHInsert") || name == QLatin1String("MnuCHDelete") ||
-                 name == QLatin1String("MnuCHMoveUp") || name == QLatin1String("MnuCHMoveDown") ||
-                 name == QLatin1String("BtnCHInsert") || name == QLatin1String("BtnCHDelete") ||
-                 name == QLatin1String("BtnCHMoveUp") || name == QLatin1String("BtnCHMoveDown"))
-            allowed = true;
-        else
-            continue;
-        a->setProperty("EditAllowed", allowed);
-        a->setEnabled(allowed);
-    }
+void UpdateEditCommands(Views::MainWindow* main, int number) {
+    if (main) main->AllowEditCommands(ChannelHasData(number), gClipboardFull);
 }
 
 void RunCommand(int code) {
-    Views::ChannelGrid* gridPage = Views::ShownGrid();
-    auto* grid = dynamic_cast<QWidget*>(gridPage);
-    if (gridPage) gridPage->SetCodeMoveTopRow(true);
+    Views::ChannelGrid* grid = Views::ShownGrid();
+    if (grid) grid->SetCodeMoveTopRow(true);
     if (code >= 1 && code <= 7 && grid) {
-        auto* table = grid->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
-        auto* groups = grid->findChild<QComboBox*>(QStringLiteral("Combo7"));
-        const int position = table ? table->currentRow() + 1 : 0; // row 0 holds position 1
-        const int group = groups ? std::max(0, groups->currentIndex()) : 0;
+        const int position = grid->CurrentRow();
+        const int group = grid->ShownGroup();
         if (InRange(position)) {
             switch (code) {
             case 1:
@@ -237,9 +207,8 @@ void RunCommand(int code) {
             }
             if (code != 2) ModShowFreFun::FixChannelRefs();
             // the clipboard may have been filled: paste becomes available
-            const int row = table ? table->currentRow() : position;
             if (auto* main = Views::Open<Views::MainWindow>())
-                main->UpdateEditCommands(group * 16 + row);
+                main->UpdateEditCommands(group * 16 + grid->CurrentRow());
         }
     } else if (code == 8) {
         const bool offset = gHabits.TxAsOffset;
@@ -254,7 +223,7 @@ void RunCommand(int code) {
                 editor->ReShowEditTxFre(gHabits.TxAsOffset);
         }
     }
-    if (gridPage) gridPage->SetCodeMoveTopRow(false);
+    if (grid) grid->SetCodeMoveTopRow(false);
 }
 
 } // namespace ModCHEdit

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
+#include "data/Views.h"
 
-class QWidget;
+#include <functional>
 
 // The channel edit commands of the grid page's current channel: cut, copy,
 // paste, insert, delete, move up and move down, with the one-record channel
@@ -19,8 +19,8 @@ void PasteCommand(int position, int group);
 void InsertCommand(int position, int group);
 void DeleteCommand(int position, int group);
 // grid: the grid page (may be null); its current row follows the moved channel.
-void MoveUpCommand(QWidget* grid, int position, int group);
-void MoveDownCommand(QWidget* grid, int position, int group);
+void MoveUpCommand(Views::ChannelGrid* grid, int position, int group);
+void MoveDownCommand(Views::ChannelGrid* grid, int position, int group);
 
 void ClearChannel(int position, int group);
 void ShiftDownInGroup(int position, int group);
@@ -33,11 +33,10 @@ void RefreshAllChannels();
 // marked empty.
 bool ChannelHasData(int number);
 
-// Enables the edit menu items and toolbar buttons of the window for the
-// channel with that number: cut and copy when it has data, paste when the
-// clipboard holds a record, the others always. Each item and button also
-// keeps its state in the property "EditAllowed".
-void UpdateEditCommands(QWidget* window, int number);
+// Tells the main window which edit commands the channel with that number
+// allows: cut and copy when it has data, paste when the clipboard holds a
+// record, the others always.
+void UpdateEditCommands(Views::MainWindow* main, int number);
 
 // Runs a pending command code of the main window's edit timer: 1 cut, 2 copy,
 // 3 paste, 4 insert, 5 delete, 6 move up, 7 move down (on the grid page's

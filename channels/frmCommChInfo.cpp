@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -470,6 +469,10 @@ void frmCommChInfo::SetCurrentCell(int row, int col) {
     MSFlexGrid1->setCurrentCell(row - 1, col);
 }
 
+void frmCommChInfo::SetCurrentRow(int row) {
+    SetCurrentCell(row, std::max(0, CurrentCol()));
+}
+
 void frmCommChInfo::SetCaption(qint32 firstWordId) {
     setWindowTitle(
         GridRules::Caption(GetLangText(firstWordId), GetLangText(14012), gGridGroup, gGridRow));
@@ -873,9 +876,8 @@ void frmCommChInfo::MSFlexGrid1_RightDown(const QPoint& pos) {
     const int col = std::max(0, MSFlexGrid1->columnAt(pos.x()));
     MSFlexGrid1->setFocus();
     SetCurrentCell(row, col);
-    QObject* main = Platform::Forms::Find(QStringLiteral("frmMain"));
-    if (auto* menu = main ? main->findChild<QMenu*>(QStringLiteral("MnuCHEdit")) : nullptr)
-        menu->popup(MSFlexGrid1->viewport()->mapToGlobal(pos));
+    if (Views::MainWindow* main = Main())
+        main->PopupEditMenu(MSFlexGrid1->viewport()->mapToGlobal(pos));
 }
 
 void frmCommChInfo::MSFlexGrid1_Scroll() {

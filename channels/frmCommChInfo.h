@@ -23,8 +23,8 @@ class QTimer;
 // The controls carry their window names as object names (Label1, Combo7,
 // MSFlexGrid1, Text1, Text2, Combo1 .. Combo5, CommandClose,
 // CommandCHInfoEdit, CommandHelp, TimerCHEdit, ScrollTimer); the channel edit
-// commands read the current row of MSFlexGrid1 and the group of Combo7.
-// The right-click menu is the main window's QMenu named "MnuCHEdit".
+// commands ask for the current row and the group shown. The right-click menu
+// is the main window's channel edit menu.
 class frmCommChInfo : public QWidget,
                       public Views::ChannelGrid,
                       public Platform::Forms::Committing {
@@ -66,6 +66,10 @@ public:
     // edit commands while they run).
     void SetCodeMoveTopRow(bool moving) override { CodeMoveTopRow = moving; }
     bool CodeMoveTopRow = false;
+    // The current row of MSFlexGrid1 (1..16) and the group of Combo7 (0..7).
+    int CurrentRow() const override;
+    int ShownGroup() const override;
+    void SetCurrentRow(int row) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -101,9 +105,7 @@ private:
     void SetCurrentCell(int row, int col);
     int TopRow() const;
     void FitToTexts();
-    int CurrentRow() const;
     int CurrentCol() const;
-    int ShownGroup() const;
     void SetCaption(qint32 firstWordId);
     void ShowInMain(bool shown);
     void UpdateEditCommands(int number);

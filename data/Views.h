@@ -3,6 +3,7 @@
 #include "data/SharedState.h"
 #include "platform/Forms.h"
 
+#include <QPoint>
 #include <QStringList>
 
 // What the modules below the windows ask of an open window. Each window
@@ -29,6 +30,14 @@ public:
     virtual void UpdateEditCommands(int number) = 0;
     // The grid page was shown (true) or closed (false).
     virtual void ShowCHInfo(bool rShow) = 0;
+    // Which channel edit commands the grid page's current channel allows: cut
+    // and copy a channel with data, paste a filled clipboard; the others
+    // always.
+    virtual void AllowEditCommands(bool hasData, bool clipboardFull) = 0;
+    // Pops up the channel edit menu at that screen position.
+    virtual void PopupEditMenu(const QPoint& globalPos) = 0;
+    // The status bar names the port that the next session opens.
+    virtual void ShowComPort() = 0;
 
 protected:
     ~MainWindow() = default;
@@ -48,6 +57,11 @@ public:
     virtual void SetEditDisable() = 0;
     // A channel edit command is moving the grid's rows.
     virtual void SetCodeMoveTopRow(bool moving) = 0;
+    // The current row (the position 1..16 of the channel in hand), the group
+    // shown (0..7), and moving the current row keeping the column.
+    virtual int CurrentRow() const = 0;
+    virtual int ShownGroup() const = 0;
+    virtual void SetCurrentRow(int row) = 0;
 
 protected:
     ~ChannelGrid() = default;
@@ -63,6 +77,9 @@ public:
     virtual QStringList BusyLockMasterList() const = 0;
     virtual void ShowBusyLockChoices(const QStringList& items, int shown) = 0;
     virtual void SetWandToSave(bool wanted) = 0;
+    // The list index of the position selector (position - 1), -1 without a
+    // selection.
+    virtual int PositionIndex() const = 0;
 
 protected:
     ~ChannelEditor() = default;

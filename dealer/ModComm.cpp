@@ -693,12 +693,15 @@ bool NewProtectPassword(const std::function<void()>& showDialog) {
 }
 
 bool SetProtectPassword(const std::function<void()>& showDialog) {
+    const int state = ModComm::gCommState;
     if (AnswerMissing()) {
         do {
             gProtectMode = 0;
             showDialog();
         } while (gProtectOK && AnswerMissing());
     }
+    // A session that ended while the question was open asks nothing more.
+    if (ModComm::gCommState != state) return false;
     if (AnswerMissing()) {
         Platform::MsgBox(Text(gMsgProtectError), Mb::OKOnly);
         return false;

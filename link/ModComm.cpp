@@ -333,11 +333,7 @@ void ResetSession() {
     gWriteStep = 0;
     gReplyExpected = false;
     gActionPending = false;
-    gHandshakeCount = 0;
-    gIdentRetries = 3;
-    gSettingsRetries = 3;
-    gTestRetries = 3;
-    gEndRetries = 3;
+    RenewRetries();
 }
 
 void EndForExit() {
@@ -523,6 +519,14 @@ void SendEnd() {
 
 // ---- the engine
 
+void RenewRetries() {
+    gHandshakeCount = 0;
+    gIdentRetries = 3;
+    gSettingsRetries = 3;
+    gTestRetries = 3;
+    gEndRetries = 3;
+}
+
 bool OpenCommForSession() {
     gBlockLen = 16;
     if (gCommType == 1 || gCommType == 2) {
@@ -535,8 +539,7 @@ bool OpenCommForSession() {
     gLastPercent = 0;
     WaitTimer().stop();
     gBlockRetries.assign(static_cast<size_t>(std::lround(double(gEndAddr) / gBlockLen)) + 1, 3);
-    gTestRetries = 3;
-    gEndRetries = 3;
+    RenewRetries();
     gActionPending = false;
 
     Platform::SerialControl& port = MSComm1();
@@ -557,11 +560,7 @@ void StartSession() {
         EndComm(false);
         return;
     }
-    gHandshakeCount = 0;
-    gIdentRetries = 3;
-    gSettingsRetries = 3;
-    gTestRetries = 3;
-    gEndRetries = 3;
+    RenewRetries();
     SendHandshake();
 }
 
@@ -730,12 +729,8 @@ void WaitTimer_Timer() {
 }
 
 void AskRetry(bool reopenUserPort) {
-    gIdentRetries = 3;
-    gSettingsRetries = 3;
-    gTestRetries = 3;
-    gEndRetries = 3; // the session starts over: "END" may be refused again
+    RenewRetries(); // the session starts over: "END" may be refused again
     gReplyExpected = false;
-    gHandshakeCount = 0;
     if (Ask(GetLangText(9008), Mb::OKCancel | Mb::Question) == Mb::IdOK) {
         if (reopenUserPort && !ModTestComm::OpenCommWith(gComPort, gHandshaking, gStopBit)) {
             Ask(GetLangText(9003), Mb::OKOnly | Mb::Critical);
@@ -757,7 +752,7 @@ void RetryHandshake() {
     const bool missedBlock = gReadStep == 5 && gCurAddr > 2816;
     if (Ask(GetLangText(9008), Mb::RetryCancel) == Mb::IdRetry) {
         if (missedBlock) gCurAddr -= 16;
-        gEndRetries = 3;
+        gEndRetries = 3; // "END" may be refused again; the handshake count goes on
         SendHandshake();
     } else {
         FinishComm(false);
@@ -805,8 +800,6 @@ void EndComm(bool success) {
         if (type == 1 || type == 2) Ask(GetLangText(9008 + type), Mb::OKOnly);
     }
     WaitTimer().stop();
-    if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
-        if (auto* timerEnd = main->findChild<QTimer*>(QStringLiteral("TimerEnd"))) timerEnd->stop();
     gCommType = 0;
     gReadStep = 0;
     gWriteStep = 0;

@@ -114,6 +114,10 @@ void SendEnd();
 void SendFrame(const QByteArray& frame, int replyLength);
 
 // The engine.
+// A session starts, or starts over, from the handshake: the handshake count
+// goes to 0 and every resend counter (identification, settings block, test
+// block, "END") back to 3.
+void RenewRetries();
 bool OpenCommForSession();
 // The session start that the progress dialog's load runs in reads and writes.
 void StartSession();

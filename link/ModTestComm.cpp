@@ -1,20 +1,16 @@
 #include "link/ModTestComm.h"
 
 #include "data/ModFun.h"
-#include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
+#include "data/Views.h"
 #include "link/ModComm.h"
-#include "platform/Forms.h"
 #include "platform/serial/SerialControl.h"
 #include "platform/serial/SerialPorts.h"
 
 #include <QTimer>
-#include <QVariant>
-
-using ModFunLang::GetLangText;
 
 namespace ModTestComm {
 
@@ -32,8 +28,6 @@ Setting gSearchFallback;
 bool gSearchAdopted = false;
 
 namespace {
-
-[[maybe_unused]] constexpr auto kTexts = ModFunLang::LangIds(12008);
 
 // The step of the interrupted session.
 int& SavedStep() {
@@ -199,9 +193,7 @@ void SaveCommSettings() {
     ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
     ModSettings::WriteSetupKey(QStringLiteral("Handshaking"), gHandshaking);
     ModSettings::WriteSetupKey(QStringLiteral("StopBit"), gStopBit);
-    if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
-        if (QObject* panel = main->findChild<QObject*>(QStringLiteral("Panel3")))
-            panel->setProperty("text", GetLangText(12008) + QString::number(gComPort));
+    if (auto* main = Views::Open<Views::MainWindow>()) main->ShowComPort();
 }
 
 void EndSearch() {

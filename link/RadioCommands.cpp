@@ -117,9 +117,7 @@ void RadioCommands::ReadRMGDataFromRadio() {
     ModComm::ClearImage();
     // An earlier radio's information is never shown as this one's.
     gRadioInfoImage.fill(0xFF);
-    ModComm::gHandshakeCount = 0;
-    ModComm::gIdentRetries = 3;
-    ModComm::gSettingsRetries = 3;
+    ModComm::RenewRetries();
     ModComm::SendHandshake();
 }
 

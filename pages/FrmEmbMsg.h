@@ -2,6 +2,7 @@
 
 #include "data/FixedText.h"
 #include "pages/FeaturePage.h"
+#include "platform/Forms.h"
 
 #include <array>
 
@@ -11,10 +12,13 @@ class QLineEdit;
 // of a line is stored at once, so the page has nothing left to commit.
 //
 // Controls: Text1 (0..3), CommandClose, CommandHelp.
-class FrmEmbMsg final : public Pages::FeaturePage {
+class FrmEmbMsg final : public Pages::FeaturePage, public Platform::Forms::Committing {
     Q_OBJECT
 public:
     explicit FrmEmbMsg(QWidget* parent = nullptr);
+
+    // Every line is stored as it is typed: nothing is left to commit.
+    void ValidateControls() override {}
 
     // A line as it is stored: a text shorter than 16 characters is followed
     // by one NUL and blanks up to 16; a longer one is cut to 16.

@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 
 #include <QPointer>
+#include <QVariant>
 
 #include <cstdlib>
 #include <cxxabi.h>
@@ -15,6 +16,16 @@ WrongReceiverHandler gWrongReceiverHandler;
 
 void Prune() {
     gLoaded.removeIf([](const QPointer<QObject>& p) { return p.isNull(); });
+}
+
+// This library knows no widget types: a text box is known by its class.
+bool HoldsTypedValues(const QObject* form) {
+    if (form->inherits("QDialog")) return false;
+    for (const QObject* child : form->findChildren<QObject*>())
+        if ((child->inherits("QLineEdit") || child->inherits("QPlainTextEdit")) &&
+            child->property("enabled").toBool() && !child->property("readOnly").toBool())
+            return true;
+    return false;
 }
 } // namespace
 
@@ -50,7 +61,10 @@ bool IsLoaded(const QString& name) {
 }
 
 void Validate(QObject* form) {
-    if (auto* committing = dynamic_cast<Committing*>(form)) committing->ValidateControls();
+    if (auto* committing = dynamic_cast<Committing*>(form))
+        committing->ValidateControls();
+    else if (form && HoldsTypedValues(form))
+        ReportWrongReceiver(form, typeid(Committing).name());
 }
 
 void ReportWrongReceiver(QObject* form, const char* interfaceName) {

@@ -71,8 +71,11 @@ protected:
     ~Committing() = default;
 };
 
-// Runs the validate step of a window. Windows that are not Committing have
-// nothing to commit.
+// Runs the validate step of a window. A window holds typed values when it is
+// not a dialog (a dialog takes what was typed with its own buttons) and has a
+// text box the user can type into; such a window that is not Committing is a
+// fault of the program and is reported as a missing interface is. Any other
+// window has nothing to commit.
 void Validate(QObject* form);
 
 // Loading and showing a child window of the main window by name, arranging

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QTime>
 #include <QToolBar>
@@ -168,8 +169,7 @@ void frmMain::ShowModalForm(const QString& name) {
         dialog->setParent(this, dialog->windowFlags() | Qt::Dialog);
         dialog->exec();
         delete dialog;
-        // the status bar names the port that the next session opens
-        panels_[2]->setText(GetLangText(12008) + QString::number(gComPort));
+        ShowComPort(); // the port that the next session opens
         // the window is active again: a language chosen in the dialog shows now
         MDIForm_Activate();
         return;
@@ -248,6 +248,20 @@ void frmMain::CommitPendingEdits() {
 void frmMain::UpdateEditCommands(int number) {
     if (editCommandsUpdater_) editCommandsUpdater_(this, number);
     RefreshCommands();
+}
+
+void frmMain::AllowEditCommands(bool hasData, bool clipboardFull) {
+    editHasData_ = hasData;
+    editClipboardFull_ = clipboardFull;
+    RefreshCommands();
+}
+
+void frmMain::PopupEditMenu(const QPoint& globalPos) {
+    MnuCHEdit->popup(globalPos);
+}
+
+void frmMain::ShowComPort() {
+    panels_[2]->setText(GetLangText(12008) + QString::number(gComPort));
 }
 
 void frmMain::ShowMainTxt() {

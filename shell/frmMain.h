@@ -42,9 +42,9 @@ public:
     // channel editor installs it; until then those commands are not offered.
     using ChannelEditRunner = std::function<void(int code)>;
     static void SetChannelEditRunner(ChannelEditRunner runner);
-    // Sets which edit items and buttons the channel at hand allows (each
-    // keeps it in its property "EditAllowed"); installed with the runner.
-    using EditCommandsUpdater = std::function<void(QWidget* main, int number)>;
+    // Tells the window which edit items and buttons the channel with that
+    // number allows (through AllowEditCommands); installed with the runner.
+    using EditCommandsUpdater = std::function<void(Views::MainWindow* main, int number)>;
     static void SetEditCommandsUpdater(EditCommandsUpdater updater);
 
     // The services that other windows and modules call.
@@ -60,6 +60,9 @@ public:
     void CommitPendingEdits() override;
     // The grid page's current channel changed or was re-shown.
     void UpdateEditCommands(int number) override;
+    void AllowEditCommands(bool hasData, bool clipboardFull) override;
+    void PopupEditMenu(const QPoint& globalPos) override;
+    void ShowComPort() override;
     void ShowMainTxt() override;
     void LoadTree() override;
     void LoadBKPic();
@@ -141,6 +144,10 @@ private:
     static inline EditCommandsUpdater editCommandsUpdater_;
 
     QMdiArea* mdi_ = nullptr;
+    QMenu* MnuCHEdit = nullptr;
+    // What the grid page's current channel allows: cut and copy, paste.
+    bool editHasData_ = true;
+    bool editClipboardFull_ = true;
     QWidget* Picture1 = nullptr;
     QWidget* Frame1 = nullptr;
     QToolBar* Toolbar1 = nullptr;

@@ -238,7 +238,7 @@ void frmMain::BuildMenus() {
     QMenu* model = menu("mnuModel");
     item(model, "mnuModelInfo");
 
-    QMenu* chEdit = menu("MnuCHEdit");
+    QMenu* chEdit = MnuCHEdit = menu("MnuCHEdit");
     item(chEdit, "MnuCHCut", QKeySequence(Qt::CTRL | Qt::Key_X));
     item(chEdit, "MnuCHCopy", QKeySequence(Qt::CTRL | Qt::Key_C));
     item(chEdit, "MnuCHPaste", QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -422,12 +422,11 @@ void frmMain::RefreshCommands() {
         for (const PageItem& p : kPageItems)
             if (name == QLatin1String(p.item))
                 return Platform::Forms::HasFactory(QLatin1String(p.window));
+        // cut and copy need a channel with data, paste a filled clipboard
         for (const ItemText& c : kChannelEditItems)
-            if (name == QLatin1String(c.name)) {
-                const QAction* a = findChild<QAction*>(name);
-                return channelEditRunner_ && (!a || a->property("EditAllowed").toBool() ||
-                                              !a->property("EditAllowed").isValid());
-            }
+            if (name == QLatin1String(c.name))
+                return channelEditRunner_ &&
+                       (c.text > 3 || (c.text == 3 ? editClipboardFull_ : editHasData_));
         // the radio information is read when there is a page to show it
         if (name == QLatin1String("MnuLocalInfo"))
             return Platform::Forms::HasFactory(QStringLiteral("FrmRadioInfo"));
@@ -487,7 +486,7 @@ void frmMain::FillWindowList() {
 
 void frmMain::LoadLanguageTexts() {
     dialogFilter_ = GetLangText(9001) + QStringLiteral(" (*.dat)|*.dat");
-    panels_[2]->setText(GetLangText(12008) + QString::number(gComPort));
+    ShowComPort();
     panels_[1]->setText(gModelName + u'[' + gBandText + u']');
     ShowMainTxt();
     LoadBKPic();

@@ -367,19 +367,23 @@ void FrmMain::ShowCommState() {
     Command2->setEnabled(state == ModComm::Idle);
     Command4->setEnabled(state == ModComm::Idle || state == ModComm::MultiWriting);
     Combo2->setEnabled(state == ModComm::Idle);
+    // An ended session closes its protect dialog: an answer given later
+    // would belong to no session.
+    if (state == ModComm::Idle && sessionDialog_) sessionDialog_->reject();
 }
 
-void FrmMain::ShowProtectDialog() {
+void FrmMain::ShowProtectDialog(bool forSession) {
     FrmProtectPassWord dialog(this);
+    if (forSession) sessionDialog_ = &dialog;
     dialog.exec();
 }
 
 bool FrmMain::NewProtectPassword() {
-    return ModProtect::NewProtectPassword([this] { ShowProtectDialog(); });
+    return ModProtect::NewProtectPassword([this] { ShowProtectDialog(true); });
 }
 
 bool FrmMain::SetProtectPassword() {
-    return ModProtect::SetProtectPassword([this] { ShowProtectDialog(); });
+    return ModProtect::SetProtectPassword([this] { ShowProtectDialog(true); });
 }
 
 void FrmMain::Command1_Click() {

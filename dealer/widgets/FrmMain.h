@@ -2,12 +2,14 @@
 
 #include "dealer/ModComm.h"
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -84,12 +86,15 @@ private:
     void Form_Load();
     void Form_Unload();
     void SetLanguageText();
-    void ShowProtectDialog();
+    // forSession: the dialog belongs to the running session, whose end
+    // closes it.
+    void ShowProtectDialog(bool forSession = false);
     void Text1_GotFocus(int index);
     bool Text1_KeyPress(int index, QKeyEvent* key);
     void FillPortList(const QStringList& items);
 
     bool unloaded_ = false;
+    QPointer<QDialog> sessionDialog_;
 };
 
 } // namespace Halbrek

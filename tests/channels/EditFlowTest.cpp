@@ -126,6 +126,7 @@ TEST_F(EditFlowTest, CopyThenPasteAsksOnceAndKeepsTheAnswer) {
     Run("MnuCHCopy");
     EXPECT_EQ(dialogs, 0);
     EXPECT_TRUE(Item("MnuCHPaste")->isEnabled());
+    EXPECT_TRUE(Item("MnuCHCut")->isEnabled()); // the channel in hand still has data
 
     SelectRow(2);
     Run("MnuCHPaste", [](QWidget* dialog) {

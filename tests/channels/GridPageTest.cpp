@@ -58,6 +58,7 @@ public:
         MainCalls::UpdateEditCommands(number);
         editCommandChannels << number;
     }
+    void PopupEditMenu(const QPoint& at) override { menu->popup(at); }
     QMdiArea* area;
     QMenu* menu;
     QStringList commands;

@@ -235,8 +235,8 @@ TEST_F(ImageSettingsTest, MessageLinesAreZeroFilled) {
     Put(0xA90, QByteArray("HI  ") + QByteArray(1, '\xFF') + "XYZ");
     Put(0xAA0, QByteArray("A\x07"
                           "B\xB0"
-                          "C ",
-                          6) +
+                          "C\x7F ",
+                          7) +
                    QByteArray(1, '\0') + "D");
     ModCommFun::DecodeImage();
     EXPECT_EQ(TrimNull(S().EmbMsg[1].Text()), "HI") << "up to the first FF, blanks removed";

@@ -13,8 +13,6 @@ class FakeMain : public QObject, public TestSupport::MainCalls {
 public:
     FakeMain() {
         setObjectName("frmMain");
-        timerEnd.setObjectName("TimerEnd");
-        timerEnd.setParent(this);
         Platform::Forms::Register(this);
     }
     // Stands for a channel frequency typed and not yet confirmed.
@@ -26,7 +24,6 @@ public:
         gEditData.Channels[0].RxFreq.Assign("43000000");
     }
     int commits = 0;
-    QTimer timerEnd;
 };
 
 class CommandsTest : public LinkTest {
@@ -51,12 +48,10 @@ protected:
 
 TEST_F(CommandsTest, EndOfReadDecodesAndReopensTheGridAsNewData) {
     FakeMain main;
-    main.timerEnd.start(100000);
     radio.SetMemory(0, QByteArray(16 * 4, char(0xFF)));
     commands.mnuReadFromRadio_Click();
     ASSERT_TRUE(WaitIdle());
     EXPECT_EQ(main.calls, QStringList{"CloseCurAllWindows"});
-    EXPECT_FALSE(main.timerEnd.isActive());
     ASSERT_TRUE(commands.ReadOKTimer.isActive());
     EXPECT_EQ(commands.ReadOKTimer.interval(), 500);
     gDataFileName = "old.dat";

@@ -1,5 +1,6 @@
 #include "platform/Forms.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -53,12 +54,21 @@ TEST(FormsTest, WindowsAreReachedThroughTheirInterfaces) {
     EXPECT_TRUE(reports->isEmpty());
     // a window of that name without the interface is reported, not skipped silently
     EXPECT_EQ(Platform::Forms::FindAs<Reshowing>("frmCommChInfo"), nullptr);
-    ASSERT_EQ(reports->size(), 1);
+    EXPECT_TRUE(Platform::Forms::AllAs<Reshowing>("frmCommChInfo").isEmpty());
+    ASSERT_EQ(reports->size(), 2);
     EXPECT_TRUE(reports->at(0).contains("frmCommChInfo"));
+    EXPECT_EQ(reports->at(1), reports->at(0));
 
     Platform::Forms::Validate(&scan1);
     Platform::Forms::Validate(&plain); // nothing to commit
     EXPECT_EQ(scan1.validations, 1);
+    // a page with a text box that cannot commit what is typed in it is reported
+    QWidget typing;
+    typing.setObjectName("FrmNewPage");
+    new QLineEdit(&typing);
+    Platform::Forms::Validate(&typing);
+    ASSERT_EQ(reports->size(), 3);
+    EXPECT_TRUE(reports->at(2).contains("FrmNewPage") && reports->at(2).contains("Committing"));
 }
 
 } // namespace

@@ -310,14 +310,18 @@ TEST_F(LayoutTest, WindowsThatModulesCallImplementTheirInterfaces) {
           [](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
         {"FrmCHInfoEdit",
          {[](QObject* w) { return !!dynamic_cast<Views::ChannelEditor*>(w); },
+          [](QObject* w) { return !!dynamic_cast<Views::CodeMemoryLists*>(w); },
           [](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
         {"FrmKey", {[](QObject* w) { return !!dynamic_cast<Views::KeyPage*>(w); }}},
-        {"FrmAlert", {[](QObject* w) { return !!dynamic_cast<Views::ChannelRefPage*>(w); }}},
+        {"FrmAlert",
+         {[](QObject* w) { return !!dynamic_cast<Views::ChannelRefPage*>(w); },
+          [](QObject* w) { return !!dynamic_cast<Views::CodeMemoryLists*>(w); }}},
         {"FrmScan", {[](QObject* w) { return !!dynamic_cast<Views::ChannelRefPage*>(w); }}},
         {"FrmDTMF", {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
         {"FrmRadio", {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
         {"FrmTestFre",
          {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
+        {"FrmEmbMsg", {[](QObject* w) { return !!dynamic_cast<Platform::Forms::Committing*>(w); }}},
     };
     int checked = 0;
     for (const WindowCase& c : Windows()) {

@@ -120,6 +120,11 @@ public:
     void ShowCHInfo(bool shown) override {
         calls << QStringLiteral("ShowCHInfo(%1)").arg(int(shown));
     }
+    void AllowEditCommands(bool data, bool clip) override {
+        calls << QStringLiteral("AllowEditCommands(%1,%2)").arg(int(data)).arg(int(clip));
+    }
+    void PopupEditMenu(const QPoint&) override { calls << QStringLiteral("PopupEditMenu"); }
+    void ShowComPort() override { calls << QStringLiteral("ShowComPort"); }
 };
 
 class GridCalls : public Views::ChannelGrid {
@@ -134,6 +139,9 @@ public:
     void InvalidEdit() override { calls << QStringLiteral("InvalidEdit"); }
     void SetEditDisable() override { calls << QStringLiteral("SetEditDisable"); }
     void SetCodeMoveTopRow(bool) override {}
+    int CurrentRow() const override { return 1; }
+    int ShownGroup() const override { return 0; }
+    void SetCurrentRow(int) override {}
 };
 
 class EditorCalls : public Views::ChannelEditor {
@@ -152,6 +160,7 @@ public:
         calls << QStringLiteral("ShowBusyLockChoices(%1,%2)").arg(items.join(u'|')).arg(shown);
     }
     void SetWandToSave(bool) override {}
+    int PositionIndex() const override { return 0; }
 };
 
 } // namespace TestSupport

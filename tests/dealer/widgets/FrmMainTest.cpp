@@ -52,6 +52,7 @@ public:
     QString question;
     int shown = 0;
     QStringList questionsSeen;
+    std::function<void(QWidget* dialog)> onShow; // runs before the answer
 
     void Arm() {
         QTimer::singleShot(0, this, [this] { Answer(); });
@@ -69,6 +70,7 @@ private:
         const auto answer = answers.isEmpty() ? std::nullopt : answers.takeFirst();
         if (!question.isEmpty()) dialog->Text1[0]->setText(question);
         if (answer) dialog->Text1[1]->setText(*answer);
+        if (onShow) onShow(dialog);
         if (!answers.isEmpty()) Arm();
         (answer ? dialog->Command1[0] : dialog->Command1[1])->click();
     }
@@ -317,6 +319,24 @@ TEST_F(FrmMainTest, ReadAndProtectedWriteThroughTheWindow) {
     EXPECT_EQ(Setting("Answer"), "Rex");
     EXPECT_EQ(window->BoxText(1), "2024031500000008");
     EXPECT_TRUE(window->Command7->isHidden());
+
+    // The port goes while the radio's question is open: the session's end
+    // closes it, and nothing more is asked or said.
+    radio.SetMemory(0xC10, QByteArray("Max\0", 4));
+    window->LineBox(12)->setText("3333");
+    messages.shown.clear();
+    script.answers = {std::nullopt};
+    script.onShow = [this](QWidget* dialog) {
+        Platform::SerialPorts::SetGivenPorts(QList<int>{});
+        window->ReShowComPortTimer_Timer();
+        EXPECT_FALSE(dialog->isVisible());
+    };
+    script.Arm();
+    window->Command2->click();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(script.shown, 4);
+    EXPECT_EQ(Texts(), QStringList{"Communication Error!"});
+    EXPECT_EQ(radio.Memory(0xB3C, 4), "2222");
 }
 
 TEST_F(FrmMainTest, MulWriteButtonRunsAndStops) {
