@@ -75,10 +75,14 @@ ReadResult ReadRecord(const QString& path, TRadioData& into) {
     return ReadResult::Ok;
 }
 
-// Reads a file for open or import, with the messages of a failed read.
-bool ReadForOpen(const QString& path) {
-    switch (ReadRecord(path, gFileData)) {
+// Reads a file for open or import, with the messages of a failed read. The
+// pages close only when the record is good, before it becomes the saved copy.
+bool ReadForOpen(const QString& path, Views::MainWindow* mainWindow) {
+    TRadioData record;
+    switch (ReadRecord(path, record)) {
     case ReadResult::Ok:
+        if (mainWindow) mainWindow->CloseCurAllWindows();
+        gFileData = record;
         return true;
     case ReadResult::BadRecord:
         Message(9033);
@@ -266,7 +270,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
             Message(9002);
         return false;
     }
-    if (!ReadForOpen(gDataFileName)) return false;
+    if (!ReadForOpen(gDataFileName, mainWindow)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
     LoadOpenedTestBlock();
@@ -276,7 +280,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 }
 
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
-    if (!ReadForOpen(gDataFileName)) return false;
+    if (!ReadForOpen(gDataFileName, mainWindow)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
     LoadOpenedTestBlock();
     ModFreFile::TakeAllFromFile();

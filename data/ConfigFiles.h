@@ -11,7 +11,9 @@ class MainWindow;
 // Configuration files: the ".dat" record with its "NVD" and ".ted" side files,
 // the default files of the program's "Init" folder and the unsaved-change test.
 // The path is always gDataFileName. The main window (or null) is told to
-// re-show its title, status bar and tree after a file was read or saved.
+// re-show its title, status bar and tree after a file was read or saved; open
+// and import close its pages only once the file was read well, so a refused
+// file leaves the screen as it was.
 
 namespace ModShowFreFun {
 // File Open: version check, read, the working copy and the program's model and
