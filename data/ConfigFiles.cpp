@@ -173,10 +173,10 @@ void LoadExtraFile(const QString& datPath) {
     ModInitV::InitExtraData(gFileExtraData);
 }
 
-void LoadInitFile(const QString& path) {
+void LoadInitFile(const QString& path, bool quiet) {
     const ReadResult result = ReadRecord(path, gFileData);
     if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord) DamagedDefaultFile(path);
+        if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
         SyncFileFromEdit();
         return;
     }
@@ -194,10 +194,10 @@ void LoadInitFile(const QString& path) {
     TakeEditFromFile();
 }
 
-void LoadInitSettings(const QString& path) {
+void LoadInitSettings(const QString& path, bool quiet) {
     const ReadResult result = ReadRecord(path, gFileData);
     if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord) DamagedDefaultFile(path);
+        if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
         SyncFileFromEdit();
         return;
     }
@@ -212,19 +212,19 @@ void LoadInitSettings(const QString& path) {
 
 namespace ModInitV {
 
-void LoadInitData() {
+void LoadInitData(bool quiet) {
     const QString name =
         QStringLiteral("%1_%2.dat").arg(gModelName).arg(ModFreFile::BandTextToCode(gBandText));
     const QString path = Platform::JoinPath(InitFolder(), name);
     if (QFileInfo::exists(path)) {
-        ModFreFile::LoadInitFile(path);
+        ModFreFile::LoadInitFile(path, quiet);
         return;
     }
     if (ModFreFile::ModelNames().contains(gModelName)) {
         const QString fallback =
             Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
         if (QFileInfo::exists(fallback))
-            ModFreFile::LoadInitSettings(fallback);
+            ModFreFile::LoadInitSettings(fallback, quiet);
         else
             ModFreFile::SyncFileFromEdit();
     }

@@ -30,9 +30,9 @@ TDtmfCode EmptyCode() {
 }
 } // namespace
 
-void NewData() {
+void NewData(bool quiet) {
     NewPlainData();
-    LoadInitData();
+    LoadInitData(quiet);
 }
 
 void NewPlainData() {

@@ -130,7 +130,9 @@ bool Main() {
 
     if (!ReadSetupSettings()) return false;
 
-    ModInitV::NewData();
+    // The main window builds the new configuration again when it loads and
+    // names a damaged default file then: once is enough.
+    ModInitV::NewData(true);
 
     auto* splash = new frmSplash;
     gSplash = splash;
