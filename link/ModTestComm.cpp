@@ -196,9 +196,9 @@ bool IsSameModel() {
 }
 
 void SaveCommSettings() {
-    ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
-    ModSettings::WriteSetupKey(QStringLiteral("Handshaking"), gHandshaking);
-    ModSettings::WriteSetupKey(QStringLiteral("StopBit"), gStopBit);
+    ModSettings::SaveSetupKeys({{QStringLiteral("comPort"), gComPort},
+                                {QStringLiteral("Handshaking"), gHandshaking},
+                                {QStringLiteral("StopBit"), gStopBit}});
     if (QObject* main = Platform::Forms::Find(QStringLiteral("frmMain")))
         if (QObject* panel = main->findChild<QObject*>(QStringLiteral("Panel3")))
             panel->setProperty("text", GetLangText(12008) + QString::number(gComPort));

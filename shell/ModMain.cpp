@@ -19,7 +19,6 @@
 #include "shell/frmSplash.h"
 
 #include <QDialog>
-#include <QDir>
 #include <QPointer>
 
 namespace ModMain {
@@ -41,9 +40,6 @@ int ReadNumber(const QString& key, int defaultValue) {
 int InRange(int value, int low, int high, int defaultValue) {
     return value >= low && value <= high ? value : defaultValue;
 }
-
-// Texts this file shows by number.
-[[maybe_unused]] constexpr auto kTexts = ModFunLang::LangIds(9120);
 
 // The first-run link set-up, modal; it clears gFirstRun when a radio
 // answered. A program without it cannot be set up and keeps the flag.
@@ -97,15 +93,13 @@ bool ReadSetupSettings() {
     gLock = ReadNumber(QStringLiteral("Lock"), 0) != 0 ? 1 : 0;
     gFactory = ReadNumber(QStringLiteral("Factory"), 0) != 0 ? 1 : 0;
 
+    bool saved = true;
     if (gFirstRun) {
         if (!SettleLanguage()) return false;
         RunFirstRunSetup();
         if (gFirstRun) return false;
         // Without the flag stored every start would ask for the radio again.
-        if (!ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0))
-            Platform::MsgBox(ModFunLang::GetLangText(9120) + u'\n' +
-                                 QDir::toNativeSeparators(ModSettings::SetupFilePath()),
-                             Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+        saved = ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
     } else {
         const QString stored = ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage"));
         if (Platform::IsNumeric(stored)) {
@@ -115,8 +109,11 @@ bool ReadSetupSettings() {
         if (!SettleLanguage()) return false;
     }
 
-    ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
-    ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage);
+    // one message for the whole start
+    saved = ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort) && saved;
+    saved =
+        ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage) && saved;
+    if (!saved) ModSettings::ReportUnsavedSettings();
     return true;
 }
 
