@@ -29,12 +29,13 @@ namespace {
 
 QPointer<QWidget> gSplash;
 
-// A whole number of the settings file, or the default when the key is missing
-// or not a number.
+// A 16-bit whole number of the settings file, or the default when the key is
+// missing, not a number or beyond 16 bits.
 int ReadNumber(const QString& key, int defaultValue) {
     const QString text = ModSettings::ReadSetupKey(key);
     if (!Platform::IsNumeric(text)) return defaultValue;
-    return static_cast<int>(Platform::RoundHalfAway(Platform::Val(text)));
+    const long long value = Platform::RoundHalfAway(Platform::Val(text));
+    return value >= -32768 && value <= 32767 ? static_cast<int>(value) : defaultValue;
 }
 
 int InRange(int value, int low, int high, int defaultValue) {
@@ -101,11 +102,10 @@ bool ReadSetupSettings() {
         // Without the flag stored every start would ask for the radio again.
         saved = ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
     } else {
-        const QString stored = ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage"));
-        if (Platform::IsNumeric(stored)) {
-            gCurrentLanguage = static_cast<qint16>(Platform::RoundHalfAway(Platform::Val(stored)));
-            ModSettings::SetLanguageFile(gCurrentLanguage);
-        }
+        // the system's language when no 16-bit number is stored
+        gCurrentLanguage =
+            static_cast<qint16>(ReadNumber(QStringLiteral("CurrentLanguage"), gCurrentLanguage));
+        ModSettings::SetLanguageFile(gCurrentLanguage);
         if (!SettleLanguage()) return false;
     }
 
