@@ -75,10 +75,14 @@ ReadResult ReadRecord(const QString& path, TRadioData& into) {
     return ReadResult::Ok;
 }
 
-// Reads a file for open or import, with the messages of a failed read.
-bool ReadForOpen(const QString& path) {
-    switch (ReadRecord(path, gFileData)) {
+// Reads a file for open or import, with the messages of a failed read. The
+// pages close only when the record is good, before it becomes the saved copy.
+bool ReadForOpen(const QString& path, Views::MainWindow* mainWindow) {
+    TRadioData record;
+    switch (ReadRecord(path, record)) {
     case ReadResult::Ok:
+        if (mainWindow) mainWindow->CloseCurAllWindows();
+        gFileData = record;
         return true;
     case ReadResult::BadRecord:
         Message(9033);
@@ -170,10 +174,10 @@ void LoadExtraFile(const QString& datPath) {
     ModInitV::InitExtraData(gFileExtraData);
 }
 
-void LoadInitFile(const QString& path) {
+void LoadInitFile(const QString& path, bool quiet) {
     const ReadResult result = ReadRecord(path, gFileData);
     if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord) DamagedDefaultFile(path);
+        if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
         SyncFileFromEdit();
         return;
     }
@@ -191,10 +195,10 @@ void LoadInitFile(const QString& path) {
     TakeEditFromFile();
 }
 
-void LoadInitSettings(const QString& path) {
+void LoadInitSettings(const QString& path, bool quiet) {
     const ReadResult result = ReadRecord(path, gFileData);
     if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord) DamagedDefaultFile(path);
+        if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
         SyncFileFromEdit();
         return;
     }
@@ -209,19 +213,19 @@ void LoadInitSettings(const QString& path) {
 
 namespace ModInitV {
 
-void LoadInitData() {
+void LoadInitData(bool quiet) {
     const QString name =
         QStringLiteral("%1_%2.dat").arg(gModelName).arg(ModFreFile::BandTextToCode(gBandText));
     const QString path = Platform::JoinPath(InitFolder(), name);
     if (QFileInfo::exists(path)) {
-        ModFreFile::LoadInitFile(path);
+        ModFreFile::LoadInitFile(path, quiet);
         return;
     }
     if (ModFreFile::ModelNames().contains(gModelName)) {
         const QString fallback =
             Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
         if (QFileInfo::exists(fallback))
-            ModFreFile::LoadInitSettings(fallback);
+            ModFreFile::LoadInitSettings(fallback, quiet);
         else
             ModFreFile::SyncFileFromEdit();
     }
@@ -267,7 +271,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
             Message(9002);
         return false;
     }
-    if (!ReadForOpen(gDataFileName)) return false;
+    if (!ReadForOpen(gDataFileName, mainWindow)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
     LoadOpenedTestBlock();
@@ -277,7 +281,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 }
 
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
-    if (!ReadForOpen(gDataFileName)) return false;
+    if (!ReadForOpen(gDataFileName, mainWindow)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
     LoadOpenedTestBlock();
     ModFreFile::TakeAllFromFile();

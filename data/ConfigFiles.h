@@ -11,7 +11,9 @@ class MainWindow;
 // Configuration files: the ".dat" record with its "NVD" and ".ted" side files,
 // the default files of the program's "Init" folder and the unsaved-change test.
 // The path is always gDataFileName. The main window (or null) is told to
-// re-show its title, status bar and tree after a file was read or saved.
+// re-show its title, status bar and tree after a file was read or saved; open
+// and import close its pages only once the file was read well, so a refused
+// file leaves the screen as it was.
 
 namespace ModShowFreFun {
 // File Open: version check, read, the working copy and the program's model and
@@ -28,11 +30,12 @@ bool IsDataUnchanged();
 } // namespace ModShowFreFun
 
 namespace ModFreFile {
-// Reads a default file whole (channel 1 only unless gInitAllChannels).
-void LoadInitFile(const QString& path);
+// Reads a default file whole (channel 1 only unless gInitAllChannels). A
+// damaged file is named in a message unless `quiet`.
+void LoadInitFile(const QString& path, bool quiet = false);
 // Reads a per-model fallback default file and takes only its settings; the
 // saved copy then equals the working one.
-void LoadInitSettings(const QString& path);
+void LoadInitSettings(const QString& path, bool quiet = false);
 // The "NVD" side file of a ".dat" path, into gFileExtraData.
 void LoadExtraFile(const QString& datPath);
 // Every file the program writes goes through here: all of them are replaced,
@@ -47,5 +50,5 @@ QString SideFileName(const QString& datPath, const QString& extension);
 
 namespace ModInitV {
 // File New's default file of the current model and band.
-void LoadInitData();
+void LoadInitData(bool quiet = false);
 } // namespace ModInitV

@@ -31,9 +31,9 @@ TDtmfCode EmptyCode() {
 }
 } // namespace
 
-void NewData() {
+void NewData(bool quiet) {
     NewPlainData();
-    LoadInitData();
+    LoadInitData(quiet);
 }
 
 void NewPlainData() {

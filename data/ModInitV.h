@@ -6,8 +6,9 @@
 namespace ModInitV {
 
 // File New: the defaults of every part, then the saved copy equals them, then
-// the default file of the current model and band when there is one.
-void NewData();
+// the default file of the current model and band when there is one. A
+// damaged default file is named in a message unless `quiet`.
+void NewData(bool quiet = false);
 // The first steps of File New alone: the defaults of every part, and the
 // saved copy equals them. The default files are made from these.
 void NewPlainData();

@@ -3,6 +3,7 @@
 #include "data/ModFunLang.h"
 #include "data/ModVerionMana.h"
 #include "platform/App.h"
+#include "platform/MsgBox.h"
 #include "platform/Profile.h"
 
 #include <QDir>
@@ -46,6 +47,21 @@ bool WriteSetupKey(const QString& key, const QString& value) {
 
 bool WriteSetupKey(const QString& key, int value) {
     return WriteSetupKey(key, QString::number(value));
+}
+
+bool SaveSetupKeys(std::initializer_list<std::pair<QString, int>> keys) {
+    bool saved = true;
+    for (const auto& [key, value] : keys)
+        saved = WriteSetupKey(key, value) && saved;
+    if (!saved) ReportUnsavedSettings();
+    return saved;
+}
+
+void ReportUnsavedSettings() {
+    static constexpr auto kTexts = ModFunLang::LangIds(9120);
+    Platform::MsgBox(ModFunLang::GetLangText(kTexts[0]) + u'\n' +
+                         QDir::toNativeSeparators(SetupFilePath()),
+                     Platform::Mb::OKOnly | Platform::Mb::Exclamation);
 }
 
 QString SettingFilePath() {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 // The program's settings and switches (the Lock switch and the help flag are
 // in SharedState.h): what start-up reads from the shared
@@ -37,6 +39,12 @@ QString ReadSetupKey(const QString& key);
 // the file could not be written.
 bool WriteSetupKey(const QString& key, const QString& value);
 bool WriteSetupKey(const QString& key, int value);
+// What a command stores: every key is written, also after one failed. When
+// any could not be written the user is told once (text 9120, naming the file)
+// and false is returned; the values in memory stay in use for the session.
+bool SaveSetupKeys(std::initializer_list<std::pair<QString, int>> keys);
+// Text 9120 naming the settings file.
+void ReportUnsavedSettings();
 
 // "Setting.ini" beside the program.
 QString SettingFilePath();

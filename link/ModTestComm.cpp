@@ -190,9 +190,9 @@ bool IsSameModel() {
 }
 
 void SaveCommSettings() {
-    ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
-    ModSettings::WriteSetupKey(QStringLiteral("Handshaking"), gHandshaking);
-    ModSettings::WriteSetupKey(QStringLiteral("StopBit"), gStopBit);
+    ModSettings::SaveSetupKeys({{QStringLiteral("comPort"), gComPort},
+                                {QStringLiteral("Handshaking"), gHandshaking},
+                                {QStringLiteral("StopBit"), gStopBit}});
     if (auto* main = Views::Open<Views::MainWindow>()) main->ShowComPort();
 }
 

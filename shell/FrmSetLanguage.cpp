@@ -101,8 +101,8 @@ void FrmSetLanguage::CommandOK_Click() {
         return;
     }
     ApplyLanguage();
-    // A failed write is not reported: the language still changes for the run.
-    ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage);
+    // A failed write is reported; the language still changes for the run.
+    ModSettings::SaveSetupKeys({{QStringLiteral("CurrentLanguage"), gCurrentLanguage}});
     accept();
 }
 

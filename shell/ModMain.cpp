@@ -19,7 +19,6 @@
 #include "shell/frmSplash.h"
 
 #include <QDialog>
-#include <QDir>
 #include <QPointer>
 
 namespace ModMain {
@@ -30,20 +29,18 @@ namespace {
 
 QPointer<QWidget> gSplash;
 
-// A whole number of the settings file, or the default when the key is missing
-// or not a number.
+// A 16-bit whole number of the settings file, or the default when the key is
+// missing, not a number or beyond 16 bits.
 int ReadNumber(const QString& key, int defaultValue) {
     const QString text = ModSettings::ReadSetupKey(key);
     if (!Platform::IsNumeric(text)) return defaultValue;
-    return static_cast<int>(Platform::RoundHalfAway(Platform::Val(text)));
+    const long long value = Platform::RoundHalfAway(Platform::Val(text));
+    return value >= -32768 && value <= 32767 ? static_cast<int>(value) : defaultValue;
 }
 
 int InRange(int value, int low, int high, int defaultValue) {
     return value >= low && value <= high ? value : defaultValue;
 }
-
-// Texts this file shows by number.
-[[maybe_unused]] constexpr auto kTexts = ModFunLang::LangIds(9120);
 
 // The first-run link set-up, modal; it clears gFirstRun when a radio
 // answered. A program without it cannot be set up and keeps the flag.
@@ -97,26 +94,26 @@ bool ReadSetupSettings() {
     gLock = ReadNumber(QStringLiteral("Lock"), 0) != 0 ? 1 : 0;
     gFactory = ReadNumber(QStringLiteral("Factory"), 0) != 0 ? 1 : 0;
 
+    bool saved = true;
     if (gFirstRun) {
         if (!SettleLanguage()) return false;
         RunFirstRunSetup();
         if (gFirstRun) return false;
         // Without the flag stored every start would ask for the radio again.
-        if (!ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0))
-            Platform::MsgBox(ModFunLang::GetLangText(9120) + u'\n' +
-                                 QDir::toNativeSeparators(ModSettings::SetupFilePath()),
-                             Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+        saved = ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
     } else {
-        const QString stored = ModSettings::ReadSetupKey(QStringLiteral("CurrentLanguage"));
-        if (Platform::IsNumeric(stored)) {
-            gCurrentLanguage = static_cast<qint16>(Platform::RoundHalfAway(Platform::Val(stored)));
-            ModSettings::SetLanguageFile(gCurrentLanguage);
-        }
+        // the system's language when no 16-bit number is stored
+        gCurrentLanguage =
+            static_cast<qint16>(ReadNumber(QStringLiteral("CurrentLanguage"), gCurrentLanguage));
+        ModSettings::SetLanguageFile(gCurrentLanguage);
         if (!SettleLanguage()) return false;
     }
 
-    ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
-    ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage);
+    // one message for the whole start
+    saved = ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort) && saved;
+    saved =
+        ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage) && saved;
+    if (!saved) ModSettings::ReportUnsavedSettings();
     return true;
 }
 
@@ -130,7 +127,9 @@ bool Main() {
 
     if (!ReadSetupSettings()) return false;
 
-    ModInitV::NewData();
+    // The main window builds the new configuration again when it loads and
+    // names a damaged default file then: once is enough.
+    ModInitV::NewData(true);
 
     auto* splash = new frmSplash;
     gSplash = splash;

@@ -37,12 +37,12 @@ bool AskAccessCode(const std::function<void()>& showDialog) {
 void ApplyFactory(int newValue) {
     gFactory = newValue != 0 ? 1 : 0;
     gTestDataOn = newValue != 0;
-    ModSettings::WriteSetupKey(QStringLiteral("Factory"), gFactory);
+    ModSettings::SaveSetupKeys({{QStringLiteral("Factory"), gFactory}});
 }
 
 void ApplyLock(int newValue) {
     gLock = newValue != 0 ? 1 : 0;
-    ModSettings::WriteSetupKey(QStringLiteral("Lock"), gLock);
+    ModSettings::SaveSetupKeys({{QStringLiteral("Lock"), gLock}});
 }
 
 } // namespace ModSwitches

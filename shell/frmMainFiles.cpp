@@ -71,7 +71,7 @@ void frmMain::OpenDocument(bool import) {
     if (path.isEmpty()) return;
     ownFileWhileOpening_ = gDataFileName;
     gDataFileName = path;
-    CloseCurAllWindows();
+    // the loader closes the pages once the file proves good
     const bool opened =
         import ? ModShowFreFun::ReopenDataFile(this) : ModShowFreFun::OpenDataFile(this);
     // A refused file must not become the file that the next Save writes.

@@ -62,22 +62,20 @@ void frmMain::FitDefaultSize() {
     setGeometry(r);
 }
 
-// False when no position was stored yet (the defaults were taken).
+// False when no position was stored yet (the defaults were taken). A store
+// that does not hold four whole 32-bit numbers counts as none.
 bool frmMain::RestoreWindowRect() {
     const QString app = Platform::AppTitle();
     const QString section = QStringLiteral("Settings");
-    bool stored = false;
-    auto read = [&](const char* key, int twipsDefault) {
+    bool stored = true;
+    auto read = [&](const char* key) {
         bool ok = false;
-        const int v = Platform::GetSetting(app, section, QLatin1String(key),
-                                           QString::number(Px(twipsDefault)))
-                          .toInt(&ok);
-        stored =
-            stored || !Platform::GetSetting(app, section, QLatin1String(key), QString()).isEmpty();
-        return ok ? v : Px(twipsDefault);
+        const int v = Platform::GetSetting(app, section, QLatin1String(key), QString()).toInt(&ok);
+        stored = stored && ok;
+        return v;
     };
-    QRect r(read("MainLeft", 1000), read("MainTop", 1000), read("MainWidth", 12500),
-            read("MainHeight", 9500));
+    QRect r(read("MainLeft"), read("MainTop"), read("MainWidth"), read("MainHeight"));
+    if (!stored) r = QRect(Px(1000), Px(1000), Px(12500), Px(9500));
     // Keep the window on a screen: the screen that holds its centre, else the
     // primary one; shrink it to that screen and move it inside.
     const QRect avail = Platform::AvailableScreenArea(r.center());

@@ -124,10 +124,11 @@ int HelpContextOf(const QWidget* control, const QWidget* window) {
 void OpenHelp(int context) {
     static constexpr auto kTexts = ModFunLang::LangIds(9121);
     Platform::Help::SetHelpFile(ModSettings::HelpFilePath());
-    if (Platform::Help::ShowHelp(context)) return;
-    Platform::MsgBox(ModFunLang::GetLangText(kTexts[0]) + u'\n' +
-                         QDir::toNativeSeparators(Platform::Help::HelpFile()),
-                     Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+    auto cannotOpen = [text = ModFunLang::GetLangText(kTexts[0]) + u'\n' +
+                              QDir::toNativeSeparators(Platform::Help::HelpFile())] {
+        Platform::MsgBox(text, Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+    };
+    if (!Platform::Help::ShowHelp(context, cannotOpen)) cannotOpen();
 }
 
 void UnloadFormByName(const QString& name) {

@@ -93,7 +93,7 @@ void FrmSetComm::SaveComPort() {
     const int i = SelectedOption();
     if (i < 0) return;
     gComPort = static_cast<qint16>(i + 1);
-    ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort);
+    ModSettings::SaveSetupKeys({{QStringLiteral("comPort"), gComPort}});
 }
 
 void FrmSetComm::CommandOK_Click() {

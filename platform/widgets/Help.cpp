@@ -1,8 +1,7 @@
 #include "platform/widgets/Help.h"
 
-#include <QDesktopServices>
 #include <QFileInfo>
-#include <QUrl>
+#include <QProcess>
 
 namespace Platform::Help {
 
@@ -10,9 +9,31 @@ namespace {
 QString gHelpFile;
 Opener gOpener;
 
-// The desktop viewer has no notion of context numbers; it opens the file.
-bool OpenWithDesktop(const QString& path, int /*context*/) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+// The desktop's opener has no notion of context numbers; it opens the file.
+// Its exit status says whether a viewer took the file; the window does not
+// wait for it. The process object outlives a viewer that the opener keeps
+// in the foreground and is dropped when the opener ends.
+bool OpenWithDesktop(const QString& path, std::function<void()> failed) {
+    auto* opener = new QProcess;
+    auto report = [failed = std::move(failed)] {
+        if (failed) failed();
+    };
+    // An opener that never started does not finish; one that did finishes,
+    // crashed or not.
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, report](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart) return;
+                         report();
+                         opener->deleteLater();
+                     });
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, report](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0) report();
+                         opener->deleteLater();
+                     });
+    opener->setProcessChannelMode(QProcess::ForwardedChannels);
+    opener->start(QStringLiteral("xdg-open"), {path});
+    return true;
 }
 } // namespace
 
@@ -24,9 +45,9 @@ QString HelpFile() {
     return gHelpFile;
 }
 
-bool ShowHelp(int context) {
+bool ShowHelp(int context, std::function<void()> failed) {
     if (gHelpFile.isEmpty() || !QFileInfo(gHelpFile).isFile()) return false;
-    return gOpener ? gOpener(gHelpFile, context) : OpenWithDesktop(gHelpFile, context);
+    return gOpener ? gOpener(gHelpFile, context) : OpenWithDesktop(gHelpFile, std::move(failed));
 }
 
 void SetOpener(Opener opener) {

@@ -100,7 +100,7 @@ TEST_F(ConfigFilesTest, OpenTakesTheWholeFileAndTheFilesModel) {
     EXPECT_EQ(gEditData.Channels[2].Number, 12);
     EXPECT_FALSE(gIsUntitled);
     EXPECT_FALSE(IsDataModified());
-    EXPECT_EQ(main.calls, (QStringList{"ShowMainTxt", "Change_Language"}));
+    EXPECT_EQ(main.calls, (QStringList{"CloseCurAllWindows", "ShowMainTxt", "Change_Language"}));
     EXPECT_EQ(shownWindows, QStringList{"frmCommChInfo"});
 }
 

@@ -163,14 +163,20 @@ TEST_F(FileCommandsTest, OpenReadsTheChosenFileAndACancelledDialogClosesNothing)
 
 TEST_F(FileCommandsTest, ARefusedFileDoesNotBecomeTheCurrentFile) {
     SaveAsFile("radio.dat");
-    QFile bad(File("bad.dat"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write(QByteArray(100, 'x'));
-    bad.close();
-    dialogs.openAnswers << File("bad.dat");
-    main->FileOpen();
-    EXPECT_EQ(gDataFileName, File("radio.dat"));
-    EXPECT_TRUE(main->windowTitle().contains("radio.dat"));
+    const TRadioData edit = gEditData, saved = gFileData;
+    // not a configuration (9065); a configuration of the wrong length (9033)
+    for (const QByteArray& bytes : {QByteArray(100, 'x'), "V200" + QByteArray(96, 'x')}) {
+        QFile bad(File("bad.dat"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write(bytes) == 100);
+        bad.close();
+        dialogs.openAnswers << File("bad.dat");
+        main->FileOpen();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(gDataFileName, File("radio.dat"));
+        EXPECT_TRUE(main->windowTitle().contains("radio.dat"));
+        EXPECT_EQ(LoadedCount("frmCommChInfo"), 1) << bytes.left(4).data(); // the grid stays
+        EXPECT_TRUE(gEditData == edit && gFileData == saved);
+    }
 }
 
 TEST_F(FileCommandsTest, SaveOnAFileAsksWithItsNameInQuotes) {

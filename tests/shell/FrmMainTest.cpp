@@ -502,6 +502,20 @@ TEST_F(MainWindowTest, HelpOpensTheFileOfTheLanguageWhenItExists) {
     EXPECT_TRUE(messages.Count() == 1 && messages.shown[0].text.endsWith("/Corvan_E.chm"));
     Platform::Help::SetOpener({});
 
+    // the desktop's opener fails: said when it has ended
+    QTemporaryDir bin;
+    QFile opener(bin.path() + "/xdg-open");
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly) && opener.write("#!/bin/sh\nexit 1\n") > 0);
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    Item("mnuHelpTopic")->trigger();
+    EXPECT_TRUE(TestSupport::WaitFor([&] { return messages.Count() == 2; }));
+    qputenv("PATH", path);
+    EXPECT_EQ(messages.shown.value(1).text,
+              ModFunLang::GetLangText(9121) + u'\n' + program.ProgramDir() + "/Corvan_E.chm");
+
     delete main.data();
     gHelpOn = false;
     LoadMain();

@@ -402,6 +402,18 @@ TEST_F(LayoutTest, AStoredWindowPositionIsKept) {
     ASSERT_TRUE(WaitFor([&] { return window->isVisible(); }));
     EXPECT_EQ(window->geometry(), QRect(30, 40, 700, 500));
     window->close();
+
+    // numbers beyond 32 bits are no store: the first window holds the whole grid page
+    for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+        Platform::SaveSetting(app, QStringLiteral("Settings"), QLatin1String(key), "1099511627776");
+    window.reset();
+    window.reset(new frmMain);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    const QWidget* sub = GridPage()->parentWidget();
+    QMdiArea* area = window->findChild<QMdiArea*>();
+    EXPECT_TRUE(WaitFor([&] { return area->viewport()->rect().contains(sub->geometry()); }));
+    window->close();
 }
 
 TEST_F(LayoutTest, TheDetailEditorOpensWithTheGridsFirstColumnsInSight) {

@@ -133,6 +133,13 @@ TEST_F(StartupTest, UnknownLanguageKeepsTheSystemFileAndIsWrittenBack) {
     EXPECT_EQ(Key("CurrentLanguage"), "3");
     EXPECT_EQ(ModSettings::HelpFileName(gCurrentLanguage), "Corvan_E.chm");
     EXPECT_EQ(ModSettings::HelpFileName(2), "Corvan_C.chm");
+
+    // beyond 16 bits: the system's language, written back as such
+    ModMain::InitGlobals();
+    WriteSetup("[language]\nIsFirstRun=0\nCurrentLanguage=99999\n");
+    ASSERT_TRUE(ModMain::ReadSetupSettings());
+    EXPECT_EQ(gCurrentLanguage, 1);
+    EXPECT_EQ(Key("CurrentLanguage"), "1");
 }
 
 TEST_F(StartupTest, BadValuesReadAsTheDefaults) {

@@ -116,6 +116,18 @@ TEST_F(LanguageDialogTest, OkSwitchesTheMainWindowAtItsNextActivation) {
     EXPECT_EQ(Item("mnuFileNew")->text(), QStringLiteral("新建(&N)"));
     ASSERT_EQ(main->MdiArea()->subWindowList().size(), 1);
     EXPECT_NE(main->MdiArea()->subWindowList().front()->windowTitle(), "marker");
+
+    // a settings file that cannot be written: said once, the switch holds for the session
+    const QString setup = ModSettings::SetupFilePath();
+    ASSERT_TRUE(QFile::remove(setup) && QDir().mkpath(setup));
+    WhenModal<FrmSetLanguage>([](FrmSetLanguage* d) {
+        d->Combo1->setCurrentIndex(0);
+        d->CommandOK->click();
+    });
+    Item("mnuLanguage")->trigger();
+    EXPECT_EQ(gCurrentLanguage, 1);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(MessageText(0), ModFunLang::GetLangText(9120) + u'\n' + setup);
 }
 
 TEST_F(LanguageDialogTest, OkOnTheLanguageInUseRewritesItsValue) {

@@ -1,5 +1,6 @@
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
+#include "shell/ModMain.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
 #include "shell/frmSplash.h"
@@ -23,7 +24,10 @@ protected:
 };
 
 TEST_F(SplashTest, AClickLoadsTheMainWindowOnceAndTheTimerNotAgain) {
-    splash = new frmSplash;
+    ModSettings::WriteSetupKey("IsFirstRun", 0);
+    program.WriteFile("Init/KL740_0.dat", "damaged"); // named once, not by start-up and the window
+    ASSERT_TRUE(ModMain::Main());
+    splash = qobject_cast<frmSplash*>(ModMain::Splash());
     EXPECT_TRUE(splash->Timer1().isActive());
     EXPECT_EQ(splash->Timer1().interval(), 2000);
     EXPECT_EQ(LoadedCount("frmMain"), 0);
@@ -34,6 +38,9 @@ TEST_F(SplashTest, AClickLoadsTheMainWindowOnceAndTheTimerNotAgain) {
     EXPECT_EQ(LoadedCount("frmMain"), 1);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(splash.isNull()); // the splash closed itself
+    EXPECT_EQ(MessageText(0),
+              ModFunLang::GetLangText(9033) + u'\n' + program.ProgramDir() + "/Init/KL740_0.dat");
+    EXPECT_EQ(messages.Count(), 1);
 }
 
 TEST_F(SplashTest, TheTimerLoadsTheMainWindowWhenNobodyClicks) {

@@ -51,6 +51,7 @@ protected:
         gFixedPortList = 0;
     }
     TestSupport::TempProgram program;
+    TestSupport::RecordingMessages messages;
 };
 
 TEST_F(PortDialogTest, OptionsFollowTheSystemsPorts) {
@@ -91,6 +92,16 @@ TEST_F(PortDialogTest, OKStoresTheChosenPort) {
     dialog.CommandOK->click();
     EXPECT_EQ(gComPort, 5);
     EXPECT_EQ(StoredPort(), "5");
+
+    // a settings file that cannot be written: said once, the port is used for the session
+    const QString setup = ModSettings::SetupFilePath();
+    ASSERT_TRUE(QFile::remove(setup) && QDir().mkpath(setup));
+    FrmSetComm again;
+    again.Option1[2]->click();
+    again.CommandOK->click();
+    EXPECT_EQ(gComPort, 3);
+    ASSERT_EQ(messages.Count(), 1);
+    EXPECT_EQ(messages.shown[0].text, GetLangText(9120) + u'\n' + setup);
 }
 
 TEST_F(PortDialogTest, PortBeyondTheOptionsIsKeptByOK) {
