@@ -174,6 +174,10 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
         }
     }
 
+    // A file that holds the value already is left alone, so that a settings
+    // file nobody may write still takes what it already says.
+    if (!old.isEmpty() && lines.join() == old) return true;
+
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly)) return false;
     for (const QByteArray& l : lines)

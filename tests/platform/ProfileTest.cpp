@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using Platform::GetProfileString;
 using Platform::WriteProfileString;
@@ -83,6 +84,13 @@ TEST_F(ProfileTest, AReadAfterAWriteSeesTheNewValue) {
     EXPECT_EQ(GetProfileString("s", "k", "", path), "old");
     ASSERT_TRUE(WriteProfileString("s", "k", "new", path));
     EXPECT_EQ(GetProfileString("s", "k", "", path), "new");
+    // the same value again leaves the file itself alone
+    struct stat before {
+    }, after{};
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &before), 0);
+    ASSERT_TRUE(WriteProfileString("s", "k", "new", path));
+    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino);
 }
 
 TEST_F(ProfileTest, ValuesWithCommasStayOneText) {
