@@ -68,11 +68,12 @@ struct Paper {
     bool details;
     int language;         // 1 English, 2 Chinese
     bool refused = false; // too small even in the least font size
+    bool wide = false;    // the radio's description in wide letters
 };
 
 std::string Name(const Paper& p) {
     return std::string(p.name) + (p.details ? "_Details" : "_Table") +
-           (p.language == 2 ? "_Chinese" : "_English");
+           (p.language == 2 ? "_Chinese" : "_English") + (p.wide ? "_WideDescription" : "");
 }
 
 std::string CaseName(const ::testing::TestParamInfo<Paper>& info) {
@@ -109,6 +110,8 @@ std::vector<Paper> Papers() {
     for (bool details : {false, true})
         papers.push_back(
             {"A5Landscape_40mm", QPageSize::A5, QPageLayout::Landscape, 40, details, 1, true});
+    papers.push_back(
+        {"A5_25mm", QPageSize::A5, QPageLayout::Portrait, 25.4, false, 1, false, true});
     return papers;
 }
 
@@ -134,8 +137,12 @@ protected:
         // a long file name and a description as long as its field
         gDataFileName =
             QStringLiteral("/home/dealer/northern depot 2026/KL740 station seventeen.dat");
-        gLocalInfo.Description.Assign(QString::fromUtf16(kDescription));
+        for (int word = 0; GetParam().wide && word < 8; ++word) // WMMMMMMMMM MWMMMMMMMM ...
+            description = (word == 0 ? QString() : description + u' ') +
+                          QString(10, u'M').replace(word, 1, u'W');
+        gLocalInfo.Description.Assign(description);
     }
+    QString description = QString::fromUtf16(kDescription);
     static constexpr auto kDescription = u"Station seventeen handhelds, serviced after storm "
                                          u"damage in March; keep old batteries aside (JW)";
     static QString Rx(int number) {
@@ -198,8 +205,12 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
             boxesOnPage << box;
         }
     }
-    for (const QString& word : QString::fromUtf16(kDescription).split(u' '))
+    for (const QString& word : description.split(u' '))
         EXPECT_EQ(words.count(word), 1) << word.toStdString();
+    // a description of wide letters wraps into more lines, not into a smaller font
+    for (const auto& l : record.lines)
+        if (paper.wide && l.text.size() >= 10 && description.contains(l.text))
+            EXPECT_EQ(l.size, 10) << l.text.toStdString();
     qsizetype last = -1;
     for (int ch = 1; ch <= 128; ++ch) {
         EXPECT_EQ(words.count(Rx(ch)), 1) << ch;
