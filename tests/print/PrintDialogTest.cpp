@@ -175,7 +175,7 @@ TEST_F(PrintDialogTest, AFailedJobSendsNothingAndSaysWhatFailed) {
         {Section, T(9090) + QStringLiteral("\n") + T(29252)},
         {Printer, T(9091)},
         {Paper, T(9092)},
-        {Full, T(9091)}, // a file that cannot take even a File New channel table
+        {Full, T(9091)}, // a file that cannot take even a one-page document: one channel
     };
     QPrinter& device = Platform::ProgramPrinter();
     const QPageLayout layout = device.pageLayout();
