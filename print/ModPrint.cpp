@@ -6,7 +6,6 @@
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "data/widgets/FormHelpers.h"
-#include "platform/Ansi.h"
 #include "platform/Forms.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/Printer.h"
@@ -24,7 +23,6 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTime>
 #include <algorithm>
@@ -200,17 +198,36 @@ struct Body {
     PrintLayout::Grid grid;
     QList<double> x;
     double titleX = 0;
+    // The rows as they print: a wrapping text's lines after its first go
+    // under it, each a row of its own.
+    QList<PrintLayout::Row> rows;
 
-    // Places the title and the columns; false when they do not fit the width.
+    // Places the title and the columns and wraps the wrapping texts in the
+    // room right of their columns; false when they do not fit the width.
     bool Place(const QString& title) {
         titleX = TitleX(title);
         if (titleX < 0) return false;
         Widths width;
+        const auto measure = [&width](const QString& text) { return width(text); };
         const auto placed =
-            PrintLayout::PlaceGrid(grid, Printer().ScaleWidth(), Gap(), LabelGap(),
-                                   [&width](const QString& text) { return width(text); });
+            PrintLayout::PlaceGrid(grid, Printer().ScaleWidth(), Gap(), LabelGap(), measure);
         if (!placed) return false;
         x = *placed;
+        rows.clear();
+        for (const PrintLayout::Row& row : grid.rows) {
+            if (row.isEmpty() || !row.last().wraps) {
+                rows.append(row);
+                continue;
+            }
+            const PrintLayout::Cell& cell = row.last();
+            const auto lines =
+                PrintLayout::Wrap(cell.text, Printer().ScaleWidth() - x[cell.column], measure);
+            if (!lines) return false;
+            rows.append(row);
+            rows.last().last() = {cell.column, lines->first()};
+            for (qsizetype i = 1; i < lines->size(); ++i)
+                rows.append({{cell.column, lines->at(i)}});
+        }
         return true;
     }
 };
@@ -370,19 +387,18 @@ void PrintFeaturePage(const char* window, const QList<PrintLayout::ColumnSpec>& 
     const QString title = hidden.Page()->windowTitle();
     Body body{{columns, rows(hidden.Page())}, {}, 0};
     // a heading (a label without a value) stays on the page of the row under it
-    const QList<PrintLayout::Row>& all = body.grid.rows;
-    const auto heading = [&](qsizetype r) {
+    const auto heading = [&columns](const QList<PrintLayout::Row>& all, qsizetype r) {
         return columns.size() > 1 && r + 1 < all.size() && all[r].size() == 1 &&
                all[r][0].column == 0;
     };
     int keep = 1;
-    for (qsizetype r = 0; r < all.size(); ++r)
-        if (heading(r)) keep = 2;
+    for (qsizetype r = 0; r < body.grid.rows.size(); ++r)
+        if (heading(body.grid.rows, r)) keep = 2;
     BeginSection([&body, &title] { PrintTitle(body.titleX, title, 2); },
                  [&body, &title] { return body.Place(title); }, keep);
-    for (qsizetype r = 0; r < all.size(); ++r) {
-        if (heading(r)) MakeRoom(2);
-        PrintRow(body, all[r]);
+    for (qsizetype r = 0; r < body.rows.size(); ++r) {
+        if (heading(body.rows, r)) MakeRoom(2);
+        PrintRow(body, body.rows[r]);
     }
     EndSection();
 }
@@ -507,25 +523,6 @@ private:
     double titleX_ = 0;
 };
 
-// The radio's 96-byte description in lines of at most a third of its bytes,
-// each broken after its last blank where it has one.
-QStringList DescriptionLines(const QString& text) {
-    constexpr qsizetype kLineBytes = 32;
-    QStringList lines;
-    for (QString rest : text.split(QRegularExpression(QStringLiteral("\\r?\\n")))) {
-        do {
-            qsizetype take = 1;
-            while (take < rest.size() &&
-                   Platform::StringToAnsi(rest.left(take + 1)).size() <= kLineBytes)
-                ++take;
-            const qsizetype blank = take < rest.size() ? rest.lastIndexOf(u' ', take) : -1;
-            lines << rest.left(blank > 0 ? blank : take);
-            rest = rest.mid(blank > 0 ? blank + 1 : take);
-        } while (!rest.isEmpty());
-    }
-    return lines;
-}
-
 QString CallText(int memory) {
     return memory == 0 ? T(14013) : QString::number(memory);
 }
@@ -636,8 +633,8 @@ void PrintPageHeader() {
     if (size == 0) throw PaperTooSmall("the page header does not fit the width");
     p.SetCurrentX(std::min<double>(static_cast<float>(w) * 3.0f / 4.0f, w - p.TextWidth(when)));
     p.Print(when + kCrLf);
-    lines.grid.rows.last().last().text = Elide(gDataFileName, w - lines.x[1], true) + kCrLf;
-    for (const Row& row : lines.grid.rows)
+    lines.rows.last().last().text = Elide(gDataFileName, w - lines.x[1], true) + kCrLf;
+    for (const Row& row : lines.rows)
         PrintRow(lines, row);
     p.SetFontBold(false);
     p.SetFontSize(gBodySize);
@@ -686,9 +683,9 @@ void Prt_UHFChannel() {
         Body body{{{{5}, {10}, {30}, {55}, {75}}, ChannelDetailRows(page, list, n)}, {}, 0};
         BeginSection([&body, &title] { PrintTitle(body.titleX, title, 2); },
                      [&body, &title] { return body.Place(title); }, kDetailBlockLines);
-        for (qsizetype r = 0; r < body.grid.rows.size(); ++r) {
+        for (qsizetype r = 0; r < body.rows.size(); ++r) {
             if (r % kDetailBlockLines == 0) MakeRoom(kDetailBlockLines);
-            PrintRow(body, body.grid.rows[r]);
+            PrintRow(body, body.rows[r]);
         }
     } else {
         // a page holds at least as many rows as a detail block: a paper with
@@ -816,12 +813,8 @@ void Prt_Local() {
                         row(Text(page, "Label1", 6), "Text1", 5),
                         row(Text(page, "Label1", 5) + QStringLiteral(" ") + Text(page, "Label1", 7),
                             "Text1", 4)};
-        // the description wraps as in its box: its lines after the first go
-        // under its value
-        const QStringList lines = DescriptionLines(Text(page, "Text1", 4));
-        rows.last().last().text = lines.first();
-        for (qsizetype i = 1; i < lines.size(); ++i)
-            rows.append({{1, lines[i]}});
+        // the description goes on in lines under its value, as wide as the page allows
+        rows.last().last().wraps = true;
         for (int i = 10; i <= 13; ++i)
             rows.append(row(Text(page, "Label1", i), "Text1", i - 2));
         return rows;

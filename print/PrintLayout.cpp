@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPair>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace PrintLayout {
@@ -47,6 +48,23 @@ QString FirstLine(const QString& text) {
     return end < 0 ? text : text.left(end);
 }
 
+std::optional<QStringList> Wrap(const QString& text, double width,
+                                const std::function<double(const QString&)>& textWidth) {
+    QStringList lines;
+    for (QString rest : text.split(QRegularExpression(QStringLiteral("\\r?\\n")))) {
+        do {
+            qsizetype take = 0;
+            while (take < rest.size() && textWidth(rest.left(take + 1)) <= width)
+                ++take;
+            if (take == 0 && !rest.isEmpty()) return std::nullopt;
+            const qsizetype blank = take < rest.size() ? rest.lastIndexOf(u' ', take) : -1;
+            lines << rest.left(blank > 0 ? blank : take);
+            rest = rest.mid(blank > 0 ? blank + 1 : take);
+        } while (!rest.isEmpty());
+    }
+    return lines;
+}
+
 std::optional<QList<double>> PlaceGrid(const Grid& grid, double width, double gap, double labelGap,
                                        const std::function<double(const QString&)>& textWidth) {
     const qsizetype n = grid.columns.size();
@@ -55,7 +73,7 @@ std::optional<QList<double>> PlaceGrid(const Grid& grid, double width, double ga
     for (const Row& row : grid.rows) {
         for (qsizetype i = 0; i < row.size(); ++i) {
             const Cell& cell = row[i];
-            const double w = textWidth(FirstLine(cell.text));
+            const double w = cell.wraps ? 0.0 : textWidth(FirstLine(cell.text));
             widest[cell.column] = std::max(widest[cell.column], w);
             if (i + 1 == row.size()) continue;
             const Cell& next = row[i + 1];

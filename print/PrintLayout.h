@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -43,6 +44,9 @@ struct ColumnSpec {
 struct Cell {
     int column;
     QString text; // may end with CR LF pairs, which leave empty lines
+    // The text goes on in lines under its first, each as wide as the room
+    // right of its column; only the last cell of a row wraps.
+    bool wraps = false;
 };
 
 // A row's cells, left to right; an empty row is one separate line break.
@@ -55,10 +59,17 @@ struct Grid {
 
 // Places the columns of the grid in a printable width. Cells of a row stand
 // `gap` apart; a right-aligned label ends `labelGap` before the cell after it.
+// A wrapping cell takes the room its column leaves and asks for none.
 std::optional<QList<double>> PlaceGrid(const Grid& grid, double width, double gap, double labelGap,
                                        const std::function<double(const QString&)>& textWidth);
 
 // The printed part of a cell's text: up to its first line break.
 QString FirstLine(const QString& text);
+
+// The lines of a text in a width: broken at its own line breaks, and where a
+// line would be wider, after its last blank that fits or else after its last
+// character that fits. Nothing when not even one character fits.
+std::optional<QStringList> Wrap(const QString& text, double width,
+                                const std::function<double(const QString&)>& textWidth);
 
 } // namespace PrintLayout

@@ -1,5 +1,7 @@
 #include "platform/widgets/Printer.h"
 
+#include <QChildEvent>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -9,6 +11,7 @@
 #include <QPainter>
 #include <QPair>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
@@ -16,6 +19,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cups/cups.h>
+#include <optional>
 #include <string>
 
 namespace Platform {
@@ -207,15 +211,66 @@ private:
     bool pendingPage_ = false;
 };
 
+// The paper the user picks in a dialog's page-size list ("pageSizeCombo"),
+// in the dialog itself or in a window it opens (the page properties of the
+// print dialog). Picked by the user only: a list the dialog fills or sets
+// itself picks nothing.
+class PaperPick final : public QObject {
+public:
+    explicit PaperPick(QDialog& dialog) {
+        dialog.installEventFilter(this);
+        Watch(&dialog);
+    }
+    std::optional<QPageSize> paper;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished)
+            if (auto* window = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+                Watch(window);
+        return false;
+    }
+
+private:
+    void Watch(QWidget* widget) {
+        for (QComboBox* list : widget->findChildren<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
+            if (watched_.contains(list)) continue;
+            watched_.append(list);
+            connect(list, &QComboBox::activated, this,
+                    [this, list] { paper = list->currentData().value<QPageSize>(); });
+        }
+    }
+    QList<QPointer<QComboBox>> watched_;
+};
+
+// On a print queue Qt's dialogs lose the paper: the set-up form offers the
+// queue's papers with margins it cannot print, so the queue refuses the page
+// and keeps its paper; the print dialog puts the queue's own paper and
+// margins back when it is accepted. The paper picked in the set-up form holds
+// until the user picks another one in the print dialog itself.
 class QtPrintDialogs final : public PrintDialogs::Service {
 public:
     bool ShowPrinter(QWidget* parent, QPrinter& printer) override {
+        const QPageLayout chosen = printer.pageLayout();
         QPrintDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
+        const PaperPick pick(dialog);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        if (!pick.paper) {
+            QPageLayout layout = chosen;
+            layout.setOrientation(printer.pageLayout().orientation());
+            // the queue's least margins where it cannot print the chosen ones
+            if (!printer.setPageLayout(layout)) printer.setPageSize(layout.pageSize());
+        }
+        return true;
     }
     bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) override {
         QPageSetupDialog dialog(&printer, parent);
-        return dialog.exec() == QDialog::Accepted;
+        const PaperPick pick(dialog);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        if (pick.paper && pick.paper->isValid() &&
+            !printer.pageLayout().pageSize().isEquivalentTo(*pick.paper))
+            printer.setPageSize(*pick.paper);
+        return true;
     }
 };
 

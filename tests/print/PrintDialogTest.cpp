@@ -1,9 +1,14 @@
 #include "PrintFixture.h"
+#include "SimPrintSystem.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -127,6 +132,39 @@ TEST_F(PrintDialogTest, SectionsPrintInBoxOrderWithPagesNumberedThrough) {
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmDTMF")));
 }
 
+TEST_F(PrintDialogTest, ThePaperOfThePrinterSetupReachesAQueueOfAnotherPaper) {
+    SimPrintSystem system;
+    ASSERT_TRUE(system.Running()) << system.Error().toStdString();
+    Platform::PrintDialogs::SetService(nullptr);
+    Print::SetPrinterMaker(nullptr);
+    Platform::ProgramPrinter().setPrinterName(QStringLiteral("Office"));
+    const auto pick = [](const char* paper) { // typed in the open dialog's list, then Enter
+        QWidget* dialog = QApplication::activeModalWidget();
+        QTest::keyClicks(dialog->findChild<QComboBox*>("pageSizeCombo"), QLatin1String(paper));
+        QTest::keyClick(dialog, Qt::Key_Return);
+    };
+    // picked in the set-up, then in the print dialog's page properties; the job's paper
+    const std::tuple<const char*, const char*, QPageSize::PageSizeId> jobs[] = {
+        {"A5", "", QPageSize::A5},
+        {"B5", "", QPageSize::B5},
+        {"Executive", "", QPageSize::ExecutiveStandard},
+        {"A5", "US", QPageSize::Letter}};
+    Box(1)->click();
+    for (int job = 0; job < 4; ++job) {
+        const auto [setup, print, paper] = jobs[job];
+        QTimer::singleShot(0, [&] { pick(setup); });
+        Click("CommandSet");
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (*print) QTimer::singleShot(0, [&] { pick(print); });
+            if (*print) QTest::keyClick(dialog->findChild<QWidget*>("properties"), Qt::Key_Space);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        Click("CommandOK");
+        EXPECT_EQ(system.Paper(job), QPageSize(paper).sizePoints()) << job;
+    }
+}
+
 // A job that fails sends nothing, closes its hidden pages, keeps the dialog
 // and the configuration, and says what failed: a section whose page cannot be
 // made, a printer that does not take the document, a paper too small for the
@@ -137,7 +175,7 @@ TEST_F(PrintDialogTest, AFailedJobSendsNothingAndSaysWhatFailed) {
         {Section, T(9090) + QStringLiteral("\n") + T(29252)},
         {Printer, T(9091)},
         {Paper, T(9092)},
-        {Full, T(9091)}, // a file that cannot take even a File New channel table
+        {Full, T(9091)}, // a file that cannot take even a one-page document: one channel
     };
     QPrinter& device = Platform::ProgramPrinter();
     const QPageLayout layout = device.pageLayout();

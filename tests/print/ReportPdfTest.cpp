@@ -68,6 +68,7 @@ struct Paper {
     bool details;
     int language;         // 1 English, 2 Chinese
     bool refused = false; // too small even in the least font size
+    bool wide = false;    // the radio's description in wide letters
 };
 
 std::string Name(const Paper& p) {
@@ -109,6 +110,7 @@ std::vector<Paper> Papers() {
     for (bool details : {false, true})
         papers.push_back(
             {"A5Landscape_40mm", QPageSize::A5, QPageLayout::Landscape, 40, details, 1, true});
+    papers.push_back({"A5_25mm_WideDescription", QPageSize::A5, {}, 25.4, false, 1, false, true});
     return papers;
 }
 
@@ -134,8 +136,12 @@ protected:
         // a long file name and a description as long as its field
         gDataFileName =
             QStringLiteral("/home/dealer/northern depot 2026/KL740 station seventeen.dat");
-        gLocalInfo.Description.Assign(QString::fromUtf16(kDescription));
+        for (int w = 0; GetParam().wide && w < 8; ++w) // WMMMMMMMMM MWMMMMMMMM ...
+            description =
+                (w ? description + u' ' : QString()) + QString(10, u'M').replace(w, 1, u'W');
+        gLocalInfo.Description.Assign(description);
     }
+    QString description = QString::fromUtf16(kDescription);
     static constexpr auto kDescription = u"Station seventeen handhelds, serviced after storm "
                                          u"damage in March; keep old batteries aside (JW)";
     static QString Rx(int number) {
@@ -198,8 +204,11 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
             boxesOnPage << box;
         }
     }
-    for (const QString& word : QString::fromUtf16(kDescription).split(u' '))
+    for (const QString& word : description.split(u' '))
         EXPECT_EQ(words.count(word), 1) << word.toStdString();
+    for (const auto& l : record.lines) // wide letters wrap into more lines, not a smaller font
+        if (paper.wide && l.text.size() >= 10 && description.contains(l.text))
+            EXPECT_EQ(l.size, 10) << l.text.toStdString();
     qsizetype last = -1;
     for (int ch = 1; ch <= 128; ++ch) {
         EXPECT_EQ(words.count(Rx(ch)), 1) << ch;
@@ -207,6 +216,10 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
         EXPECT_GT(words.indexOf(Rx(ch)), last) << ch;
         last = words.indexOf(Rx(ch));
     }
+
+    // a file name too long for its line keeps its end, the file's own name
+    const QString file = record.RowOf(T(29220)).value(1).chopped(2);
+    EXPECT_TRUE(gDataFileName.endsWith(file.mid(file.startsWith(u'…')))) << file.toStdString();
 
     // the document is titled with the configuration's file name
     EXPECT_TRUE(PdfTool(QStringLiteral("pdfinfo"), {path})

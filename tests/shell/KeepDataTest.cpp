@@ -259,6 +259,8 @@ TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
     ModCommFun::EncodeImage();
     gImage[0xB0C] = 0; // the flags byte as the radio reports it in its identification
     radio.SetMemory(0, QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize));
+    radio.SetMemory(0xB00, QByteArray("KL740G\0", 7)); // a KL740G, read into a KL740 configuration
+    radio.Configure({.model = "KL740G", .band = radio.CurrentSetup().band});
     const QByteArray held = radio.Memory(0, kImageSize);
 
     Start(1);
@@ -267,6 +269,13 @@ TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
     ASSERT_TRUE(WaitIdle());
     ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
     EXPECT_EQ(Channel(3).RxTone, 12);
+    Pages::RegisterForms(); // this radio's information, as printed, names the radio read
+    PrintRecord record;
+    RecordingPrinter printer(record);
+    ModPrint::SetPrinter(&printer);
+    ModPrint::Prt_Local();
+    ModPrint::SetPrinter(nullptr);
+    EXPECT_EQ(record.TextsOn(1).count("KL740G"), 2); // and the page header
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     ClickCell(3, 1); // the user looks at the channel, changing nothing
