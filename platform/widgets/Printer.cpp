@@ -247,15 +247,19 @@ private:
 // queue's papers with margins it cannot print, so the queue refuses the page
 // and keeps its paper; the print dialog puts the queue's own paper and
 // margins back when it is accepted. The paper picked in the set-up form holds
-// until the user picks another one in the print dialog itself.
+// until the user picks another one in the print dialog itself; until the user
+// chose a paper in either, a queue prints on its own.
 class QtPrintDialogs final : public PrintDialogs::Service {
 public:
+    void Forget() { chosen_ = false; }
     bool ShowPrinter(QWidget* parent, QPrinter& printer) override {
         const QPageLayout chosen = printer.pageLayout();
         QPrintDialog dialog(&printer, parent);
         const PaperPick pick(dialog);
         if (dialog.exec() != QDialog::Accepted) return false;
-        if (!pick.paper) {
+        if (pick.paper) {
+            chosen_ = true;
+        } else if (chosen_) {
             QPageLayout layout = chosen;
             layout.setOrientation(printer.pageLayout().orientation());
             // the queue's least margins where it cannot print the chosen ones
@@ -267,11 +271,15 @@ public:
         QPageSetupDialog dialog(&printer, parent);
         const PaperPick pick(dialog);
         if (dialog.exec() != QDialog::Accepted) return false;
+        chosen_ = true;
         if (pick.paper && pick.paper->isValid() &&
             !printer.pageLayout().pageSize().isEquivalentTo(*pick.paper))
             printer.setPageSize(*pick.paper);
         return true;
     }
+
+private:
+    bool chosen_ = false; // the user chose the printer's paper
 };
 
 } // namespace
@@ -306,6 +314,7 @@ namespace PrintDialogs {
 
 void SetService(Service* service) {
     gService = service;
+    gQtDialogs.Forget();
 }
 
 bool ShowPrinter(QWidget* parent, QPrinter& printer) {

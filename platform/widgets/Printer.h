@@ -74,7 +74,8 @@ public:
     virtual QString Queue(const QPrinter& printer);
 };
 
-// Installs the service (not owned); nullptr restores the QPrintDialog one.
+// Installs the service (not owned); nullptr restores the QPrintDialog one,
+// which then knows of no paper the user chose.
 void SetService(Service* service);
 
 bool ShowPrinter(QWidget* parent, QPrinter& printer);

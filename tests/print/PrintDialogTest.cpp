@@ -143,17 +143,20 @@ TEST_F(PrintDialogTest, ThePaperOfThePrinterSetupReachesAQueueOfAnotherPaper) {
         QTest::keyClicks(dialog->findChild<QComboBox*>("pageSizeCombo"), QLatin1String(paper));
         QTest::keyClick(dialog, Qt::Key_Return);
     };
-    // picked in the set-up, then in the print dialog's page properties; the job's paper
+    // picked in the set-up, then in the print dialog's page properties; the job's paper.
+    // Nothing picked yet: the queue's own paper, not the one the printer object had.
+    Platform::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter));
     const std::tuple<const char*, const char*, QPageSize::PageSizeId> jobs[] = {
+        {nullptr, "", QPageSize::A4},
         {"A5", "", QPageSize::A5},
         {"B5", "", QPageSize::B5},
         {"Executive", "", QPageSize::ExecutiveStandard},
         {"A5", "US", QPageSize::Letter}};
     Box(1)->click();
-    for (int job = 0; job < 4; ++job) {
+    for (int job = 0; job < 5; ++job) {
         const auto [setup, print, paper] = jobs[job];
-        QTimer::singleShot(0, [&] { pick(setup); });
-        Click("CommandSet");
+        if (setup) QTimer::singleShot(0, [&] { pick(setup); });
+        if (setup) Click("CommandSet");
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             if (*print) QTimer::singleShot(0, [&] { pick(print); });
