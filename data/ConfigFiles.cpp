@@ -174,13 +174,21 @@ void LoadExtraFile(const QString& datPath) {
     ModInitV::InitExtraData(gFileExtraData);
 }
 
-void LoadInitFile(const QString& path, bool quiet) {
+namespace {
+// Reads a default file into the saved copy. A file that cannot be taken is
+// named when damaged (unless `quiet`) and leaves the saved copy equal to the
+// working one.
+bool ReadDefaultFile(const QString& path, bool quiet) {
     const ReadResult result = ReadRecord(path, gFileData);
-    if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
-        SyncFileFromEdit();
-        return;
-    }
+    if (result == ReadResult::Ok) return true;
+    if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
+    SyncFileFromEdit();
+    return false;
+}
+} // namespace
+
+void LoadInitFile(const QString& path, bool quiet) {
+    if (!ReadDefaultFile(path, quiet)) return;
     // saved as this program's data, as an opened file is
     gFileData.Version.Assign(QLatin1String(ModVerionMana::kOwnVersion));
     if (!gInitAllChannels) {
@@ -196,12 +204,7 @@ void LoadInitFile(const QString& path, bool quiet) {
 }
 
 void LoadInitSettings(const QString& path, bool quiet) {
-    const ReadResult result = ReadRecord(path, gFileData);
-    if (result != ReadResult::Ok) {
-        if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
-        SyncFileFromEdit();
-        return;
-    }
+    if (!ReadDefaultFile(path, quiet)) return;
     if (gTestDataOn) ModTestData::LoadTedForDat(path);
     LoadExtraFile(path);
     TakeSettingsFromFile();

@@ -49,19 +49,16 @@ bool WriteSetupKey(const QString& key, int value) {
     return WriteSetupKey(key, QString::number(value));
 }
 
-bool SaveSetupKeys(std::initializer_list<std::pair<QString, int>> keys) {
+bool SaveSetupKeys(const QList<std::pair<QString, int>>& keys) {
     bool saved = true;
     for (const auto& [key, value] : keys)
         saved = WriteSetupKey(key, value) && saved;
-    if (!saved) ReportUnsavedSettings();
-    return saved;
-}
-
-void ReportUnsavedSettings() {
+    if (saved) return true;
     static constexpr auto kTexts = ModFunLang::LangIds(9120);
     Platform::MsgBox(ModFunLang::GetLangText(kTexts[0]) + u'\n' +
                          QDir::toNativeSeparators(SetupFilePath()),
                      Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+    return false;
 }
 
 QString SettingFilePath() {

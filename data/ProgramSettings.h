@@ -3,10 +3,10 @@
 #include "data/RadioImage.h"
 #include "data/SharedState.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 #include <array>
-#include <initializer_list>
 #include <utility>
 
 // The program's settings and switches (the Lock switch and the help flag are
@@ -42,9 +42,7 @@ bool WriteSetupKey(const QString& key, int value);
 // What a command stores: every key is written, also after one failed. When
 // any could not be written the user is told once (text 9120, naming the file)
 // and false is returned; the values in memory stay in use for the session.
-bool SaveSetupKeys(std::initializer_list<std::pair<QString, int>> keys);
-// Text 9120 naming the settings file.
-void ReportUnsavedSettings();
+bool SaveSetupKeys(const QList<std::pair<QString, int>>& keys);
 
 // "Setting.ini" beside the program.
 QString SettingFilePath();

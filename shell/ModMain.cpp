@@ -94,13 +94,13 @@ bool ReadSetupSettings() {
     gLock = ReadNumber(QStringLiteral("Lock"), 0) != 0 ? 1 : 0;
     gFactory = ReadNumber(QStringLiteral("Factory"), 0) != 0 ? 1 : 0;
 
-    bool saved = true;
+    QList<std::pair<QString, int>> keys;
     if (gFirstRun) {
         if (!SettleLanguage()) return false;
         RunFirstRunSetup();
         if (gFirstRun) return false;
         // Without the flag stored every start would ask for the radio again.
-        saved = ModSettings::WriteSetupKey(QStringLiteral("IsFirstRun"), 0);
+        keys.append({QStringLiteral("IsFirstRun"), 0});
     } else {
         // the system's language when no 16-bit number is stored
         gCurrentLanguage =
@@ -110,10 +110,9 @@ bool ReadSetupSettings() {
     }
 
     // one message for the whole start
-    saved = ModSettings::WriteSetupKey(QStringLiteral("comPort"), gComPort) && saved;
-    saved =
-        ModSettings::WriteSetupKey(QStringLiteral("CurrentLanguage"), gCurrentLanguage) && saved;
-    if (!saved) ModSettings::ReportUnsavedSettings();
+    keys.append({QStringLiteral("comPort"), gComPort});
+    keys.append({QStringLiteral("CurrentLanguage"), gCurrentLanguage});
+    ModSettings::SaveSetupKeys(keys);
     return true;
 }
 

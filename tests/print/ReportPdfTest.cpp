@@ -207,8 +207,9 @@ TEST_P(ReportPdfTest, EveryChannelOnceAboveTheFooterOnNumberedPages) {
     for (const QString& word : description.split(u' '))
         EXPECT_EQ(words.count(word), 1) << word.toStdString();
     for (const auto& l : record.lines) // wide letters wrap into more lines, not a smaller font
-        if (paper.wide && l.text.size() >= 10 && description.contains(l.text))
+        if (paper.wide && l.text.size() >= 10 && description.contains(l.text)) {
             EXPECT_EQ(l.size, 10) << l.text.toStdString();
+        }
     qsizetype last = -1;
     for (int ch = 1; ch <= 128; ++ch) {
         EXPECT_EQ(words.count(Rx(ch)), 1) << ch;
