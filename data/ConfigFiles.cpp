@@ -238,18 +238,6 @@ void LoadInitData(bool quiet) {
 
 namespace ModShowFreFun {
 
-namespace {
-
-// The test block beside the opened configuration; one that is not taken
-// leaves the block empty, the configuration opens all the same and the user
-// learns why.
-void LoadOpenedTestBlock() {
-    if (gTestDataOn && ModTestData::LoadTedForDat(gDataFileName) != 0)
-        Message(ModTestData::kNoTestBlock);
-}
-
-} // namespace
-
 bool OpenDataFile(Views::MainWindow* mainWindow) {
     QByteArray stamp;
     {
@@ -277,7 +265,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName, mainWindow)) return false;
     gFileData.Version.Assign(own);
     ModFreFile::LoadExtraFile(gDataFileName);
-    LoadOpenedTestBlock();
+    ModTestData::TakeTestBlockOf(gDataFileName);
     ModFreFile::TakeEditFromFile();
     AfterRead(mainWindow);
     return true;
@@ -286,7 +274,7 @@ bool OpenDataFile(Views::MainWindow* mainWindow) {
 bool ReopenDataFile(Views::MainWindow* mainWindow) {
     if (!ReadForOpen(gDataFileName, mainWindow)) return false;
     ModFreFile::LoadExtraFile(gDataFileName);
-    LoadOpenedTestBlock();
+    ModTestData::TakeTestBlockOf(gDataFileName);
     ModFreFile::TakeAllFromFile();
     AfterRead(mainWindow);
     return true;
@@ -303,7 +291,7 @@ bool SaveDataFile(Views::MainWindow* mainWindow) {
     QList<Platform::FileReplace::Content> files;
     // A test block file that was not taken at open keeps its bytes until the
     // block is edited: the empty block in its place is no calibration.
-    if (gEditTestBlock != gFileTestBlock) ModTestData::ForgetUntakenTestFile();
+    if (gEditTestBlock != gFileTestBlock) ModTestData::TestBlockSetAnew();
     const QString ted = ModFreFile::SideFileName(path, QStringLiteral(".ted"));
     if (gTestDataOn && !ModTestData::IsUntakenTestFile(ted))
         files.append({ted, ModTestData::TestFileBytes(gEditTestBlock)});

@@ -52,7 +52,8 @@ void NewPlainData() {
     InitRadioInfo();
     InitExtraData(gEditExtraData);
     gEditTestBlock.fill(0); // never the block of the configuration before
-    ModTestData::ForgetUntakenTestFile();
+    gFileTestBlock.fill(0);
+    ModTestData::TestBlockSetAnew();
 
     ModFreFile::SyncFileFromEdit();
 }

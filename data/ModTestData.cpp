@@ -2,8 +2,10 @@
 
 #include "data/ConfigFiles.h"
 #include "data/ModFun.h"
+#include "data/ModFunLang.h"
 #include "platform/App.h"
 #include "platform/FileReplace.h"
+#include "platform/MsgBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@ namespace ModTestData {
 namespace {
 
 QString gUntakenTestFile;
+// The configuration opened with the mode off whose ".ted" was not read yet.
+QString gWaitingTestFileOf;
 
 // The file a path names, at the end of its links, for comparing.
 QString FileOf(const QString& path) {
@@ -71,12 +75,46 @@ qint32 LoadTedForDat(const QString& datPath) {
     return refused;
 }
 
+QString RefusalText(qint32 reason, const QString& tedPath) {
+    return ModFunLang::GetLangText(reason) + u'\n' + QDir::toNativeSeparators(tedPath);
+}
+
+namespace {
+void ReadBlockOf(const QString& datPath) {
+    const qint32 refused = LoadTedForDat(datPath);
+    gEditTestBlock = gFileTestBlock;
+    if (refused != 0)
+        Platform::MsgBox(
+            RefusalText(refused, ModFreFile::SideFileName(datPath, QStringLiteral(".ted"))));
+}
+} // namespace
+
+void TakeTestBlockOf(const QString& datPath) {
+    TestBlockSetAnew();
+    if (gTestDataOn) {
+        ReadBlockOf(datPath);
+        return;
+    }
+    gFileTestBlock.fill(0);
+    gEditTestBlock.fill(0);
+    gWaitingTestFileOf = datPath;
+}
+
+void SetTestDataMode(bool on) {
+    gTestDataOn = on;
+    if (!on || gWaitingTestFileOf.isEmpty()) return;
+    const QString datPath = gWaitingTestFileOf;
+    gWaitingTestFileOf.clear();
+    ReadBlockOf(datPath);
+}
+
 bool IsUntakenTestFile(const QString& tedPath) {
     return !gUntakenTestFile.isEmpty() && FileOf(tedPath) == gUntakenTestFile;
 }
 
-void ForgetUntakenTestFile() {
+void TestBlockSetAnew() {
     gUntakenTestFile.clear();
+    gWaitingTestFileOf.clear();
 }
 
 } // namespace ModTestData

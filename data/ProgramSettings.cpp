@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 qint16 gCurrentLanguage = 1;
 qint16 gPrevLanguage = 1;
@@ -54,9 +55,15 @@ bool SaveSetupKeys(const QList<std::pair<QString, int>>& keys) {
     for (const auto& [key, value] : keys)
         saved = WriteSetupKey(key, value) && saved;
     if (saved) return true;
-    static constexpr auto kTexts = ModFunLang::LangIds(9120);
-    Platform::MsgBox(ModFunLang::GetLangText(kTexts[0]) + u'\n' +
-                         QDir::toNativeSeparators(SetupFilePath()),
+    // The file is replaced through a new file beside it: where the folder
+    // takes no new file, the folder is what the user must look at.
+    static constexpr auto kTexts = ModFunLang::LangIds(9120, 9122);
+    const QString file = SetupFilePath();
+    const QString folder = QFileInfo(file).absolutePath();
+    QTemporaryFile probe(Platform::JoinPath(folder, QStringLiteral("mysetup.XXXXXX")));
+    const bool folderInTheWay = !probe.open();
+    Platform::MsgBox(ModFunLang::GetLangText(kTexts[folderInTheWay ? 1 : 0]) + u'\n' +
+                         QDir::toNativeSeparators(folderInTheWay ? folder : file),
                      Platform::Mb::OKOnly | Platform::Mb::Exclamation);
     return false;
 }

@@ -881,10 +881,13 @@ void StoreTestReply(const QByteArray& reply) {
 }
 
 void TakeReadTestBlock() {
-    if (gReadTestBlockHeld) {
+    // A read with test-data mode off brings no block: the radio's own is
+    // unknown, and never the block of the configuration before.
+    if (gReadTestBlockHeld)
         gEditTestBlock = gReadTestBlock;
-        ForgetUntakenTestFile();
-    }
+    else
+        gEditTestBlock.fill(0);
+    TestBlockSetAnew();
     gReadTestBlockHeld = false;
 }
 

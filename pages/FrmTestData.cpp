@@ -148,7 +148,7 @@ void FrmTestData::LoadFile() {
     const QString path = Platform::FileDialogs::GetOpenFileName(this, Filter(), gDataFileName);
     if (path.isEmpty()) return;
     if (const qint32 refused = ModTestData::ReadTestFile(path, work_)) {
-        Platform::MsgBox(ModFunLang::GetLangText(refused),
+        Platform::MsgBox(ModTestData::RefusalText(refused, path),
                          Platform::Mb::OKOnly | Platform::Mb::Exclamation);
         return;
     }

@@ -27,10 +27,13 @@ QByteArray Native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// A free name beside `path` for a file of the replace in progress.
+// A free name beside `path` for a file of the replace in progress: the
+// target's name, ".~new" or ".~old" and a number, a name that a user does not
+// give a file of his own (such as "radio.dat.old1"), so that only this
+// writer's files are ever removed as its leftovers.
 QString SpareName(const QString& path, const char* tag) {
     for (int n = 0;; ++n) {
-        const QString name = path + u'.' + QLatin1String(tag) + QString::number(n);
+        const QString name = path + QStringLiteral(".~") + QLatin1String(tag) + QString::number(n);
         if (!QFileInfo::exists(name) && !QFileInfo(name).isSymLink()) return name;
     }
 }
@@ -97,13 +100,14 @@ bool StillHolds(const QString& target, const QString& kept) {
 }
 
 // Removes what earlier replaces of the targets left behind: a replace that was
-// killed, old contents that were reported as kept. Only the names that
+// killed, old contents that were reported as kept. Only the exact names that
 // SpareName gives for these targets.
 void DropEarlierFiles(const QStringList& targets) {
     for (const QString& target : targets) {
         const QFileInfo info(target);
-        const QRegularExpression own(QRegularExpression::anchoredPattern(
-            QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.(new|old)[0-9]+")));
+        const QRegularExpression own(
+            QRegularExpression::anchoredPattern(QRegularExpression::escape(info.fileName()) +
+                                                QStringLiteral("\\.~(new|old)(0|[1-9][0-9]*)")));
         const QFileInfoList entries =
             info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
         for (const QFileInfo& entry : entries)

@@ -36,7 +36,7 @@ struct Result {
 // contents is left alone. An existing target that is not a writable plain file
 // is refused before anything is written. After a replace that went through,
 // the files that earlier replaces of the same targets left behind (named as
-// this writer names its files: the target's name, ".new" or ".old", a number)
+// this writer names its files: the target's name, ".~new" or ".~old", a number)
 // are removed.
 Result Replace(const QList<Content>& files);
 

@@ -1,6 +1,7 @@
 #include "shell/ShellRules.h"
 
 #include "data/ModFunLang.h"
+#include "data/ModTestData.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "link/ModComm.h"
@@ -36,7 +37,7 @@ bool AskAccessCode(const std::function<void()>& showDialog) {
 
 void ApplyFactory(int newValue) {
     gFactory = newValue != 0 ? 1 : 0;
-    gTestDataOn = newValue != 0;
+    ModTestData::SetTestDataMode(newValue != 0);
     ModSettings::SaveSetupKeys({{QStringLiteral("Factory"), gFactory}});
 }
 

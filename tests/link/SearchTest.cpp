@@ -3,6 +3,7 @@
 #include "platform/Forms.h"
 #include "platform/Profile.h"
 
+#include <QDir>
 #include <memory>
 
 using ModFunLang::GetLangText;
@@ -192,12 +193,15 @@ TEST_F(SearchTest, RadioOfAnotherModelIsTheFallbackAndTheWriteIsRefused) {
 TEST_F(SearchTest, ResumedWriteHonoursTheRadiosWriteProtection) {
     SimRadio& killed = AddRadio(1, [](SimRadio::Setup& s) { s.flags = 0x08; });
     Ports::SetGivenPorts(QList<int>{kTestPort + 1});
+    const QString setup = ModSettings::SetupFilePath(); // the found port cannot be stored
+    ASSERT_TRUE(QDir().mkpath(setup));
     Write();
     EXPECT_EQ(Shown(9031), 1);
     EXPECT_EQ(Shown(9010), 0);
     EXPECT_EQ(killed.CurrentCounters().reads, 0);
     EXPECT_TRUE(killed.CurrentCounters().writeAddresses.empty());
     EXPECT_EQ(gComPort, kTestPort + 1);
+    EXPECT_EQ(messages.CountOf(GetLangText(9120) + u'\n' + setup), 1);
 }
 
 } // namespace

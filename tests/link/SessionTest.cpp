@@ -172,6 +172,18 @@ TEST_F(ReadTest, DeadBlockWithCancelLosesNothing) {
     ExpectNothingLost();
 }
 
+TEST_F(ReadTest, EachSessionHasTheResendsOfTheSettingsBlockAfresh) {
+    for (int session = 0; session < 2; ++session) {
+        Update([](SimRadio::Setup& s) {
+            s.dropAddress = 0xB30;
+            s.dropCount = 2;
+        });
+        Read();
+    }
+    EXPECT_EQ(Shown(9008), 0);
+    EXPECT_EQ(Shown(9009), 2);
+}
+
 TEST_F(ReadTest, RetryAfterADeadBlockStartsOverAndSucceeds) {
     Update([](SimRadio::Setup& s) {
         s.dropAddress = 0x200;

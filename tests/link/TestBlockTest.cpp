@@ -1,4 +1,8 @@
 #include "LinkFixture.h"
+#include "data/ModTestData.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 namespace Mb = Platform::Mb;
 
@@ -31,6 +35,13 @@ TEST_F(TestBlockTest, ReadFetchesTheTestBlockBeforeTheImage) {
     ASSERT_GE(asked.size(), 3u);
     EXPECT_EQ(asked[1], ModComm::kTestBlockAddr);
     EXPECT_EQ(asked[2], 0x000);
+    gTestDataOn = false; // a read without the block: not the one read before
+    QTemporaryDir dir;   // and a file not taken before is the block's no more
+    ASSERT_TRUE(QDir(dir.path()).mkdir("a.ted"));
+    ASSERT_NE(ModTestData::LoadTedForDat(dir.path() + "/a.dat"), 0);
+    Read();
+    EXPECT_EQ(gEditTestBlock, TTestBlock{});
+    EXPECT_FALSE(ModTestData::IsUntakenTestFile(dir.path() + "/a.ted"));
 }
 
 TEST_F(TestBlockTest, WriteSendsTheMarkedTestBlock) {

@@ -1,4 +1,5 @@
 #include "data/ModFunLang.h"
+#include "data/ModTestData.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
@@ -124,8 +125,9 @@ TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
     Press(dialog.get(), "Command1", 0);
     dialogs.openPath = program.ProgramDir(); // a folder cannot be read
     Press(dialog.get(), "Command1", 0);
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9081)), 1);
-    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9002)), 1);
+    EXPECT_EQ(messages.CountOf(ModTestData::RefusalText(9081, program.ProgramDir() + "/radio.ted")),
+              1);
+    EXPECT_EQ(messages.CountOf(ModTestData::RefusalText(9082, program.ProgramDir())), 1);
     EXPECT_EQ(Box(dialog.get(), 3)->text(), "7");
     Press(dialog.get(), "CommandOK");
     EXPECT_EQ(gEditTestBlock[3], 7);

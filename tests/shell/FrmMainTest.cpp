@@ -512,9 +512,14 @@ TEST_F(MainWindowTest, HelpOpensTheFileOfTheLanguageWhenItExists) {
     qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
     Item("mnuHelpTopic")->trigger();
     EXPECT_TRUE(TestSupport::WaitFor([&] { return messages.Count() == 2; }));
+    qputenv("PATH", bin.path().toLocal8Bit()); // no opener on the path at all
+    ASSERT_TRUE(opener.remove());
+    Item("mnuHelpTopic")->trigger();
+    EXPECT_TRUE(TestSupport::WaitFor([&] { return messages.Count() == 3; }));
     qputenv("PATH", path);
-    EXPECT_EQ(messages.shown.value(1).text,
-              ModFunLang::GetLangText(9121) + u'\n' + program.ProgramDir() + "/Corvan_E.chm");
+    for (int i : {1, 2})
+        EXPECT_EQ(messages.shown.value(i).text,
+                  ModFunLang::GetLangText(9121) + u'\n' + program.ProgramDir() + "/Corvan_E.chm");
 
     delete main.data();
     gHelpOn = false;

@@ -1,5 +1,6 @@
 #include "data/ConfigFiles.h"
 #include "data/ModFunLang.h"
+#include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
@@ -102,27 +103,31 @@ TEST_F(SaveFilesTest, ASideFileThatCannotBeWrittenLeavesEveryOldFile) {
     // with the side file writable again the same command saves all of it,
     // and removes what a save that was killed left, and only that
     ASSERT_TRUE(QDir(files.path()).rmdir("radio.NVD"));
-    for (const char* name : {"radio.dat.new0", "radio.dat.old0", "radio.NVD.old3", "radio.dat.old"})
+    const QStringList users = {"radio.dat.old", "radio.dat.old01", "radio.dat.old1",
+                               "radio.dat.~old01"};
+    for (const QString& name :
+         users + QStringList{"radio.dat.~new0", "radio.dat.~old0", "radio.NVD.~old13"})
         Put(name, "earlier");
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_NE(Bytes("radio.dat"), dat);
     EXPECT_EQ(Bytes("radio.NVD").size(), 5);
     EXPECT_FALSE(ModShowFreFun::IsDataModified());
-    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.dat.old"}));
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat"}) + users);
 
     // a file of a failed save that cannot be removed is named
     ModifyData();
     Platform::FileReplace::SetStepHook([&](const QString&) {
-        QFile::remove(File("radio.dat.new0"));
-        return !QDir(files.path()).mkpath("radio.dat.new0/in-the-way");
+        QFile::remove(File("radio.dat.~new0"));
+        return !QDir(files.path()).mkpath("radio.dat.~new0/in-the-way");
     });
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(messages.shown.last().text, ModFunLang::GetLangText(9002) + u'\n' +
                                               ModFunLang::GetLangText(9035) + u'\n' +
-                                              File("radio.dat.new0"));
-    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.dat.new0", "radio.dat.old"}));
+                                              File("radio.dat.~new0"));
+    EXPECT_EQ(Left(), QStringList({"radio.NVD", "radio.dat", "radio.dat.old", "radio.dat.old01",
+                                   "radio.dat.old1", "radio.dat.~new0", "radio.dat.~old01"}));
 }
 
 // Each file is replaced in one step, the configuration last: wherever a save
@@ -183,8 +188,8 @@ TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(messages.shown.last().text,
-              ModFunLang::GetLangText(9034) + u'\n' + File("radio.NVD.old0"));
-    EXPECT_EQ(Bytes("radio.NVD.old0"), after[1]);
+              ModFunLang::GetLangText(9034) + u'\n' + File("radio.NVD.~old0"));
+    EXPECT_EQ(Bytes("radio.NVD.~old0"), after[1]);
 
     // The configuration gives way to a folder while the save waits: its old
     // contents are kept, and the message says where.
@@ -197,8 +202,8 @@ TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(messages.shown.last().text,
-              ModFunLang::GetLangText(9034) + u'\n' + File("radio.dat.old0"));
-    EXPECT_EQ(Bytes("radio.dat.old0"), after[2]);
+              ModFunLang::GetLangText(9034) + u'\n' + File("radio.dat.~old0"));
+    EXPECT_EQ(Bytes("radio.dat.~old0"), after[2]);
     EXPECT_FALSE(QFileInfo::exists(File("radio.NVD")));
 }
 
@@ -226,16 +231,32 @@ TEST_F(SaveFilesTest, ASaveThroughLinksWritesTheirTargets) {
 TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     gTestDataOn = true;
     SavedThenChanged();
+    messages.defaultAnswer = IdNo;       // save the changes?
+    const auto open = [&](int refused) { // a test block not taken, and the user is told why
+        messages.shown.clear();
+        dialogs.openAnswers << File("radio.dat");
+        Menu("mnuFileOpen");
+        EXPECT_EQ(messages.CountOf(ModTestData::RefusalText(refused, File("radio.ted"))), 1);
+        EXPECT_EQ(gEditTestBlock, TTestBlock{});
+    };
+    ASSERT_TRUE(QFile::remove(File("radio.ted")) && QFile::link("gone.ted", File("radio.ted")));
+    open(9082);
+    ASSERT_TRUE(QFile::remove(File("radio.ted")) && QDir(files.path()).mkdir("radio.ted"));
+    open(9082);
+    ASSERT_TRUE(QDir(files.path()).rmdir("radio.ted"));
     Put("radio.ted", QByteArray(17, 'T'));
-    messages.answers << IdNo; // a damaged test block is not taken, and the user is told
-    dialogs.openAnswers << File("radio.dat");
-    Menu("mnuFileOpen");
-    EXPECT_EQ(Shown(9081), 1);
-    EXPECT_EQ(gEditTestBlock, TTestBlock{});
+    open(9081);
+    messages.defaultAnswer = IdOK;
     ModifyData(); // saved with another edit, the damaged file stays as it is
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(Bytes("radio.ted"), QByteArray(17, 'T'));
+    messages.answers << IdOK; // File New renews the block: saved over the damaged file
+    Menu("mnuFileNew");
+    main->NewDocTimer_Timer();
+    dialogs.saveAnswers << File("radio.dat");
+    Menu("mnuFileSaveAs");
+    EXPECT_EQ(Bytes("radio.ted"), QByteArray(16, 0));
     gEditTestBlock.fill(0x21);
     ASSERT_TRUE(QFile::setPermissions(File("radio.ted"), QFile::ReadOwner | QFile::WriteOwner));
     messages.answers << IdOK;

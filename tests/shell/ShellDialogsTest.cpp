@@ -1,3 +1,4 @@
+#include "data/ConfigFiles.h"
 #include "data/ModFunLang.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
@@ -19,6 +20,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -266,6 +270,59 @@ TEST_F(SwitchesTest, FactoryOnAppendsTestDataOnceAndOffRemovesIt) {
     EXPECT_EQ(ModSettings::ReadSetupKey("Factory"), "0");
     EXPECT_FALSE(Item("mnuTestData")->isVisible());
     EXPECT_FALSE(TreeKeys().contains("N11"));
+
+    // a switch that cannot be stored says so and holds for the session
+    const QString setup = ModSettings::SetupFilePath();
+    ASSERT_TRUE(QFile::remove(setup) && QDir().mkpath(setup));
+    Click("btnFactory", "519");
+    EXPECT_TRUE(gTestDataOn);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9120) + u'\n' + setup), 1);
+}
+
+// The test block belongs to the open configuration whatever the factory switch
+// did meanwhile: a save leaves each ".ted" as it was, and the block in hand
+// (what the test-data dialog shows and a factory write sends) is its own.
+TEST_F(SwitchesTest, EachConfigurationKeepsItsOwnTestBlockAcrossTheFactorySwitch) {
+    const auto path = [this](const char* name) { return files.path() + u'/' + name; };
+    const auto ted = [&](const char* name) {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto open = [&](const char* name) {
+        dialogs.openAnswers << path(name);
+        Item("mnuFileOpen")->trigger();
+    };
+    messages.defaultAnswer = Platform::Mb::IdCancel; // no question but the one expected
+    for (const qint16 factoryAtStart : {0, 1}) {
+        delete main.data();
+        gTestDataOn = true; // the marker file
+        gFactory = factoryAtStart;
+        LoadMain();
+        for (const char* name : {"a", "b"}) {
+            gTestDataOn = false;
+            dialogs.saveAnswers << path(name) + ".dat";
+            Item("mnuFileSaveAs")->trigger();
+            QFile f(path(name) + ".ted");
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(16, *name)) == 16);
+        }
+        gTestDataOn = factoryAtStart != 0;
+        open("a.dat");
+        if (factoryAtStart) { // off, another configuration, on again
+            Click("btnFactory", "519");
+            open("b.dat");
+        }
+        Click("btnFactory", "519");
+        ASSERT_TRUE(gTestDataOn);
+        TTestBlock own;
+        own.fill(factoryAtStart ? 'b' : 'a');
+        EXPECT_EQ(gEditTestBlock, own) << factoryAtStart;
+        ModifyData();
+        messages.answers << Platform::Mb::IdOK; // overwrite?
+        Item("mnuFileSave")->trigger();
+        EXPECT_FALSE(ModShowFreFun::IsDataModified());
+        EXPECT_EQ(ted("a.ted"), QByteArray(16, 'a')) << factoryAtStart;
+        EXPECT_EQ(ted("b.ted"), QByteArray(16, 'b')) << factoryAtStart;
+    }
 }
 
 TEST_F(SwitchesTest, LockOnClosesThePagesAndKeepsTheChannelCommandsHidden) {
@@ -293,6 +350,13 @@ TEST_F(SwitchesTest, LockOnClosesThePagesAndKeepsTheChannelCommandsHidden) {
     EXPECT_EQ(gLock, 0);
     EXPECT_EQ(ModSettings::ReadSetupKey("Lock"), "0");
     EXPECT_TRUE(Item("MnuCHBatch")->isVisible());
+
+    // where the settings folder takes no file, the message names the folder
+    const QString folder = QFileInfo(ModSettings::SetupFilePath()).absolutePath();
+    ASSERT_TRUE(QDir(folder).removeRecursively() && QFile(folder).open(QIODevice::WriteOnly));
+    Click("btnLock", "519");
+    EXPECT_EQ(gLock, 1);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9122) + u'\n' + folder), 1);
 }
 
 // ---------------------------------------------------------------- multi-radio write count
