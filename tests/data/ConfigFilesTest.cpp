@@ -172,6 +172,9 @@ TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
     d = SampleRecord();
     d.TestFreList[3].Second.Assign("12AB5678");
     refused(d, "test pair with letters");
+    d = SampleRecord();
+    d.TestFreList[0].First.Assign("00000000"); // a radio takes it as no frequency
+    refused(d, "test pair of zeros");
     Platform::SetSystemLcidForTesting(Platform::kLcidChineseSimplified);
     d = SampleRecord();
     d.Channels[0].RxFreq.Assign(QStringLiteral("４４００"));
