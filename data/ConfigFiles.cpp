@@ -38,22 +38,39 @@ void DamagedDefaultFile(const QString& path) {
     Platform::MsgBox(ModFunLang::GetLangText(9033) + u'\n' + QDir::toNativeSeparators(path));
 }
 
+// A frequency or offset field as the program writes it: all its ASCII digits,
+// or, where the field may be empty, the empty forms: blanks and NULs only, or
+// all "F". Any other text would show as one value and go to the radio as
+// another (a short code is read as MHz on screen and as units of 10 Hz by the
+// radio; a test pair is sent digit by digit).
+template <std::size_t N> bool IsCodeField(const FixedText<N>& field, bool mayBeEmpty) {
+    const auto& b = field.bytes;
+    if (std::all_of(b.begin(), b.end(), [](char c) { return c >= '0' && c <= '9'; })) return true;
+    return mayBeEmpty &&
+           (std::all_of(b.begin(), b.end(), [](char c) { return c == ' ' || c == '\0'; }) ||
+            std::all_of(b.begin(), b.end(), [](char c) { return c == 'F'; }));
+}
+
+// A test frequency of all zeros reaches a radio as no frequency.
+bool IsTestFreqField(const FixedText<8>& field) {
+    return IsCodeField(field, true) && field.Bytes() != QByteArray(8, '0');
+}
+
 // A record read from a file is used only when it is one that the program
 // could have written: a channel count of 0..128, each used channel numbered
-// 1..128 once with a receive frequency of digits, and a band of the band
-// table. (A damaged frequency would show as the band's low limit and go to the
-// radio as whatever number its first digits make.)
+// 1..128 once with a receive frequency and an offset as the program writes
+// them, test pairs likewise, and a band of the band table.
 bool IsWellFormed(const TRadioData& data) {
     if (data.ChannelCount < 0 || data.ChannelCount > kMaxChannels) return false;
     QSet<int> numbers;
     for (int i = 0; i < data.ChannelCount; ++i) {
-        const int n = data.Channels[static_cast<std::size_t>(i)].Number;
-        if (n < 1 || n > kMaxChannels || numbers.contains(n)) return false;
-        numbers.insert(n);
-        const QString rx = TrimNull(data.Channels[static_cast<std::size_t>(i)].RxFreq.Text());
-        if (rx.isEmpty() || !std::all_of(rx.begin(), rx.end(), [](QChar c) { return c.isDigit(); }))
-            return false;
+        const TChannel& ch = data.Channels[static_cast<std::size_t>(i)];
+        if (ch.Number < 1 || ch.Number > kMaxChannels || numbers.contains(ch.Number)) return false;
+        numbers.insert(ch.Number);
+        if (!IsCodeField(ch.RxFreq, false) || !IsCodeField(ch.Offset, true)) return false;
     }
+    for (const TTestFre& pair : data.TestFreList)
+        if (!IsTestFreqField(pair.First) || !IsTestFreqField(pair.Second)) return false;
     return !ModFreFile::BandCodeToText(data.ModelInfo.BandCode).isEmpty();
 }
 

@@ -81,6 +81,12 @@ int BitmapBit(int number) {
     return (number - 1) % 8;
 }
 
+// The frequency code of a radio value: eight digits, a leading zero below
+// 100 MHz included.
+QString FreqCode(quint32 value) {
+    return QString::number(value).rightJustified(8, u'0');
+}
+
 // The value of a frequency code in units of 10 Hz, held to 32 bits.
 quint32 FreqValue(const QString& code) {
     const double v = std::nearbyint(Platform::Val(TrimNull(code)));
@@ -148,9 +154,8 @@ void DecodeChannel(int slotIndex) {
     ch.Number = static_cast<qint16>(number);
     ch.NoData = 0;
     ch.ScanSkip = Bytes::GetBit(*ScanSkipByte(number), BitmapBit(number)) ? 1 : 0;
-    ch.RxFreq.Assign(QString::number(Bytes::GetBE32(slot + kRxFreqByte)));
-    const QString tx =
-        ModShowFreFun::FreqCodeToText(QString::number(Bytes::GetBE32(slot + kTxFreqByte)));
+    ch.RxFreq.Assign(FreqCode(Bytes::GetBE32(slot + kRxFreqByte)));
+    const QString tx = ModShowFreFun::FreqCodeToText(FreqCode(Bytes::GetBE32(slot + kTxFreqByte)));
     int direction = 0;
     ch.Offset.Assign(
         ModShowFreFun::TxToOffset(ch.RxFreq.Text(), tx, false, QStringLiteral("0"), direction));

@@ -341,8 +341,9 @@ void DecodeDTMF(TDtmf& d) {
 void EncodeCodeDigits(const TDtmfCode& code, int cellAddress) {
     quint8* cell = ImageAt(cellAddress, ImageMap::kCodeCellSize);
     int n = CodeLength(code.Len);
-    QString text = ModFun::DtmfTextToCode(TrimNull(code.Digits.Text()));
-    if (text.size() < n) text = text.leftJustified(n, u'0');
+    // the code's own digits: a longer text is cut, a shorter one padded
+    QString text =
+        ModFun::DtmfTextToCode(TrimNull(code.Digits.Text())).leftJustified(n, u'0', true);
     cell[ImageMap::kCodeLengthByte] = static_cast<quint8>(n);
     if (n % 2 != 0) {
         text += u'0';

@@ -6,6 +6,7 @@
 #include "data/ModVerionMana.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
+#include "platform/SysLocale.h"
 #include "tests/support/TestSupport.h"
 
 #include <QDir>
@@ -162,6 +163,23 @@ TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
     d = SampleRecord();
     d.Channels[2].RxFreq.Assign("1450Z000");
     refused(d, "receive frequency");
+    d = SampleRecord();
+    d.Channels[0].RxFreq.Assign("44");
+    refused(d, "short receive frequency");
+    d = SampleRecord();
+    d.Channels[1].Offset.Assign("5");
+    refused(d, "short offset");
+    d = SampleRecord();
+    d.TestFreList[3].Second.Assign("12AB5678");
+    refused(d, "test pair with letters");
+    d = SampleRecord();
+    d.TestFreList[0].First.Assign("00000000"); // a radio takes it as no frequency
+    refused(d, "test pair of zeros");
+    Platform::SetSystemLcidForTesting(Platform::kLcidChineseSimplified);
+    d = SampleRecord();
+    d.Channels[0].RxFreq.Assign(QStringLiteral("４４００"));
+    refused(d, "full-width digits");
+    Platform::SetSystemLcidForTesting(Platform::kLcidEnglishUs);
 }
 
 TEST_F(ConfigFilesTest, VersionStampsAreChecked) {

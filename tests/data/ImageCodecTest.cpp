@@ -115,19 +115,22 @@ TEST_F(ImageCodecTest, ChannelOneHundredTwentyEightIsTheLastBit) {
 }
 
 TEST_F(ImageCodecTest, FrequenciesAreBigEndianUnitsOfTenHertz) {
-    SetChannels({{1, "43510000"}});
-    Ch(0).OffsetDir = 1;
+    SetChannels({{1, "43510000"}, {2, "08750000"}});
+    Ch(0).OffsetDir = Ch(1).OffsetDir = 1;
     Ch(0).Offset.Assign("0500000"); // 5 MHz below
+    Ch(1).Offset.Assign("0500000");
     ModCommFun::EncodeImage();
     EXPECT_EQ(Bytes(0, 3), Hex("0297E8F0"));
     EXPECT_EQ(Bytes(4, 7), Hex("029047D0")); // 430.10000 MHz
     EXPECT_EQ(Slot(1)[15], 0x10);
 
     ModCommFun::DecodeImage();
-    ASSERT_EQ(gEditData.ChannelCount, 1);
+    ASSERT_EQ(gEditData.ChannelCount, 2);
     EXPECT_EQ(Ch(0).RxFreq.Text(), "43510000");
     EXPECT_EQ(Ch(0).OffsetDir, 1);
     EXPECT_EQ(Ch(0).Offset.Text(), "0500000");
+    EXPECT_EQ(Ch(1).RxFreq.Text(), "08750000");
+    EXPECT_EQ(Ch(1).Offset.Text(), "0500000");
 }
 
 TEST_F(ImageCodecTest, TheOffsetDirectionComesFromTheFrequenciesNotByteFifteen) {

@@ -159,8 +159,11 @@ TEST_F(ImageSettingsTest, AnOddCodeGetsAZeroNibble) {
     D().Kill.Digits.Assign("123");
     D().Codes[15].Len = 2;
     D().Codes[15].Digits.Assign("AD");
+    D().Codes[3].Len = 3; // a digit text longer than the code
+    D().Codes[3].Digits.Assign("1234");
     ModCommFun::EncodeImage();
     EXPECT_EQ(Bytes(0x8F0, 0x8F1), Hex("12 30"));
+    EXPECT_EQ(Bytes(0x930, 0x931), Hex("12 30"));
     EXPECT_EQ(gImage[0x8F8], 3);
     EXPECT_EQ(gImage[0x9F0], 0xAD);
     ModCommFun::DecodeImage();
