@@ -177,10 +177,13 @@ void LoadExtraFile(const QString& datPath) {
 namespace {
 // Reads a default file into the saved copy. A file that cannot be taken is
 // named when damaged (unless `quiet`) and leaves the saved copy equal to the
-// working one.
+// working one. A default names the model it is for: one without a model name
+// (a file of zeros) is as damaged as a cut one.
 bool ReadDefaultFile(const QString& path, bool quiet) {
     TRadioData record;
-    const ReadResult result = ReadRecord(path, record);
+    ReadResult result = ReadRecord(path, record);
+    if (result == ReadResult::Ok && TrimNull(record.ModelInfo.ModelName.Text()).isEmpty())
+        result = ReadResult::BadRecord;
     if (result == ReadResult::Ok) {
         gFileData = record;
         return true;

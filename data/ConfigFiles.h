@@ -31,8 +31,8 @@ bool IsDataUnchanged();
 
 namespace ModFreFile {
 // Reads a default file whole (channel 1 only unless gInitAllChannels). A
-// damaged file is named in a message unless `quiet`. False when the file was
-// not taken.
+// damaged file (also one naming no model) is named in a message unless
+// `quiet`. False when the file was not taken.
 bool LoadInitFile(const QString& path, bool quiet = false);
 // Reads a per-model fallback default file and takes only its settings; the
 // saved copy then equals the working one. False when it was not taken.

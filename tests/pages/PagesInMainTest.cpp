@@ -96,8 +96,8 @@ TEST_F(PagesInMainTest, ANewBandOverAnUntouchedGridEditorWarnsOfNothing) {
     EXPECT_EQ(messages.Count(), 1); // the question before the change, nothing more
 }
 
-// File New without a default file it can take (none, one cut short): the new
-// configuration holds what the pages show.
+// File New without a default file it can take (none, one cut short, one of
+// zeros naming no model): the new configuration holds what the pages show.
 class NoGoodDefaultTest : public PagesInMainTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(NoGoodDefaultTest, FileNewHoldsWhatThePagesShow) {
@@ -119,6 +119,6 @@ TEST_P(NoGoodDefaultTest, FileNewHoldsWhatThePagesShow) {
     messages.answers << Platform::Mb::IdCancel; // were Exit to ask
     EXPECT_TRUE(main->close());
 }
-INSTANTIATE_TEST_SUITE_P(Defaults, NoGoodDefaultTest, ::testing::Values(-1, 100));
+INSTANTIATE_TEST_SUITE_P(Defaults, NoGoodDefaultTest, ::testing::Values(-1, 100, 8597));
 
 } // namespace
