@@ -194,18 +194,25 @@ void LoadExtraFile(const QString& datPath) {
 namespace {
 // Reads a default file into the saved copy. A file that cannot be taken is
 // named when damaged (unless `quiet`) and leaves the saved copy equal to the
-// working one.
+// working one. A default names the model it is for: one without a model name
+// (a file of zeros) is as damaged as a cut one.
 bool ReadDefaultFile(const QString& path, bool quiet) {
-    const ReadResult result = ReadRecord(path, gFileData);
-    if (result == ReadResult::Ok) return true;
+    TRadioData record;
+    ReadResult result = ReadRecord(path, record);
+    if (result == ReadResult::Ok && TrimNull(record.ModelInfo.ModelName.Text()).isEmpty())
+        result = ReadResult::BadRecord;
+    if (result == ReadResult::Ok) {
+        gFileData = record;
+        return true;
+    }
     if (result == ReadResult::BadRecord && !quiet) DamagedDefaultFile(path);
     SyncFileFromEdit();
     return false;
 }
 } // namespace
 
-void LoadInitFile(const QString& path, bool quiet) {
-    if (!ReadDefaultFile(path, quiet)) return;
+bool LoadInitFile(const QString& path, bool quiet) {
+    if (!ReadDefaultFile(path, quiet)) return false;
     // saved as this program's data, as an opened file is
     gFileData.Version.Assign(QLatin1String(ModVerionMana::kOwnVersion));
     if (!gInitAllChannels) {
@@ -218,15 +225,17 @@ void LoadInitFile(const QString& path, bool quiet) {
     LoadExtraFile(path);
     if (gTestDataOn) ModTestData::LoadTedForDat(path);
     TakeEditFromFile();
+    return true;
 }
 
-void LoadInitSettings(const QString& path, bool quiet) {
-    if (!ReadDefaultFile(path, quiet)) return;
+bool LoadInitSettings(const QString& path, bool quiet) {
+    if (!ReadDefaultFile(path, quiet)) return false;
     if (gTestDataOn) ModTestData::LoadTedForDat(path);
     LoadExtraFile(path);
     TakeSettingsFromFile();
     // a configuration File New just made is not a change
     SyncFileFromEdit();
+    return true;
 }
 
 } // namespace ModFreFile
@@ -237,18 +246,17 @@ void LoadInitData(bool quiet) {
     const QString name =
         QStringLiteral("%1_%2.dat").arg(gModelName).arg(ModFreFile::BandTextToCode(gBandText));
     const QString path = Platform::JoinPath(InitFolder(), name);
+    const QString fallback =
+        Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
     if (QFileInfo::exists(path)) {
-        ModFreFile::LoadInitFile(path, quiet);
-        return;
+        if (ModFreFile::LoadInitFile(path, quiet)) return;
+    } else if (ModFreFile::ModelNames().contains(gModelName) && QFileInfo::exists(fallback)) {
+        if (ModFreFile::LoadInitSettings(fallback, quiet)) return;
     }
-    if (ModFreFile::ModelNames().contains(gModelName)) {
-        const QString fallback =
-            Platform::JoinPath(InitFolder(), gModelName + QStringLiteral("_0.dat"));
-        if (QFileInfo::exists(fallback))
-            ModFreFile::LoadInitSettings(fallback, quiet);
-        else
-            ModFreFile::SyncFileFromEdit();
-    }
+    // No default file taken: the defaults as the pages show them, so that
+    // viewing a page changes nothing.
+    ApplyPageLoadRules();
+    ModFreFile::SyncFileFromEdit();
 }
 
 } // namespace ModInitV

@@ -31,11 +31,12 @@ bool IsDataUnchanged();
 
 namespace ModFreFile {
 // Reads a default file whole (channel 1 only unless gInitAllChannels). A
-// damaged file is named in a message unless `quiet`.
-void LoadInitFile(const QString& path, bool quiet = false);
+// damaged file (also one naming no model) is named in a message unless
+// `quiet`. False when the file was not taken.
+bool LoadInitFile(const QString& path, bool quiet = false);
 // Reads a per-model fallback default file and takes only its settings; the
-// saved copy then equals the working one.
-void LoadInitSettings(const QString& path, bool quiet = false);
+// saved copy then equals the working one. False when it was not taken.
+bool LoadInitSettings(const QString& path, bool quiet = false);
 // The "NVD" side file of a ".dat" path, into gFileExtraData.
 void LoadExtraFile(const QString& datPath);
 // Every file the program writes goes through here: all of them are replaced,
@@ -49,6 +50,7 @@ QString SideFileName(const QString& datPath, const QString& extension);
 } // namespace ModFreFile
 
 namespace ModInitV {
-// File New's default file of the current model and band.
+// File New's default file of the current model and band; without one that
+// can be taken, the defaults as the pages show them (ApplyPageLoadRules).
 void LoadInitData(bool quiet = false);
 } // namespace ModInitV

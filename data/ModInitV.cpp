@@ -13,6 +13,8 @@
 namespace ModInitV {
 
 namespace {
+std::function<void()> gPageLoadRules;
+
 void AssignTestPair(TTestFre& pair, const QString& first, const QString& second) {
     pair.First.Assign(first);
     pair.Second.Assign(second);
@@ -56,6 +58,14 @@ void NewPlainData() {
     ModTestData::TestBlockSetAnew();
 
     ModFreFile::SyncFileFromEdit();
+}
+
+void SetPageLoadRules(std::function<void()> rules) {
+    gPageLoadRules = std::move(rules);
+}
+
+void ApplyPageLoadRules() {
+    if (gPageLoadRules) gPageLoadRules();
 }
 
 void InitChannels() {

@@ -1,5 +1,6 @@
 #include "pages/Pages.h"
 
+#include "data/ModInitV.h"
 #include "pages/FrmAlert.h"
 #include "pages/FrmDTMF.h"
 #include "pages/FrmEmbMsg.h"
@@ -13,7 +14,19 @@
 #include "pages/FrmTestFre.h"
 #include "platform/widgets/FormLoader.h"
 
+#include <memory>
+
 namespace Pages {
+
+namespace {
+// Loads every page that edits the configuration once, unseen, in the order of
+// the tree: each stores what it shows (Form_Load) and is gone again.
+void LoadEveryPageUnseen() {
+    for (const char* name : {"FrmOptFeatures", "FrmRadio", "FrmDTMF", "FrmTestFre", "FrmEmbMsg",
+                             "FrmKey", "FrmScan", "FrmAlert"})
+        std::unique_ptr<QWidget>(Platform::Forms::Create(QLatin1String(name)));
+}
+} // namespace
 
 void RegisterForms() {
     Platform::Forms::RegisterFactory(QStringLiteral("FrmRadioInfo"),
@@ -30,6 +43,7 @@ void RegisterForms() {
     Platform::Forms::RegisterFactory(QStringLiteral("FrmRadio"), [] { return new FrmRadio; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmTestFre"), [] { return new FrmTestFre; });
     Platform::Forms::RegisterFactory(QStringLiteral("FrmTestData"), [] { return new FrmTestData; });
+    ModInitV::SetPageLoadRules(LoadEveryPageUnseen);
 }
 
 } // namespace Pages

@@ -1,6 +1,7 @@
 // The feature pages opened from the main window, and the model dialog's new
 // configuration.
 #include "channels/Channels.h"
+#include "data/DatLayout.h"
 #include "data/ModFreFile.h"
 #include "data/ModFunLang.h"
 #include "data/RadioData.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -93,5 +95,30 @@ TEST_F(PagesInMainTest, ANewBandOverAnUntouchedGridEditorWarnsOfNothing) {
     EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 0);
     EXPECT_EQ(messages.Count(), 1); // the question before the change, nothing more
 }
+
+// File New without a default file it can take (none, one cut short, one of
+// zeros naming no model): the new configuration holds what the pages show.
+class NoGoodDefaultTest : public PagesInMainTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(NoGoodDefaultTest, FileNewHoldsWhatThePagesShow) {
+    QFile::remove(program.ProgramDir() + "/Init/KL740_0.dat");
+    if (GetParam() >= 0) program.WriteFile("Init/KL740_0.dat", QByteArray(GetParam(), '\0'));
+    LoadMain();
+    messages.answers << Platform::Mb::IdOK;
+    main->FileNew();
+    main->NewDocTimer().setInterval(0);
+    while (main->NewDocTimer().isActive())
+        QApplication::processEvents();
+    const QByteArray made = DatLayout::Pack(gEditData) + DatLayout::PackExtra(gEditExtraData);
+    for (const char* key : {"N2", "N4", "N9", "N10"})
+        main->TreeView1_NodeClick(key);
+    EXPECT_EQ(DatLayout::Pack(gEditData) + DatLayout::PackExtra(gEditExtraData), made);
+    EXPECT_TRUE(main->windowTitle().contains("[KL740:400 - 480 MHz]"));
+    // named by the window's load and by File New, once each
+    EXPECT_EQ(messages.Count(), GetParam() >= 0 ? 3 : 1);
+    messages.answers << Platform::Mb::IdCancel; // were Exit to ask
+    EXPECT_TRUE(main->close());
+}
+INSTANTIATE_TEST_SUITE_P(Defaults, NoGoodDefaultTest, ::testing::Values(-1, 100, 8597));
 
 } // namespace

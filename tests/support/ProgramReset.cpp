@@ -85,6 +85,7 @@ void ResetPlatform() {
     Platform::Forms::SetWindowOps({});
     Platform::Forms::SetChildHost({});
     Platform::Forms::UnregisterAllFactories();
+    ModInitV::SetPageLoadRules({});
     Platform::FileReplace::SetStepHook({});
     Platform::FileReplace::SetNoHardLinks(false);
     // A window asked for an interface it does not implement fails the case.

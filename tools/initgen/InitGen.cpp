@@ -3,12 +3,13 @@
 // its "NVD" and ".ted" side files.
 //
 // Each holds a new configuration as the pages show it and a radio gives it
-// back: the record defaults, then every feature page loaded once, unseen, so
-// that a default outside a page's list takes the value that page's own load
-// rule gives it (voice volume 1, DTMF rate 50 ms, look-back 0.5 s, alarm time
-// 1 s, the emergency and priority channels on channel 1, ...), then through
-// the radio image and back, so that every text is in the form a radio read
-// gives (an empty test frequency "FFFFFFFF", a channel without offset
+// back: the record defaults, then the pages' own load rules, the same that
+// File New keeps when it finds no default file it can take (every feature page
+// loaded once, unseen, so that a default outside a page's list takes the value
+// that page gives it: voice volume 1, DTMF rate 50 ms, look-back 0.5 s, alarm
+// time 1 s, the emergency and priority channels on channel 1, ...), then
+// through the radio image and back, so that every text is in the form a radio
+// read gives (an empty test frequency "FFFFFFFF", a channel without offset
 // "0000000"). No value is written here; they all come from the defaults, the
 // pages and the codec.
 //
@@ -27,27 +28,16 @@
 #include "data/RadioData.h"
 #include "pages/Pages.h"
 #include "platform/App.h"
-#include "platform/widgets/FormLoader.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
-// The pages that edit the configuration, in the order of the tree.
-const char* const kPages[] = {"FrmOptFeatures", "FrmRadio", "FrmDTMF", "FrmTestFre",
-                              "FrmEmbMsg",      "FrmKey",   "FrmScan", "FrmAlert"};
-
 QByteArray Configuration() {
     return DatLayout::Pack(gEditData) + DatLayout::PackExtra(gEditExtraData);
-}
-
-void ShowEveryPage() {
-    for (const char* name : kPages)
-        std::unique_ptr<QWidget>(Platform::Forms::Create(QLatin1String(name)));
 }
 
 bool Write(const QString& path, const QByteArray& bytes) {
@@ -83,12 +73,12 @@ int main(int argc, char* argv[]) {
             gBandText = band;
             ModFun::ParseBandLimits();
             ModInitV::NewPlainData();
-            ShowEveryPage();
+            ModInitV::ApplyPageLoadRules();
             ModComm::ClearImage();
             ModCommFun::EncodeImage();
             ModCommFun::DecodeImage();
             const QByteArray made = Configuration();
-            ShowEveryPage(); // what the pages show now is what is kept
+            ModInitV::ApplyPageLoadRules(); // what the pages show now is what is kept
             ModComm::ClearImage();
             ModCommFun::EncodeImage();
             ModCommFun::DecodeImage();
