@@ -683,12 +683,13 @@ bool frmCommChInfo::WritePending(const QString& value) {
     return true;
 }
 
-// Another window changed the channel under an open editor that the user has
-// not typed in: the editor shows the channel's value now, so that Enter there
-// writes nothing older.
+// Another window changed the channel under the open editor. When its own
+// field now holds another value than the editor was shown, whatever the user
+// typed there is older than that change: the editor shows the new value and
+// counts as untyped, so that Enter, Tab or a click elsewhere writes nothing
+// older over it. A change to another field leaves the typed text alone.
 void frmCommChInfo::RefreshOpenEditor(int row) {
-    if (!edit_.open || edit_.typed || writing_ || edit_.row != row || edit_.group != ShownGroup())
-        return;
+    if (!edit_.open || writing_ || edit_.row != row || edit_.group != ShownGroup()) return;
     const Editor kind = GridRules::EditorOf(edit_.col);
     QWidget* editor = kind == Editor::None ? nullptr : EditorWidget(kind);
     if (!editor || editor->isHidden()) return;
@@ -700,9 +701,11 @@ void frmCommChInfo::RefreshOpenEditor(int row) {
     auto* text = static_cast<QLineEdit*>(editor);
     const QString cell = CellText(row, edit_.col);
     const QString now = kind == Editor::Text2 ? ModFun::TrimNull(cell) : cell;
+    if (GridRules::SameValue(edit_.col, gHabits.TxAsOffset, now, edit_.shownText)) return;
+    edit_.typed = false;
+    edit_.shownText = now;
     if (text->text() == now) return;
     text->setText(now);
-    edit_.shownText = now;
     if (text->hasFocus() && !now.isEmpty()) text->selectAll();
 }
 

@@ -79,8 +79,10 @@ protected:
 
 private:
     struct PendingEdit {
-        bool open = false;  // an editor was opened and not hidden since
-        bool typed = false; // the user typed in it since it opened or last wrote
+        bool open = false; // an editor was opened and not hidden since
+        // the user typed in it since it opened, last wrote, or last took a
+        // value that another window stored in its field
+        bool typed = false;
         int group = 0;
         int row = 0;
         int col = 0;

@@ -275,6 +275,10 @@ TEST_F(DetailEditorTest, TheGridsDetailsButtonOpensTheEditorThatFollowsTheGrid) 
     EXPECT_EQ(Control<QComboBox>("Combo4")->currentIndex(), 1);
     EXPECT_EQ(Control<QComboBox>("Combo1")->currentIndex(), 1);
     EXPECT_EQ(Text(1)->text(), "438.50000");
+    click(2, 4); // the grid's open tone list follows a tone chosen here
+    List(0)->setFocus();
+    QTest::keyClick(List(0), Qt::Key_Down);
+    EXPECT_EQ(grid->findChild<QComboBox*>("Combo1")->currentIndex(), 1);
     click(5, 4);
     QApplication::processEvents();
     EXPECT_EQ(Control<QComboBox>("Combo1")->currentIndex(), 4);

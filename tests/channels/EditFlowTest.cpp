@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
@@ -178,8 +179,12 @@ TEST_F(EditFlowTest, PasteIntoAnotherBandIsHeldInsideItAndSavedSo) {
 }
 
 TEST_F(EditFlowTest, DeleteQuestionClosedWithoutAnswerStillDeletes) {
-    SelectRow(1);
+    QWidget* editor = ModFun::ShowChildForm("FrmCHInfoEdit"); // on channel 1
+    ASSERT_NE(editor, nullptr);
+    const QRect row1 = grid->visualRect(grid->model()->index(0, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, row1.center()); // back to the grid
     Run("MnuCHDelete"); // the question is closed by its close box
+    EXPECT_TRUE(editor->findChild<QLineEdit*>("Text1")->text().isEmpty());
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(gHabits.NoDeleteAsk);
     EXPECT_TRUE(program.ReadFile("Habit.ini").isEmpty());

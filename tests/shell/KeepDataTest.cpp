@@ -722,7 +722,7 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, EveryCommandTest,
 // ---- a typed value reaches the file and the radio ----
 
 // Where the user types, and what the user does then instead of Enter or Tab.
-enum class Box { Grid, Detail, DtmfId, Preset, TestFrequency };
+enum class Box { Grid, GridBesideDetail, Detail, DtmfId, Preset, TestFrequency };
 enum class Then {
     Nothing,
     Print,
@@ -732,6 +732,8 @@ enum class Then {
     Enter,
     ClickAnotherCell,
     GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
+    OtherByWindowMenu,
+    OtherByCtrlTab,
 };
 struct Typed {
     const char* name;
@@ -757,6 +759,10 @@ protected:
         };
         QLineEdit* text = nullptr;
         switch (box) {
+        case Box::GridBesideDetail:
+            QTest::mouseClick(Grid()->findChild<QPushButton*>("CommandCHInfoEdit"), Qt::LeftButton);
+            if (!WaitFor([this] { return Detail() != nullptr; })) return nullptr;
+            [[fallthrough]];
         case Box::Grid: // the receive editor opened again on channel 1
             ClickCell(2, 1);
             ClickCell(1, 1);
@@ -786,6 +792,15 @@ protected:
         QTest::mouseClick(text, Qt::LeftButton);
         return WaitFor([text] { return text->hasFocus(); }) ? text : nullptr;
     }
+    // Goes to the other child window by the Window menu or by Ctrl+Tab.
+    void OtherWindow(bool byMenu) {
+        if (!byMenu)
+            return QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        auto* menu = main->findChild<QMenu*>("mnuWindow");
+        emit menu->aboutToShow();
+        for (QAction* item : menu->actions())
+            if (item->property("windowList").toBool() && !item->isChecked()) item->trigger();
+    }
 };
 
 TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
@@ -806,11 +821,21 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
         Print(false);
         EXPECT_NE(record.Find(ModShowFreFun::FreqCodeToText(row.stored)), nullptr);
         break;
-    case Then::WindowMenu: { // Window > the grid page, the window not active
-        auto* menu = main->findChild<QMenu*>("mnuWindow");
-        emit menu->aboutToShow();
-        for (QAction* item : menu->actions())
-            if (item->property("windowList").toBool() && !item->isChecked()) item->trigger();
+    case Then::WindowMenu: // Window > the grid page, the window not active
+        OtherWindow(true);
+        break;
+    case Then::OtherByWindowMenu: // 455 typed in the detail editor, back the same way, Enter or Tab
+    case Then::OtherByCtrlTab: {
+        const bool menu = row.then == Then::OtherByWindowMenu;
+        OtherWindow(menu);
+        QLineEdit* other = Detail()->findChild<QLineEdit*>("Text1");
+        ASSERT_FALSE(box->hasFocus());
+        QTest::mouseClick(other, Qt::LeftButton);
+        TypeOver(other, "455");
+        OtherWindow(menu);
+        ASSERT_TRUE(Grid()->isAncestorOf(QApplication::focusWidget()));
+        QTest::mouseClick(box, Qt::LeftButton);
+        QTest::keyClick(box, menu ? Qt::Key_Return : Qt::Key_Tab);
         break;
     }
     case Then::GridChangesTheChannel: // a tone chosen in the grid's row
@@ -886,6 +911,10 @@ const Typed kTyped[] = {
     {"GridClickAnotherCellOutOfBand", Box::Grid, "50000000", "500", Then::ClickAnotherCell, false,
      "48000000", 2, "480.00000"},
     {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},
+    {"GridRetypedThenDetailByMenu", Box::GridBesideDetail, nullptr, "440", Then::OtherByWindowMenu,
+     false, "45500000"},
+    {"GridRetypedThenDetailByCtrlTab", Box::GridBesideDetail, nullptr, "440", Then::OtherByCtrlTab,
+     true, "45500000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
      "44150000"},
