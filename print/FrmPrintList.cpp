@@ -162,6 +162,8 @@ void FrmPrintList::PrintAll() {
         QString text;
         if (dynamic_cast<const PaperTooSmall*>(&error))
             text = ModFunLang::GetLangText(9092);
+        else if (const auto* missing = dynamic_cast<const Platform::PaperNotOffered*>(&error))
+            text = ModFunLang::GetLangText(9093) + QStringLiteral("\n") + missing->paper;
         else if (running >= 0)
             text = ModFunLang::GetLangText(9090) + QStringLiteral("\n") +
                    ModFunLang::GetLangText(29250 + running);

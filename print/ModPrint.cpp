@@ -385,7 +385,7 @@ void PrintFeaturePage(const char* window, const QList<PrintLayout::ColumnSpec>& 
                       const std::function<QList<PrintLayout::Row>(const QWidget*)>& rows) {
     HiddenPage hidden(QLatin1String(window), false);
     const QString title = hidden.Page()->windowTitle();
-    Body body{{columns, rows(hidden.Page())}, {}, 0};
+    Body body{{columns, rows(hidden.Page())}, {}, 0, {}};
     // a heading (a label without a value) stays on the page of the row under it
     const auto heading = [&columns](const QList<PrintLayout::Row>& all, qsizetype r) {
         return columns.size() > 1 && r + 1 < all.size() && all[r].size() == 1 &&
@@ -627,7 +627,8 @@ void PrintPageHeader() {
                 {Pair(0, T(29222), gModelName), Pair(0, T(29223), gBandText),
                  Pair(0, T(29220), QString())}},
                {},
-               0};
+               0,
+               {}};
     const double size = LargestSize(
         kTextSize, [&](double) { return p.TextWidth(when) <= w && lines.Place(QString()); });
     if (size == 0) throw PaperTooSmall("the page header does not fit the width");
@@ -680,7 +681,7 @@ void Prt_UHFChannel() {
     const QWidget* page = hidden.Page();
     if (details) {
         // a block stays on one page
-        Body body{{{{5}, {10}, {30}, {55}, {75}}, ChannelDetailRows(page, list, n)}, {}, 0};
+        Body body{{{{5}, {10}, {30}, {55}, {75}}, ChannelDetailRows(page, list, n)}, {}, 0, {}};
         BeginSection([&body, &title] { PrintTitle(body.titleX, title, 2); },
                      [&body, &title] { return body.Place(title); }, kDetailBlockLines);
         for (qsizetype r = 0; r < body.rows.size(); ++r) {

@@ -1,7 +1,9 @@
 #include "platform/widgets/Printer.h"
 
+#include <QAbstractButton>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -15,9 +17,12 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QSaveFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <array>
 #include <cups/cups.h>
 #include <optional>
 #include <string>
@@ -116,11 +121,26 @@ void WriteToFile(const QString& path, const QByteArray& document) {
         throw PrinterError("the document could not be written");
 }
 
+// PaperNotOffered when the device's print queue, as the print system
+// describes it, neither offers the device's paper nor takes sizes of its own.
+void RefuseMissingPaper(const QPrinter& device) {
+    const QString queue = PrintDialogs::Queue(device);
+    if (queue.isEmpty()) return;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(queue.section(u'/', 0, 0));
+    const QList<QPageSize> offered = info.supportedPageSizes();
+    if (info.isNull() || offered.isEmpty() || info.supportsCustomPageSizes()) return;
+    const QPageSize paper = device.pageLayout().pageSize();
+    for (const QPageSize& size : offered)
+        if (size.isEquivalentTo(paper)) return;
+    throw PaperNotOffered(paper.name());
+}
+
 class PaintPrinter final : public Printer {
 public:
     explicit PaintPrinter(QPrinter& device)
         : device_(device), pdf_(folder_.filePath(QStringLiteral("document.pdf"))) {
         if (!folder_.isValid()) throw PrinterError("no room to compose the document");
+        RefuseMissingPaper(device);
         // the document is rendered in the device's units on the device's page
         QPageLayout layout = device.pageLayout();
         if (device.fullPage()) layout.setMargins(QMarginsF());
@@ -213,11 +233,12 @@ private:
 
 // The paper the user picks in a dialog's page-size list ("pageSizeCombo"),
 // in the dialog itself or in a window it opens (the page properties of the
-// print dialog). Picked by the user only: a list the dialog fills or sets
-// itself picks nothing.
+// print dialog), where the pick counts only once that window is accepted.
+// Picked by the user only: a list the dialog fills or sets itself (as the
+// print dialog does with a queue's own paper) picks nothing.
 class PaperPick final : public QObject {
 public:
-    explicit PaperPick(QDialog& dialog) {
+    explicit PaperPick(QDialog& dialog) : dialog_(&dialog) {
         dialog.installEventFilter(this);
         Watch(&dialog);
     }
@@ -236,50 +257,141 @@ private:
         for (QComboBox* list : widget->findChildren<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
             if (watched_.contains(list)) continue;
             watched_.append(list);
-            connect(list, &QComboBox::activated, this,
-                    [this, list] { paper = list->currentData().value<QPageSize>(); });
+            connect(list, &QComboBox::activated, this, [this, list] { Picked(list); });
         }
     }
+    void Picked(QComboBox* list) {
+        const QPageSize picked = list->currentData().value<QPageSize>();
+        auto* window = qobject_cast<QDialog*>(list->window());
+        if (!window || window == dialog_) {
+            paper = picked;
+            return;
+        }
+        pending_ = picked;
+        connect(window, &QDialog::finished, this, &PaperPick::Closed, Qt::UniqueConnection);
+    }
+    void Closed(int result) {
+        if (result == QDialog::Accepted && pending_) paper = pending_;
+        pending_.reset();
+    }
+    QDialog* dialog_;
+    std::optional<QPageSize> pending_; // picked in a window not closed yet
     QList<QPointer<QComboBox>> watched_;
 };
 
-// On a print queue Qt's dialogs lose the paper: the set-up form offers the
-// queue's papers with margins it cannot print, so the queue refuses the page
-// and keeps its paper; the print dialog puts the queue's own paper and
-// margins back when it is accepted. The paper picked in the set-up form holds
-// until the user picks another one in the print dialog itself; until the user
-// chose a paper in either, a queue prints on its own.
+// Puts the layout's paper and orientation on the printer, each margin the
+// larger of the layout's and the least the printer can print with on that
+// side.
+void SetLayout(QPrinter& printer, const QPageLayout& layout) {
+    if (printer.setPageLayout(layout)) return;
+    printer.setPageOrientation(layout.orientation());
+    printer.setPageSize(layout.pageSize());
+    QPageLayout least = printer.pageLayout();
+    least.setUnits(layout.units());
+    const QMarginsF wanted = layout.margins();
+    const QMarginsF minimum = least.minimumMargins();
+    printer.setPageMargins(QMarginsF(std::max(wanted.left(), minimum.left()),
+                                     std::max(wanted.top(), minimum.top()),
+                                     std::max(wanted.right(), minimum.right()),
+                                     std::max(wanted.bottom(), minimum.bottom())),
+                           layout.units());
+}
+
+// The margin fields of the set-up form, left, top, right and bottom, and
+// their unit; none when the form lacks one of them.
+class MarginFields {
+public:
+    explicit MarginFields(const QDialog& form) {
+        const auto* units = form.findChild<QComboBox*>(QStringLiteral("unitCombo"));
+        if (!units || !units->currentData().canConvert<QPageLayout::Unit>()) return;
+        unit_ = units->currentData().value<QPageLayout::Unit>();
+        for (const char* side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
+            if (auto* box = form.findChild<QDoubleSpinBox*>(QLatin1String(side))) sides_ << box;
+    }
+    bool Found() const { return sides_.size() == 4; }
+    // The margins of the layout shown in the fields.
+    void Show(QPageLayout layout) const {
+        layout.setUnits(unit_);
+        const QMarginsF m = layout.margins();
+        const std::array values{m.left(), m.top(), m.right(), m.bottom()};
+        for (int i = 0; i < 4; ++i)
+            sides_[i]->setValue(values[i]);
+    }
+    // The layout with the margins the fields show.
+    QPageLayout Shown(QPageLayout layout) const {
+        layout.setUnits(unit_);
+        layout.setMargins(QMarginsF(sides_[0]->value(), sides_[1]->value(), sides_[2]->value(),
+                                    sides_[3]->value()));
+        return layout;
+    }
+
+private:
+    QPageLayout::Unit unit_ = QPageLayout::Millimeter;
+    QList<QDoubleSpinBox*> sides_;
+};
+
+// What the set-up form shows when it is accepted: its paper, orientation and
+// margins. Qt puts none of it on a printer that cannot print those margins,
+// so the form's own fields are read; where one is missing, the printer's
+// value stands.
+QPageLayout FormLayout(const QDialog& form, const QPrinter& printer) {
+    const QPageLayout applied = printer.pageLayout();
+    QPageSize paper = applied.pageSize();
+    if (const auto* list = form.findChild<QComboBox*>(QStringLiteral("pageSizeCombo")))
+        if (const auto shown = list->currentData().value<QPageSize>(); shown.isValid())
+            paper = shown;
+    const auto checked = [&form](const char* name) {
+        const auto* button = form.findChild<QAbstractButton*>(QLatin1String(name));
+        return button && button->isChecked();
+    };
+    QPageLayout::Orientation orientation = applied.orientation();
+    if (checked("landscape") || checked("reverseLandscape"))
+        orientation = QPageLayout::Landscape;
+    else if (checked("portrait") || checked("reversePortrait"))
+        orientation = QPageLayout::Portrait;
+    // without the printer's least margins, which the user's may be below
+    const QPageLayout layout(paper, orientation, applied.margins(), applied.units());
+    const MarginFields fields(form);
+    return fields.Found() ? fields.Shown(layout) : layout;
+}
+
+// On a print queue Qt's dialogs lose the paper and margins: the set-up form
+// offers the queue's papers with margins it cannot print, so the queue
+// refuses the whole page and keeps its own; the print dialog puts the queue's
+// own paper and margins back when it is accepted. So the paper, orientation
+// and margins the user chose are kept here and put on the printer after each
+// dialog: those of the set-up form, until the user picks another paper in
+// the print dialog itself; the orientation the print dialog chose. A queue
+// that cannot print as near the edge as a margin asks prints as near as it
+// can on that side. Until the user chose a paper, a queue prints on its own.
 class QtPrintDialogs final : public PrintDialogs::Service {
 public:
-    void Forget() { chosen_ = false; }
+    void Forget() { chosen_.reset(); }
     bool ShowPrinter(QWidget* parent, QPrinter& printer) override {
-        const QPageLayout chosen = printer.pageLayout();
         QPrintDialog dialog(&printer, parent);
         const PaperPick pick(dialog);
         if (dialog.exec() != QDialog::Accepted) return false;
         if (pick.paper) {
-            chosen_ = true;
+            chosen_ = printer.pageLayout();
         } else if (chosen_) {
-            QPageLayout layout = chosen;
+            QPageLayout layout = *chosen_;
             layout.setOrientation(printer.pageLayout().orientation());
-            // the queue's least margins where it cannot print the chosen ones
-            if (!printer.setPageLayout(layout)) printer.setPageSize(layout.pageSize());
+            SetLayout(printer, layout);
         }
         return true;
     }
     bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) override {
         QPageSetupDialog dialog(&printer, parent);
-        const PaperPick pick(dialog);
+        // the form shows no margins of a print queue: it shows the chosen ones
+        if (const MarginFields fields(dialog); chosen_ && fields.Found()) fields.Show(*chosen_);
         if (dialog.exec() != QDialog::Accepted) return false;
-        chosen_ = true;
-        if (pick.paper && pick.paper->isValid() &&
-            !printer.pageLayout().pageSize().isEquivalentTo(*pick.paper))
-            printer.setPageSize(*pick.paper);
+        chosen_ = FormLayout(dialog, printer);
+        SetLayout(printer, *chosen_);
         return true;
     }
 
 private:
-    bool chosen_ = false; // the user chose the printer's paper
+    std::optional<QPageLayout> chosen_; // as the user chose it
 };
 
 } // namespace

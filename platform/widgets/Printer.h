@@ -16,6 +16,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The print queue offers no paper of the size the job is set up for; nothing
+// is sent. The paper's name is as the printer dialogs show it.
+class PaperNotOffered : public PrinterError {
+public:
+    explicit PaperNotOffered(const QString& paper)
+        : PrinterError("the print queue offers no such paper"), paper(paper) {}
+    QString paper;
+};
+
 // The printer as the printed report sees it. Positions and sizes are in
 // printer units, with the origin at the top left of the printable area.
 class Printer {
@@ -54,14 +63,17 @@ QPrinter& ProgramPrinter();
 // the font's own line spacing. The document is composed in memory and, at its
 // end of document, rendered to PDF and handed over: to the device's print
 // queue, whose answer is checked, or to the device's file, whose every write
-// is checked. A refused or failed hand-over is a PrinterError. A job that
-// stops on an error (Abort, or a printer destroyed before its end of
-// document) sends nothing. A page exists only when something is printed on
-// it, so no sheet comes out blank. The job's title is the device's docName.
+// is checked. A refused or failed hand-over is a PrinterError; a print queue
+// that offers no paper of the device's size is PaperNotOffered, before
+// anything is composed. A job that stops on an error (Abort, or a printer
+// destroyed before its end of document) sends nothing. A page exists only
+// when something is printed on it, so no sheet comes out blank. The job's
+// title is the device's docName.
 std::unique_ptr<Printer> MakePaintPrinter(QPrinter& device);
 
 // The printer dialog and its set-up form. Both return false when the user
-// cancels.
+// cancels. The paper, orientation and margins the user chose reach the
+// printer: see QtPrintDialogs in Printer.cpp.
 namespace PrintDialogs {
 
 class Service {

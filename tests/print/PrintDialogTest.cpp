@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -132,40 +133,64 @@ TEST_F(PrintDialogTest, SectionsPrintInBoxOrderWithPagesNumberedThrough) {
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("FrmDTMF")));
 }
 
-TEST_F(PrintDialogTest, ThePaperOfThePrinterSetupReachesAQueueOfAnotherPaper) {
+TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserIsTold) {
     SimPrintSystem system;
     ASSERT_TRUE(system.Running()) << system.Error().toStdString();
     Platform::PrintDialogs::SetService(nullptr);
     Print::SetPrinterMaker(nullptr);
     Platform::ProgramPrinter().setPrinterName(QStringLiteral("Office"));
-    const auto pick = [](const char* paper) { // typed in the open dialog's list, then Enter
+    // in the open dialog: a button clicked or a paper typed in its list, margins typed, a key
+    const auto fill = [](const char* what, double margins, Qt::Key key) {
         QWidget* dialog = QApplication::activeModalWidget();
-        QTest::keyClicks(dialog->findChild<QComboBox*>("pageSizeCombo"), QLatin1String(paper));
-        QTest::keyClick(dialog, Qt::Key_Return);
+        if (auto* button = dialog->findChild<QAbstractButton*>(QLatin1String(what)))
+            button->click();
+        else
+            QTest::keyClicks(dialog->findChild<QComboBox*>("pageSizeCombo"), QLatin1String(what));
+        for (const char* side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
+            if (margins > 0) dialog->findChild<QDoubleSpinBox*>(side)->setValue(margins);
+        QTest::keyClick(dialog, key);
     };
-    // picked in the set-up, then in the print dialog's page properties; the job's paper.
     // Nothing picked yet: the queue's own paper, not the one the printer object had.
+    Platform::ProgramPrinter().setPageOrientation(QPageLayout::Portrait);
     Platform::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter));
-    const std::tuple<const char*, const char*, QPageSize::PageSizeId> jobs[] = {
-        {nullptr, "", QPageSize::A4},
-        {"A5", "", QPageSize::A5},
-        {"B5", "", QPageSize::B5},
-        {"Executive", "", QPageSize::ExecutiveStandard},
-        {"A5", "US", QPageSize::Letter}};
+    struct Job {
+        const char* setup; // picked in the set-up with these margins (mm)
+        double margins;
+        const char* queue;      // chosen in the print dialog, then in its properties:
+        const char* properties; // a paper picked or the orientation clicked
+        Qt::Key closed;         // how the properties close
+        QSizeF paper;           // of the job in mm; none: the user is told and nothing is sent
+        QPointF origin;         // of the job's printable area, mm from the paper's top left
+    };
+    const Job jobs[] = {
+        {nullptr, 0, "Office", "", {}, {210, 297}, {6.35, 6.35}},
+        {"A5", 0, "Office", "", {}, {148, 210}, {6.35, 6.35}},
+        {"B5", 0, "Office", "", {}, {176, 250}, {6.35, 6.35}},
+        {"Executive", 0, "Office", "", {}, {184.2, 266.7}, {6.35, 6.35}},
+        {"A5", 0, "Office", "US", Qt::Key_Return, {215.9, 279.4}, {6.35, 6.35}},
+        {"B5", 0, "Office", "A5", Qt::Key_Escape, {176, 250}, {6.35, 6.35}}, // no pick
+        {"A4", 10, "Counter", "", {}, {210, 297}, {10, 12.7}}, // its least margin where larger
+        {"A4", 8, "Counter", "", {}, {210, 297}, {8, 12.7}},   // set up on that queue
+        {"US", 0, "Office", "landscape", Qt::Key_Return, {279.4, 215.9}, {8, 8}},
+        {"A5", 25.4, "Counter", "", {}, {}, {}}}; // a paper it lacks
     Box(1)->click();
-    for (int job = 0; job < 5; ++job) {
-        const auto [setup, print, paper] = jobs[job];
-        if (setup) QTimer::singleShot(0, [&] { pick(setup); });
-        if (setup) Click("CommandSet");
+    for (int job = 0; job < 10; ++job) {
+        const Job& j = jobs[job];
+        if (j.setup) QTimer::singleShot(0, [&] { fill(j.setup, j.margins, Qt::Key_Return); });
+        if (j.setup) Click("CommandSet");
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            if (*print) QTimer::singleShot(0, [&] { pick(print); });
-            if (*print) QTest::keyClick(dialog->findChild<QWidget*>("properties"), Qt::Key_Space);
+            QTest::keyClicks(dialog->findChild<QComboBox*>("printers"), QLatin1String(j.queue));
+            if (*j.properties) QTimer::singleShot(0, [&] { fill(j.properties, 0, j.closed); });
+            if (*j.properties)
+                QTest::keyClick(dialog->findChild<QWidget*>("properties"), Qt::Key_Space);
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         Click("CommandOK");
-        EXPECT_EQ(system.Paper(job), QPageSize(paper).sizePoints()) << job;
+        EXPECT_EQ(system.Paper(job), QPageSize(j.paper, QPageSize::Millimeter).sizePoints()) << job;
+        EXPECT_LT((system.Origin(job) * 25.4 / 72 - j.origin).manhattanLength(), 0.5) << job;
     }
+    EXPECT_EQ(messages.CountOf(T(9093) + QStringLiteral("\nA5")), 1);
 }
 
 // A job that fails sends nothing, closes its hidden pages, keeps the dialog

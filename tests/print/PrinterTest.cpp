@@ -94,6 +94,17 @@ TEST(PaintPrinterTest, LinesKeepTheFontsLeadingAndOnlyPagesWithTextComeOut) {
     EXPECT_EQ(PdfPages(path), 2);
 }
 
+// Even the least report is larger than a file's write buffer; a document
+// smaller than one must fail on a full device too.
+TEST(PaintPrinterTest, ADeviceThatCannotTakeASmallDocumentFailsTheJob) {
+    QPrinter device(QPrinter::HighResolution);
+    device.setOutputFormat(QPrinter::PdfFormat);
+    device.setOutputFileName(QStringLiteral("/dev/full"));
+    auto printer = Platform::MakePaintPrinter(device);
+    printer->Print(QStringLiteral("x"));
+    EXPECT_THROW(printer->EndDoc(), Platform::PrinterError);
+}
+
 TEST(PaintPrinterTest, AnAbortedDocumentSendsNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stopped.pdf"));

@@ -3,14 +3,14 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QList>
 #include <QRegularExpression>
 #include <QThread>
 #include <cups/cups.h>
 
 namespace {
 
-// Sizes in points as the queue describes them, with a quarter inch it cannot
-// print on along every edge.
+// Sizes in points as the queues describe them.
 struct Paper {
     const char* name;
     const char* text; // as the printer dialogs show it
@@ -25,32 +25,65 @@ constexpr Paper kPapers[] = {
     {"Letter", "US Letter", 612, 792},
 };
 
-QByteArray Ppd() {
+// A queue, its papers (the first its own) and the edges in points its printer
+// cannot print on.
+struct Queue {
+    const char* name;
+    QList<QByteArray> papers;
+    int side;
+    int end; // top and bottom
+};
+const Queue kQueues[] = {
+    {"Office", {"A4", "A5", "ISOB5", "Executive", "Letter"}, 18, 18},
+    {"Counter", {"A4", "Letter"}, 18, 36},
+};
+
+QByteArray Ppd(const Queue& queue) {
+    const QByteArray name = queue.name;
     QByteArray ppd = "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
                      "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
-                     "*PCFileName: \"OFFICE.PPD\"\n*Manufacturer: \"Corvan\"\n"
-                     "*Product: \"(Office)\"\n*ModelName: \"Office\"\n*ShortNickName: \"Office\"\n"
-                     "*NickName: \"Office\"\n*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n"
+                     "*PCFileName: \"" +
+                     name.toUpper().left(8) + ".PPD\"\n*Manufacturer: \"Corvan\"\n*Product: \"(" +
+                     name + ")\"\n*ModelName: \"" + name + "\"\n*ShortNickName: \"" + name +
+                     "\"\n*NickName: \"" + name +
+                     "\"\n*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n"
                      "*ColorDevice: False\n*DefaultColorSpace: Gray\n*FileSystem: False\n"
                      "*Throughput: \"1\"\n*LandscapeOrientation: Plus90\n"
                      "*TTRasterizer: Type42\n*cupsFilter: \"application/pdf 0 -\"\n";
+    const QByteArray own = queue.papers.first();
     for (const char* option : {"PageSize", "PageRegion"}) {
         ppd += QByteArray("*OpenUI *") + option + ": PickOne\n*OrderDependency: 10 AnySetup *" +
-               option + "\n*Default" + option + ": A4\n";
+               option + "\n*Default" + option + ": " + own + "\n";
         for (const Paper& p : kPapers)
-            ppd += QByteArray("*") + option + " " + p.name + "/" + p.text + ": \"<</PageSize[" +
-                   QByteArray::number(p.width) + " " + QByteArray::number(p.height) +
-                   "]>>setpagedevice\"\n";
+            if (queue.papers.contains(p.name))
+                ppd += QByteArray("*") + option + " " + p.name + "/" + p.text + ": \"<</PageSize[" +
+                       QByteArray::number(p.width) + " " + QByteArray::number(p.height) +
+                       "]>>setpagedevice\"\n";
         ppd += QByteArray("*CloseUI: *") + option + "\n";
     }
-    ppd += "*DefaultImageableArea: A4\n*DefaultPaperDimension: A4\n";
+    ppd += "*DefaultImageableArea: " + own + "\n*DefaultPaperDimension: " + own + "\n";
     for (const Paper& p : kPapers) {
+        if (!queue.papers.contains(p.name)) continue;
         const QByteArray w = QByteArray::number(p.width), h = QByteArray::number(p.height);
-        ppd += QByteArray("*ImageableArea ") + p.name + "/" + p.text + ": \"18 18 " +
-               QByteArray::number(p.width - 18) + " " + QByteArray::number(p.height - 18) +
-               "\"\n*PaperDimension " + p.name + "/" + p.text + ": \"" + w + " " + h + "\"\n";
+        ppd += QByteArray("*ImageableArea ") + p.name + "/" + p.text + ": \"" +
+               QByteArray::number(queue.side) + " " + QByteArray::number(queue.end) + " " +
+               QByteArray::number(p.width - queue.side) + " " +
+               QByteArray::number(p.height - queue.end) + "\"\n*PaperDimension " + p.name + "/" +
+               p.text + ": \"" + w + " " + h + "\"\n";
     }
     return ppd;
+}
+
+// The queues, the first the default; stopped, so that they keep their jobs.
+QByteArray Printers() {
+    QByteArray printers;
+    for (const Queue& queue : kQueues) {
+        const QByteArray tag = &queue == kQueues ? "DefaultPrinter" : "Printer";
+        printers += "<" + tag + " " + queue.name + ">\nInfo " + queue.name +
+                    "\nDeviceURI file:///dev/null\nState Stopped\nAccepting Yes\nShared No\n</" +
+                    tag + ">\n";
+    }
+    return printers;
 }
 
 bool Write(const QString& path, const QByteArray& text) {
@@ -65,20 +98,20 @@ SimPrintSystem::SimPrintSystem() {
     for (const char* sub : {"ppd", "spool", "tmp", "cache", "state", "log"})
         dir.mkdir(QLatin1String(sub));
     const QByteArray root = QFile::encodeName(folder_.path());
-    const bool written = folder_.isValid() &&
-                         Write(dir.filePath(QStringLiteral("cupsd.conf")),
-                               "Listen " + root +
-                                   "/cups.sock\nBrowsing No\nLogLevel warn\n"
-                                   "<Location />\nOrder allow,deny\nAllow all\n</Location>\n") &&
-                         Write(dir.filePath(QStringLiteral("cups-files.conf")),
-                               "ServerRoot " + root + "\nRequestRoot " + root + "/spool\nTempDir " +
-                                   root + "/tmp\nCacheDir " + root + "/cache\nStateDir " + root +
-                                   "/state\nErrorLog " + root + "/log/error_log\nAccessLog " +
-                                   root + "/log/access_log\nPageLog " + root + "/log/page_log\n") &&
-                         Write(dir.filePath(QStringLiteral("printers.conf")),
-                               "<DefaultPrinter Office>\nInfo Office\nDeviceURI file:///dev/null\n"
-                               "State Stopped\nAccepting Yes\nShared No\n</DefaultPrinter>\n") &&
-                         Write(dir.filePath(QStringLiteral("ppd/Office.ppd")), Ppd());
+    bool written = folder_.isValid() &&
+                   Write(dir.filePath(QStringLiteral("cupsd.conf")),
+                         "Listen " + root +
+                             "/cups.sock\nBrowsing No\nLogLevel warn\n"
+                             "<Location />\nOrder allow,deny\nAllow all\n</Location>\n") &&
+                   Write(dir.filePath(QStringLiteral("cups-files.conf")),
+                         "ServerRoot " + root + "\nRequestRoot " + root + "/spool\nTempDir " +
+                             root + "/tmp\nCacheDir " + root + "/cache\nStateDir " + root +
+                             "/state\nErrorLog " + root + "/log/error_log\nAccessLog " + root +
+                             "/log/access_log\nPageLog " + root + "/log/page_log\n") &&
+                   Write(dir.filePath(QStringLiteral("printers.conf")), Printers());
+    for (const Queue& queue : kQueues)
+        written = written &&
+                  Write(dir.filePath(QStringLiteral("ppd/%1.ppd").arg(queue.name)), Ppd(queue));
     if (!written) {
         error_ = QStringLiteral("the scheduler's folder could not be made");
         return;
@@ -130,4 +163,25 @@ QSize SimPrintSystem::Paper(int job) const {
             .match(QString::fromLatin1(document.readAll()));
     return box.hasMatch() ? QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()).toSize()
                           : QSize();
+}
+
+QPointF SimPrintSystem::Origin(int job) const {
+    QFile document(Documents().value(job));
+    if (!document.open(QIODevice::ReadOnly)) return {};
+    const QByteArray pdf = document.readAll();
+    const QSize paper = Paper(job);
+    // the first content stream places the printable area: x, then y from the
+    // paper's bottom
+    const QRegularExpression place(QStringLiteral(R"([\d.]+ 0 0 -[\d.]+ ([\d.]+) ([\d.]+) cm)"));
+    for (qsizetype at = pdf.indexOf("stream\n"); at >= 0; at = pdf.indexOf("stream\n", at + 1)) {
+        const qsizetype end = pdf.indexOf("endstream", at);
+        const QByteArray packed = pdf.mid(at + 7, end - at - 7);
+        if (!packed.startsWith('\x78')) continue; // not zlib data
+        // zlib data with the size qUncompress expects in front (it grows as it needs)
+        const QByteArray stream = qUncompress(QByteArray("\0\0\0\1", 4) + packed);
+        const QRegularExpressionMatch m = place.match(QString::fromLatin1(stream.left(200)));
+        if (m.hasMatch())
+            return {m.captured(1).toDouble(), paper.height() - m.captured(2).toDouble()};
+    }
+    return {};
 }

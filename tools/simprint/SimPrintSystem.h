@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QProcess>
 #include <QSize>
 #include <QString>
@@ -7,10 +8,12 @@
 #include <QTemporaryDir>
 
 // A print system of its own: the scheduler of the machine's print system
-// (cupsd) started on a socket in a temporary folder, with one print queue,
+// (cupsd) started on a socket in a temporary folder, with two print queues:
 // "Office", the default, whose own paper is A4 and which also takes A5, B5,
-// Executive and Letter. The queue is stopped: it takes jobs and keeps them,
-// so what was sent can be read back. While it runs, libcups in the thread
+// Executive and Letter, and cannot print on 6.35 mm along every edge; and
+// "Counter", which takes only A4 and Letter and cannot print on 6.35 mm at
+// the sides and 12.7 mm at the top and bottom. The queues are stopped: they
+// take jobs and keep them, so what was sent can be read back. While it runs, libcups in the thread
 // that made it asks this print system.
 class SimPrintSystem {
 public:
@@ -28,6 +31,9 @@ public:
     // The paper of a job's document (0 the oldest), in points, as its first
     // page gives it; empty when there is no such job.
     QSize Paper(int job) const;
+    // Where the printable area of a job's first page starts, in points from
+    // the paper's top left; null when there is no such job.
+    QPointF Origin(int job) const;
 
 private:
     QTemporaryDir folder_;
