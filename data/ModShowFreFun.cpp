@@ -206,9 +206,31 @@ QString TxFreqDisplay(const QString& rxCode, const QString& offsetCode, int dire
     return TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(off)));
 }
 
-void WarnMovedIntoBand() {
+namespace {
+int gBandWarningScopes = 0;
+bool gBandWarningPending = false;
+
+void ShowMovedIntoBand() {
     Platform::MsgBox(ModFunLang::GetLangText(9021),
                      Platform::Mb::Exclamation | Platform::Mb::OKOnly);
+}
+} // namespace
+
+void WarnMovedIntoBand() {
+    if (gBandWarningScopes > 0)
+        gBandWarningPending = true;
+    else
+        ShowMovedIntoBand();
+}
+
+BandWarningScope::BandWarningScope() {
+    ++gBandWarningScopes;
+}
+
+BandWarningScope::~BandWarningScope() {
+    if (--gBandWarningScopes > 0 || !gBandWarningPending) return;
+    gBandWarningPending = false;
+    ShowMovedIntoBand();
 }
 
 double ClampToBand(double mhz, bool warn) {
@@ -407,6 +429,7 @@ void SetChannelField(TChannel& ch, int id, const QString& value) {
 void SetChannelCell(int group, int position, int fieldId, const QString& value) {
     const int number = ModFun::GroupBase(group) + position;
     if (group < 0 || group > 7 || position < 1 || position > 16) return;
+    const BandWarningScope oneWarning;
     QString v = value;
     if (!v.isEmpty() && (fieldId == 1 || (fieldId == 2 && !gHabits.TxAsOffset)))
         v = ValidateFreqText(v, true);

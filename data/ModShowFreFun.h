@@ -41,8 +41,18 @@ double ClampToBand(double mhz, bool warn);
 double BandLowWithWarning(bool warn);
 // A typed frequency as it may be stored: clamped into the band, five decimals.
 QString ValidateFreqText(const QString& value, bool warn);
-// Text 9021: a frequency was moved into the band.
+// Text 9021: a frequency was moved into the band. While a BandWarningScope is
+// open the text waits for the outermost scope to end.
 void WarnMovedIntoBand();
+// One user action (a typed value, a paste, a batch Apply) says once that it
+// moved frequencies into the band, however many it moved.
+class BandWarningScope {
+public:
+    BandWarningScope();
+    ~BandWarningScope();
+    BandWarningScope(const BandWarningScope&) = delete;
+    BandWarningScope& operator=(const BandWarningScope&) = delete;
+};
 // A whole channel (a pasted one) under the rule of a typed receive frequency:
 // receive and transmit frequency held inside the band, onto the raster. True
 // when a frequency was moved; then, with warn, text 9021 once. A channel
