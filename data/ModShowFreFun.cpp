@@ -253,21 +253,38 @@ QString ValidateFreqText(const QString& value, bool warn) {
     return FormatFixed(BandLowWithWarning(warn), 5);
 }
 
-void ClassifySteps(TChannel& ch) {
+namespace {
+
+// The receive frequency onto its raster, its class recorded; false when the
+// channel has no receive frequency.
+bool SnapRx(TChannel& ch) {
     const QString rxCode = TrimNull(RxCodeOf(ch));
-    if (!IsNumeric(rxCode)) return;
-    const long long low = ToTenHz(gBandLimits[0]);
-    const StepResult rx = ClassifyOffsetFromLow(ToTenHz(Val(FreqCodeToText(rxCode))), low);
+    if (!IsNumeric(rxCode)) return false;
+    const StepResult rx =
+        ClassifyOffsetFromLow(ToTenHz(Val(FreqCodeToText(rxCode))), ToTenHz(gBandLimits[0]));
     ch.RxStep = static_cast<qint16>(rx.stepClass);
     ch.RxFreq.Assign(CodeFromTenHz(rx.value));
+    return true;
+}
+
+// The transmit frequency onto its raster, counted from the stored receive
+// frequency; the offset becomes the difference of the two.
+void SnapTx(TChannel& ch) {
     if (ch.OffsetDir == 0) {
         ch.TxStep = ch.RxStep;
         return;
     }
+    const long long rx = ToTenHz(Val(FreqCodeToText(RxCodeOf(ch))));
     const long long offset = ToTenHz(Val(OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)));
-    const StepResult tx = ClassifyOffsetFromLow(std::llabs(rx.value + offset), low);
+    const StepResult tx = ClassifyOffsetFromLow(std::llabs(rx + offset), ToTenHz(gBandLimits[0]));
     ch.TxStep = static_cast<qint16>(tx.stepClass);
     SetOffsetFromTx(ch, TenHzToText(tx.value), false);
+}
+
+} // namespace
+
+void ClassifySteps(TChannel& ch) {
+    if (SnapRx(ch)) SnapTx(ch);
 }
 
 const QStringList& ToneList() {
@@ -338,45 +355,39 @@ void DeleteChannelByNo(int number) {
     DeleteChannelAt(FindChannelIndex(number));
 }
 
-namespace {
-
-// The second half of the band rule of a receive frequency: the transmit
-// frequency that goes with it is held in the band too, and both go onto the
-// raster.
-void KeepTxInBand(TChannel& ch, bool warn) {
+void SetChannelRx(TChannel& ch, const QString& rxText, bool keepOffset, bool warn) {
+    const QString kept =
+        keepOffset ? OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)
+                   : TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false);
+    ch.RxFreq.Assign(FreqTextToCode(rxText));
+    if (!SnapRx(ch)) return;
+    // what is kept counts from the receive frequency as it is stored
+    SetOffsetFromTx(ch, kept, keepOffset);
     const QString tx = ValidateFreqText(
-        TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
+        TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
     SetOffsetFromTx(ch, tx, false);
-    ClassifySteps(ch);
+    SnapTx(ch);
 }
-
-} // namespace
 
 bool KeepChannelInBand(TChannel& ch, bool warn) {
     const QString code = TrimNull(RxCodeOf(ch));
     if (code.isEmpty() || code == QLatin1String("FFFFFFFF") || !IsNumeric(code)) return false;
     const QString rx = FreqCodeToText(code);
-    const QString tx = TxFreqText(code, OffsetCodeOfChannel(ch), ch.OffsetDir, false);
+    const QString tx = TxFreqDisplay(code, OffsetCodeOfChannel(ch), ch.OffsetDir, false);
     // a channel inside the band stays exactly as it is
     if (ValidateFreqText(rx, false) == rx && ValidateFreqText(tx, false) == tx) return false;
-    // the receive frequency as if typed, then its transmit frequency, one warning
-    ch.RxFreq.Assign(FreqTextToCode(ValidateFreqText(rx, false)));
-    KeepTxInBand(ch, false);
-    if (warn) WarnMovedIntoBand();
+    // the receive frequency as if typed, keeping the offset
+    const BandWarningScope oneWarning;
+    SetChannelRx(ch, ValidateFreqText(rx, warn), true, warn);
     return true;
 }
 
 void SetChannelField(TChannel& ch, int id, const QString& value) {
     const bool offsetMode = gHabits.TxAsOffset;
     switch (id) {
-    case 1: {
-        const QString shown =
-            TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, offsetMode);
-        ch.RxFreq.Assign(FreqTextToCode(value));
-        SetOffsetFromTx(ch, shown, offsetMode);
-        KeepTxInBand(ch, true);
+    case 1:
+        SetChannelRx(ch, value, offsetMode, true);
         return;
-    }
     case 2: {
         const QString typed = value.trimmed();
         const QString rx = FreqCodeToText(RxCodeOf(ch));

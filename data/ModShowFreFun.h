@@ -53,6 +53,13 @@ public:
     BandWarningScope(const BandWarningScope&) = delete;
     BandWarningScope& operator=(const BandWarningScope&) = delete;
 };
+// The band rule of a new receive frequency, on every way one reaches a
+// channel: the receive frequency (a text inside the band) goes onto its
+// raster; the channel keeps its transmit frequency, or with keepOffset its
+// offset; that transmit frequency is held in the band (text 9021 with warn)
+// and goes onto its raster. The stored offset is the difference of the two
+// frequencies stored.
+void SetChannelRx(TChannel& channel, const QString& rxText, bool keepOffset, bool warn);
 // A whole channel (a pasted one) under the rule of a typed receive frequency:
 // receive and transmit frequency held inside the band, onto the raster. True
 // when a frequency was moved; then, with warn, text 9021 once. A channel

@@ -885,6 +885,8 @@ const Typed kTyped[] = {
      "480.00000"},
     {"GridClickAnotherCellOutOfBand", Box::Grid, "50000000", "500", Then::ClickAnotherCell, false,
      "48000000", 1, "480.00000"},
+    {"GridOffRasterStaysSimplex", Box::Grid, "44000000", "440.0031", Then::Enter, false, "44000000",
+     0, "440.00000"},
     {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
