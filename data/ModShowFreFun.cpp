@@ -187,22 +187,25 @@ QString TxToOffset(const QString& rxCode, const QString& txText, bool signedInpu
     return OffsetCodeOf(m);
 }
 
+QString TransmitOffsetText(const QString& offsetCode, int direction) {
+    // without a direction the radio sends on the receive frequency
+    if (direction != 1 && direction != 2) return OffsetToText(QString(), 0);
+    return OffsetToText(TrimNull(offsetCode), direction);
+}
+
 QString TxFreqText(const QString& rxCode, const QString& offsetCode, int direction,
                    bool showOffset) {
-    const QString off = OffsetToText(TrimNull(offsetCode), direction);
+    const QString off = TransmitOffsetText(offsetCode, direction);
     if (showOffset) return off;
-    long long tx = ToTenHz(Val(FreqCodeToText(rxCode)));
-    if (direction != 0) tx += ToTenHz(Val(off));
-    return TenHzToText(std::llabs(tx));
+    return TenHzToText(std::llabs(ToTenHz(Val(FreqCodeToText(rxCode))) + ToTenHz(Val(off))));
 }
 
 QString TxFreqDisplay(const QString& rxCode, const QString& offsetCode, int direction,
                       bool showOffset) {
     const QString rx = FreqCodeToText(rxCode);
     if (rx.isEmpty() || !IsNumeric(rx)) return {};
-    const QString off = OffsetToText(offsetCode, direction);
+    const QString off = TransmitOffsetText(offsetCode, direction);
     if (showOffset) return off;
-    if (!off.startsWith(u'+') && !off.startsWith(u'-')) return rx;
     return TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(off)));
 }
 

@@ -30,6 +30,10 @@ QString OffsetToText(const QString& code, int direction);
 // signedInput is set); direction is updated.
 QString TxToOffset(const QString& rxCode, const QString& txText, bool signedInput,
                    const QString& oldOffsetCode, int& direction);
+// The offset a channel transmits with, as the offset column shows it: signed,
+// and "0.00000" for a channel without a direction (its transmit frequency is
+// its receive frequency, whatever magnitude stays stored).
+QString TransmitOffsetText(const QString& offsetCode, int direction);
 // What the transmit column shows.
 QString TxFreqText(const QString& rxCode, const QString& offsetCode, int direction,
                    bool showOffset);
