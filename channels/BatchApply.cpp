@@ -157,11 +157,12 @@ int ToneStep(int start, int step, bool up, int k) {
     return static_cast<int>(t);
 }
 
-// Step k of a frequency progression (MHz start, kHz step), held in the band.
+// Step k of a frequency progression (MHz start, kHz step), held in the band
+// with the band warning.
 long long FreqStep(const QString& start, const QString& stepKHz, bool up, int k) {
     const long long step = Platform::RoundHalfAway(Val(stepKHz) * 100.0);
     const long long f = ToTenHz(Val(start)) + (up ? 1 : -1) * step * k;
-    return ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(f), false)));
+    return ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(f), true)));
 }
 
 void SetOffsetFromTx(TChannel& ch, long long rx, long long tx) {
@@ -186,6 +187,8 @@ void BatchApply::Run(const BatchInput& raw,
                      const std::array<quint8, ModBatch::kBatchItemCount>& flags) {
     const auto on = [&flags](int item) { return flags[static_cast<std::size_t>(item)] != 0; };
     const auto [first, last] = Range(raw);
+    // every frequency moved into the band is told of once, when Apply ends
+    const ModShowFreFun::BandWarningScope oneWarning;
 
     // the inputs as leaving their boxes would leave them
     BatchInput in = raw;
@@ -229,12 +232,14 @@ void BatchApply::Run(const BatchInput& raw,
                     idx = gEditData.UsedCount() - 1;
                     tableChanged = true;
                 }
+                if (idx >= 0)
+                    ModShowFreFun::ClassifySteps(gEditData.Channels[static_cast<std::size_t>(idx)]);
             } else {
-                gEditData.Channels[static_cast<std::size_t>(idx)].RxFreq.Assign(
-                    ModShowFreFun::FreqTextToCode(t));
+                // the channel keeps its offset as far as the band lets it; a
+                // transmit item that follows sets the transmit frequency anew
+                ModShowFreFun::SetChannelRx(gEditData.Channels[static_cast<std::size_t>(idx)], t,
+                                            true, !on(kTxFreq));
             }
-            if (idx >= 0)
-                ModShowFreFun::ClassifySteps(gEditData.Channels[static_cast<std::size_t>(idx)]);
         }
         if (idx < 0) continue;
         TChannel& rec = gEditData.Channels[static_cast<std::size_t>(idx)];
@@ -253,7 +258,7 @@ void BatchApply::Run(const BatchInput& raw,
                     const long long offset = ToTenHz(Val(in.offset));
                     if (in.offsetSign == 2) tx = rx + offset;
                     if (in.offsetSign == 1) tx = rx - offset;
-                    tx = ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(tx), false)));
+                    tx = ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(tx), true)));
                 } else {
                     tx = FreqStep(in.txStart, in.txStep, in.txUp, k);
                 }

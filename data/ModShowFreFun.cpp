@@ -187,28 +187,53 @@ QString TxToOffset(const QString& rxCode, const QString& txText, bool signedInpu
     return OffsetCodeOf(m);
 }
 
+QString TransmitOffsetText(const QString& offsetCode, int direction) {
+    // without a direction the radio sends on the receive frequency
+    if (direction != 1 && direction != 2) return OffsetToText(QString(), 0);
+    return OffsetToText(TrimNull(offsetCode), direction);
+}
+
 QString TxFreqText(const QString& rxCode, const QString& offsetCode, int direction,
                    bool showOffset) {
-    const QString off = OffsetToText(TrimNull(offsetCode), direction);
+    const QString off = TransmitOffsetText(offsetCode, direction);
     if (showOffset) return off;
-    long long tx = ToTenHz(Val(FreqCodeToText(rxCode)));
-    if (direction != 0) tx += ToTenHz(Val(off));
-    return TenHzToText(std::llabs(tx));
+    return TenHzToText(std::llabs(ToTenHz(Val(FreqCodeToText(rxCode))) + ToTenHz(Val(off))));
 }
 
 QString TxFreqDisplay(const QString& rxCode, const QString& offsetCode, int direction,
                       bool showOffset) {
     const QString rx = FreqCodeToText(rxCode);
     if (rx.isEmpty() || !IsNumeric(rx)) return {};
-    const QString off = OffsetToText(offsetCode, direction);
+    const QString off = TransmitOffsetText(offsetCode, direction);
     if (showOffset) return off;
-    if (!off.startsWith(u'+') && !off.startsWith(u'-')) return rx;
     return TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(off)));
 }
 
-void WarnMovedIntoBand() {
+namespace {
+int gBandWarningScopes = 0;
+bool gBandWarningPending = false;
+
+void ShowMovedIntoBand() {
     Platform::MsgBox(ModFunLang::GetLangText(9021),
                      Platform::Mb::Exclamation | Platform::Mb::OKOnly);
+}
+} // namespace
+
+void WarnMovedIntoBand() {
+    if (gBandWarningScopes > 0)
+        gBandWarningPending = true;
+    else
+        ShowMovedIntoBand();
+}
+
+BandWarningScope::BandWarningScope() {
+    ++gBandWarningScopes;
+}
+
+BandWarningScope::~BandWarningScope() {
+    if (--gBandWarningScopes > 0 || !gBandWarningPending) return;
+    gBandWarningPending = false;
+    ShowMovedIntoBand();
 }
 
 double ClampToBand(double mhz, bool warn) {
@@ -231,21 +256,38 @@ QString ValidateFreqText(const QString& value, bool warn) {
     return FormatFixed(BandLowWithWarning(warn), 5);
 }
 
-void ClassifySteps(TChannel& ch) {
+namespace {
+
+// The receive frequency onto its raster, its class recorded; false when the
+// channel has no receive frequency.
+bool SnapRx(TChannel& ch) {
     const QString rxCode = TrimNull(RxCodeOf(ch));
-    if (!IsNumeric(rxCode)) return;
-    const long long low = ToTenHz(gBandLimits[0]);
-    const StepResult rx = ClassifyOffsetFromLow(ToTenHz(Val(FreqCodeToText(rxCode))), low);
+    if (!IsNumeric(rxCode)) return false;
+    const StepResult rx =
+        ClassifyOffsetFromLow(ToTenHz(Val(FreqCodeToText(rxCode))), ToTenHz(gBandLimits[0]));
     ch.RxStep = static_cast<qint16>(rx.stepClass);
     ch.RxFreq.Assign(CodeFromTenHz(rx.value));
+    return true;
+}
+
+// The transmit frequency onto its raster, counted from the stored receive
+// frequency; the offset becomes the difference of the two.
+void SnapTx(TChannel& ch) {
     if (ch.OffsetDir == 0) {
         ch.TxStep = ch.RxStep;
         return;
     }
+    const long long rx = ToTenHz(Val(FreqCodeToText(RxCodeOf(ch))));
     const long long offset = ToTenHz(Val(OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)));
-    const StepResult tx = ClassifyOffsetFromLow(std::llabs(rx.value + offset), low);
+    const StepResult tx = ClassifyOffsetFromLow(std::llabs(rx + offset), ToTenHz(gBandLimits[0]));
     ch.TxStep = static_cast<qint16>(tx.stepClass);
     SetOffsetFromTx(ch, TenHzToText(tx.value), false);
+}
+
+} // namespace
+
+void ClassifySteps(TChannel& ch) {
+    if (SnapRx(ch)) SnapTx(ch);
 }
 
 const QStringList& ToneList() {
@@ -316,45 +358,39 @@ void DeleteChannelByNo(int number) {
     DeleteChannelAt(FindChannelIndex(number));
 }
 
-namespace {
-
-// The second half of the band rule of a receive frequency: the transmit
-// frequency that goes with it is held in the band too, and both go onto the
-// raster.
-void KeepTxInBand(TChannel& ch, bool warn) {
+void SetChannelRx(TChannel& ch, const QString& rxText, bool keepOffset, bool warn) {
+    const QString kept =
+        keepOffset ? OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)
+                   : TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false);
+    ch.RxFreq.Assign(FreqTextToCode(rxText));
+    if (!SnapRx(ch)) return;
+    // what is kept counts from the receive frequency as it is stored
+    SetOffsetFromTx(ch, kept, keepOffset);
     const QString tx = ValidateFreqText(
-        TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
+        TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
     SetOffsetFromTx(ch, tx, false);
-    ClassifySteps(ch);
+    SnapTx(ch);
 }
-
-} // namespace
 
 bool KeepChannelInBand(TChannel& ch, bool warn) {
     const QString code = TrimNull(RxCodeOf(ch));
     if (code.isEmpty() || code == QLatin1String("FFFFFFFF") || !IsNumeric(code)) return false;
     const QString rx = FreqCodeToText(code);
-    const QString tx = TxFreqText(code, OffsetCodeOfChannel(ch), ch.OffsetDir, false);
+    const QString tx = TxFreqDisplay(code, OffsetCodeOfChannel(ch), ch.OffsetDir, false);
     // a channel inside the band stays exactly as it is
     if (ValidateFreqText(rx, false) == rx && ValidateFreqText(tx, false) == tx) return false;
-    // the receive frequency as if typed, then its transmit frequency, one warning
-    ch.RxFreq.Assign(FreqTextToCode(ValidateFreqText(rx, false)));
-    KeepTxInBand(ch, false);
-    if (warn) WarnMovedIntoBand();
+    // the receive frequency as if typed, keeping the offset
+    const BandWarningScope oneWarning;
+    SetChannelRx(ch, ValidateFreqText(rx, warn), true, warn);
     return true;
 }
 
 void SetChannelField(TChannel& ch, int id, const QString& value) {
     const bool offsetMode = gHabits.TxAsOffset;
     switch (id) {
-    case 1: {
-        const QString shown =
-            TxFreqText(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, offsetMode);
-        ch.RxFreq.Assign(FreqTextToCode(value));
-        SetOffsetFromTx(ch, shown, offsetMode);
-        KeepTxInBand(ch, true);
+    case 1:
+        SetChannelRx(ch, value, offsetMode, true);
         return;
-    }
     case 2: {
         const QString typed = value.trimmed();
         const QString rx = FreqCodeToText(RxCodeOf(ch));
@@ -407,6 +443,7 @@ void SetChannelField(TChannel& ch, int id, const QString& value) {
 void SetChannelCell(int group, int position, int fieldId, const QString& value) {
     const int number = ModFun::GroupBase(group) + position;
     if (group < 0 || group > 7 || position < 1 || position > 16) return;
+    const BandWarningScope oneWarning;
     QString v = value;
     if (!v.isEmpty() && (fieldId == 1 || (fieldId == 2 && !gHabits.TxAsOffset)))
         v = ValidateFreqText(v, true);

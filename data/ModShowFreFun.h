@@ -30,6 +30,10 @@ QString OffsetToText(const QString& code, int direction);
 // signedInput is set); direction is updated.
 QString TxToOffset(const QString& rxCode, const QString& txText, bool signedInput,
                    const QString& oldOffsetCode, int& direction);
+// The offset a channel transmits with, as the offset column shows it: signed,
+// and "0.00000" for a channel without a direction (its transmit frequency is
+// its receive frequency, whatever magnitude stays stored).
+QString TransmitOffsetText(const QString& offsetCode, int direction);
 // What the transmit column shows.
 QString TxFreqText(const QString& rxCode, const QString& offsetCode, int direction,
                    bool showOffset);
@@ -41,8 +45,25 @@ double ClampToBand(double mhz, bool warn);
 double BandLowWithWarning(bool warn);
 // A typed frequency as it may be stored: clamped into the band, five decimals.
 QString ValidateFreqText(const QString& value, bool warn);
-// Text 9021: a frequency was moved into the band.
+// Text 9021: a frequency was moved into the band. While a BandWarningScope is
+// open the text waits for the outermost scope to end.
 void WarnMovedIntoBand();
+// One user action (a typed value, a paste, a batch Apply) says once that it
+// moved frequencies into the band, however many it moved.
+class BandWarningScope {
+public:
+    BandWarningScope();
+    ~BandWarningScope();
+    BandWarningScope(const BandWarningScope&) = delete;
+    BandWarningScope& operator=(const BandWarningScope&) = delete;
+};
+// The band rule of a new receive frequency, on every way one reaches a
+// channel: the receive frequency (a text inside the band) goes onto its
+// raster; the channel keeps its transmit frequency, or with keepOffset its
+// offset; that transmit frequency is held in the band (text 9021 with warn)
+// and goes onto its raster. The stored offset is the difference of the two
+// frequencies stored.
+void SetChannelRx(TChannel& channel, const QString& rxText, bool keepOffset, bool warn);
 // A whole channel (a pasted one) under the rule of a typed receive frequency:
 // receive and transmit frequency held inside the band, onto the raster. True
 // when a frequency was moved; then, with warn, text 9021 once. A channel

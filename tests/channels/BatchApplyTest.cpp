@@ -1,6 +1,7 @@
 #include "channels/BatchApply.h"
 #include "channels/ModBatch.h"
 #include "data/ModFun.h"
+#include "data/ModFunLang.h"
 #include "data/ModShowFreFun.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
@@ -119,10 +120,14 @@ TEST_F(BatchApplyTest, ReversedRangeRunsUpwardsAndStopsAtTheBandEdge) {
     input.rxStart = "479.9";
     input.rxStep = "50";
     Range(20, 24);
+    Add(22, "441");
+    Ch(22)->OffsetDir = 2; // 5 MHz up from 480 is outside: it sends on 480
+    Ch(22)->Offset.Assign("0500000");
     Run();
     EXPECT_EQ(Rx(20), "479.90000");
     EXPECT_EQ(Rx(21), "479.95000");
     EXPECT_EQ(Rx(22), "480.00000");
+    EXPECT_EQ(Ch(22)->OffsetDir, 0);
     EXPECT_EQ(Rx(24), "480.00000");
 
     input.rxUp = false;
@@ -131,6 +136,7 @@ TEST_F(BatchApplyTest, ReversedRangeRunsUpwardsAndStopsAtTheBandEdge) {
     Run();
     EXPECT_EQ(Rx(31), "400.00000");
     EXPECT_EQ(Rx(32), "400.00000");
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 2); // once per Apply
 }
 
 TEST_F(BatchApplyTest, ItemsOtherThanTheReceiveFrequencyLeaveMissingChannelsAlone) {
@@ -182,7 +188,7 @@ TEST_F(BatchApplyTest, OffsetIsHeldInsideTheBand) {
     Run();
     EXPECT_EQ(Ch(3)->OffsetDir, 2);
     EXPECT_EQ(Ch(3)->Offset.Text(), "0300000");
-    EXPECT_EQ(messages.Count(), 0);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 1);
 }
 
 TEST_F(BatchApplyTest, ChannelWithoutReceiveFrequencyKeepsItsTransmitSetting) {

@@ -1,6 +1,8 @@
 #include "channels/Channels.h"
 #include "channels/FrmCHBatch.h"
 #include "channels/ModBatch.h"
+#include "data/DatLayout.h"
+#include "data/ModFunLang.h"
 #include "data/ModShowFreFun.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
@@ -204,6 +206,26 @@ TEST_F(BatchPageTest, ApplyWritesTheRangeAndStaysOpen) {
     EXPECT_EQ(Text("Text2", 0)->text(), "430.00000");
     EXPECT_TRUE(page->isVisible());
     EXPECT_EQ(messages.Count(), 0);
+}
+
+TEST_F(BatchPageTest, ReceiveItemKeepsTheTransmitFrequencyInTheBandAndSaysSo) {
+    gEditData.ChannelCount = 0;
+    ModShowFreFun::AddChannel(2, "441");
+    gEditData.Channels[0].OffsetDir = 2; // sends 5 MHz higher
+    gEditData.Channels[0].Offset.Assign("0500000");
+    TRadioData expected = gEditData; // 478 sends on the band's edge, 480
+    expected.Channels[0].RxFreq.Assign("47800000");
+    expected.Channels[0].Offset.Assign("0200000");
+    gBatchFunFlags.fill(0);
+    gBatchFunFlags[0] = 1; // the receive frequency only
+    Open();
+    Ctl<QRadioButton>("Option1", 1)->click();
+    Type(Text("Text1", 0), "2");
+    Type(Text("Text1", 1), "2");
+    Type(Text("Text2", 0), "478");
+    QTest::mouseClick(Button("CommandApply"), Qt::LeftButton);
+    EXPECT_EQ(DatLayout::Pack(gEditData), DatLayout::Pack(expected));
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9021)), 1);
 }
 
 TEST_F(BatchPageTest, F1OpensTheTopicOfTheFocusedControl) {

@@ -176,6 +176,18 @@ TEST_F(EditFlowTest, PasteIntoAnotherBandIsHeldInsideItAndSavedSo) {
                   "174.00000 174.00000")
             << number;
     }
+    gEditData.ModelInfo.BandCode = 0; // 400 - 480 MHz: RX inside 430 - 450, TX not
+    ModCommFun::ApplyModelInfo(gEditData.ModelInfo);
+    SelectRow(4);
+    ModShowFreFun::SetChannelCell(0, 4, 1, "435.02500");
+    ModShowFreFun::SetChannelCell(0, 4, 2, "455.00000");
+    Run("MnuCHCopy");
+    gEditData.ModelInfo.BandCode = 1; // 430 - 450 MHz
+    ModCommFun::ApplyModelInfo(gEditData.ModelInfo);
+    SelectRow(5);
+    Run("MnuCHPaste");
+    EXPECT_EQ(Cell(5, 1) + Cell(5, 2), "435.02500450.00000");
+    EXPECT_EQ(messages.CountOf(GetLangText(9021)), 3);
 }
 
 TEST_F(EditFlowTest, DeleteQuestionClosedWithoutAnswerStillDeletes) {

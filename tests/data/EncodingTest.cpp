@@ -79,6 +79,8 @@ TEST_F(EncodingTest, TransmitColumnAndFieldTexts) {
     EXPECT_EQ(TxFreqDisplay("43500000", "0500000", 0, false), "435.00000");
     EXPECT_EQ(TxFreqDisplay("43500000", "0500000", 2, true), "+5.00000");
     EXPECT_EQ(TxFreqDisplay("FFFFFFFF", "0500000", 2, false), "");
+    EXPECT_EQ(TxFreqText("43500000", "0500000", 0, true), "0.00000"); // sends on RX
+    EXPECT_EQ(TxFreqDisplay("43500000", "0500000", 0, true), "0.00000");
 }
 
 TEST_F(EncodingTest, ClampWarnsOnlyWhenAskedAndOnlyWhenItMoves) {

@@ -70,7 +70,8 @@ TEST_F(ChannelPrintTest, TableRowsRunOnToContinuationPagesUnderTheHeading) {
 }
 
 TEST_F(ChannelPrintTest, TableTakesItsHeadingsAndListTextsFromTheGridPage) {
-    SetChannels({128});
+    SetChannels({128, 127});
+    gEditData.Channels[1].Offset.Assign(QStringLiteral("0500000")); // no direction: simplex
     gEditData.Channels[0].TxTone = 3;
     gEditData.Channels[0].OffsetDir = 2;
     gEditData.Channels[0].Offset.Assign(QStringLiteral("0500000"));
@@ -97,6 +98,7 @@ TEST_F(ChannelPrintTest, TableTakesItsHeadingsAndListTextsFromTheGridPage) {
     const QStringList row = record.RowOf(QStringLiteral("16"));
     ASSERT_EQ(row.size(), 10);
     EXPECT_EQ(row.mid(0, 6), (QStringList{"8", "16", "435.10128", "+5.00000", tone0, tone3}));
+    EXPECT_EQ(record.RowOf(QStringLiteral("15")).value(3), "0.00000");
     // the open grid page was closed by printing
     EXPECT_FALSE(Platform::Forms::IsLoaded(QStringLiteral("frmCommChInfo")));
 }
