@@ -3,14 +3,12 @@
 #include "shell/frmMain.h"
 
 #include "platform/App.h"
-#include "platform/Forms.h"
 #include "platform/Twips.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/Screens.h"
 
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -36,10 +34,8 @@ void frmMain::showEvent(QShowEvent* event) {
 // the whole grid page, within the available desktop; on a smaller desktop
 // the work area scrolls to what does not fit.
 void frmMain::FitDefaultSize() {
-    QRect page;
-    if (auto* grid = qobject_cast<QWidget*>(Platform::Forms::Find(QStringLiteral("frmCommChInfo"))))
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(grid->parentWidget()))
-            page = sub->frameGeometry();
+    const auto* grid = Views::Open<Views::ChannelGrid>();
+    const QRect page = grid ? grid->AreaTaken() : QRect();
     if (page.isEmpty()) return;
     // the window around the work area: menus, toolbar, tree pane, status bar
     const QSize around = size() - mdi_->viewport()->size();
