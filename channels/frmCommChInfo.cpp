@@ -473,6 +473,11 @@ void frmCommChInfo::SetCurrentRow(int row) {
     SetCurrentCell(row, std::max(0, CurrentCol()));
 }
 
+QRect frmCommChInfo::AreaTaken() const {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    return sub ? sub->frameGeometry() : QRect();
+}
+
 void frmCommChInfo::SetCaption(qint32 firstWordId) {
     setWindowTitle(
         GridRules::Caption(GetLangText(firstWordId), GetLangText(14012), gGridGroup, gGridRow));

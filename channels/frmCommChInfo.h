@@ -70,6 +70,7 @@ public:
     int CurrentRow() const override;
     int ShownGroup() const override;
     void SetCurrentRow(int row) override;
+    QRect AreaTaken() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

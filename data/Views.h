@@ -4,6 +4,7 @@
 #include "platform/Forms.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QStringList>
 
 // What the modules below the windows ask of an open window. Each window
@@ -62,6 +63,9 @@ public:
     virtual int CurrentRow() const = 0;
     virtual int ShownGroup() const = 0;
     virtual void SetCurrentRow(int row) = 0;
+    // Where the page stands in the main window's work area, its frame
+    // included; empty while it stands in none.
+    virtual QRect AreaTaken() const = 0;
 
 protected:
     ~ChannelGrid() = default;

@@ -119,6 +119,8 @@ private:
     void LoadLanguageTexts();
     bool RestoreWindowRect();
     void FitDefaultSize();
+    void PlaceOnScreen(QRect r);
+    void PlaceFrameOnceFramed();
     void FitTreePane();
     void StoreWindowRect();
     void RefreshCommands();
@@ -176,5 +178,6 @@ private:
     // screen still belongs to this file (empty when no open is in progress).
     QString ownFileWhileOpening_;
     bool unloaded_ = false;
-    bool fitOnShow_ = false; // no stored position: the first showing fits the grid page
+    bool fitOnShow_ = false;  // no stored position: the first showing fits the grid page
+    bool placeFrame_ = false; // the frame is placed on the screen once it is known
 };

@@ -3,20 +3,19 @@
 #include "shell/frmMain.h"
 
 #include "platform/App.h"
-#include "platform/Forms.h"
 #include "platform/Twips.h"
 #include "platform/UserSettings.h"
 #include "platform/widgets/Screens.h"
 
 #include <QLabel>
 #include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -27,31 +26,38 @@ constexpr int kMinPaneWidth = Px(300);
 
 void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!fitOnShow_) return;
-    fitOnShow_ = false;
-    FitDefaultSize();
+    if (fitOnShow_) {
+        fitOnShow_ = false;
+        FitDefaultSize();
+    }
+    if (placeFrame_ && windowHandle()) windowHandle()->installEventFilter(this);
+    PlaceFrameOnceFramed();
 }
 
 // Without a stored position the window opens large enough for the tree and
 // the whole grid page, within the available desktop; on a smaller desktop
 // the work area scrolls to what does not fit.
 void frmMain::FitDefaultSize() {
-    QRect page;
-    if (auto* grid = qobject_cast<QWidget*>(Platform::Forms::Find(QStringLiteral("frmCommChInfo"))))
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(grid->parentWidget()))
-            page = sub->frameGeometry();
+    const auto* grid = Views::Open<Views::ChannelGrid>();
+    const QRect page = grid ? grid->AreaTaken() : QRect();
     if (page.isEmpty()) return;
     // the window around the work area: menus, toolbar, tree pane, status bar
     const QSize around = size() - mdi_->viewport()->size();
-    const int width = around.width() + page.right() + 1 + Px(60);
-    const int height = around.height() + page.bottom() + 1 + Px(60);
-    // The window's own frame stays on the desktop too: it is measured on the
-    // window as it stands, before the size grows.
     QRect r = geometry();
+    r.setSize(r.size().expandedTo(QSize(around.width() + page.right() + 1 + Px(60),
+                                        around.height() + page.bottom() + 1 + Px(60))));
+    PlaceOnScreen(r);
+}
+
+// Puts the window's client area at r as far as the desktop allows: the
+// window and its frame (title bar and borders, as far as the window manager
+// has added them yet) shrink to the screen that holds the window's centre, or
+// the primary one, and move inside its available area.
+void frmMain::PlaceOnScreen(QRect r) {
+    const QRect client = geometry();
     const QRect frame = frameGeometry();
-    const QMargins border(r.left() - frame.left(), r.top() - frame.top(), frame.right() - r.right(),
-                          frame.bottom() - r.bottom());
-    r.setSize(r.size().expandedTo(QSize(width, height)));
+    const QMargins border(client.left() - frame.left(), client.top() - frame.top(),
+                          frame.right() - client.right(), frame.bottom() - client.bottom());
     const QRect avail = Platform::AvailableScreenArea(r.center()).marginsRemoved(border);
     if (!avail.isEmpty()) {
         r.setWidth(std::min(r.width(), avail.width()));
@@ -59,11 +65,27 @@ void frmMain::FitDefaultSize() {
         r.moveLeft(qBound(avail.left(), r.left(), avail.right() - r.width() + 1));
         r.moveTop(qBound(avail.top(), r.top(), avail.bottom() - r.height() + 1));
     }
-    setGeometry(r);
+    if (r != client) setGeometry(r);
+}
+
+// A window manager frames the window only after it was shown, so its title
+// bar and borders are not known when the window is first placed. The first
+// time they are, the window is placed again with them, so that the title bar
+// is on the screen and the window can be moved by it.
+void frmMain::PlaceFrameOnceFramed() {
+    if (!placeFrame_ || !isVisible() || isMinimized()) return;
+    // a maximised or full-screen window the window manager places itself
+    if (!isMaximized() && !isFullScreen()) {
+        if (frameGeometry() == geometry()) return; // not framed yet
+        PlaceOnScreen(geometry());
+    }
+    placeFrame_ = false;
+    if (windowHandle()) windowHandle()->removeEventFilter(this);
 }
 
 // False when no position was stored yet (the defaults were taken). A store
-// that does not hold four whole 32-bit numbers counts as none.
+// that does not hold four whole 32-bit numbers, or holds a width or height of
+// zero or less, counts as none.
 bool frmMain::RestoreWindowRect() {
     const QString app = Platform::AppTitle();
     const QString section = QStringLiteral("Settings");
@@ -72,20 +94,14 @@ bool frmMain::RestoreWindowRect() {
         bool ok = false;
         const int v = Platform::GetSetting(app, section, QLatin1String(key), QString()).toInt(&ok);
         stored = stored && ok;
-        return v;
+        return qBound(-(1 << 24), v, 1 << 24); // far off any screen, and no overflow below
     };
     QRect r(read("MainLeft"), read("MainTop"), read("MainWidth"), read("MainHeight"));
+    stored = stored && r.width() > 0 && r.height() > 0;
     if (!stored) r = QRect(Px(1000), Px(1000), Px(12500), Px(9500));
-    // Keep the window on a screen: the screen that holds its centre, else the
-    // primary one; shrink it to that screen and move it inside.
-    const QRect avail = Platform::AvailableScreenArea(r.center());
-    if (!avail.isEmpty()) {
-        r.setWidth(qBound(qMin(400, avail.width()), r.width(), avail.width()));
-        r.setHeight(qBound(qMin(300, avail.height()), r.height(), avail.height()));
-        r.moveLeft(qBound(avail.left(), r.left(), avail.right() - r.width() + 1));
-        r.moveTop(qBound(avail.top(), r.top(), avail.bottom() - r.height() + 1));
-    }
-    setGeometry(r);
+    r.setSize(r.size().expandedTo(QSize(400, 300)));
+    placeFrame_ = true;
+    PlaceOnScreen(r);
     return stored;
 }
 
@@ -128,6 +144,10 @@ void frmMain::FitTreePane() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() &&
+        (event->type() == QEvent::Expose || event->type() == QEvent::Move ||
+         event->type() == QEvent::Resize))
+        PlaceFrameOnceFramed();
     if (watched == CommandMove) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

@@ -142,6 +142,7 @@ public:
     int CurrentRow() const override { return 1; }
     int ShownGroup() const override { return 0; }
     void SetCurrentRow(int) override {}
+    QRect AreaTaken() const override { return {}; }
 };
 
 class EditorCalls : public Views::ChannelEditor {
