@@ -283,45 +283,37 @@ TEST_F(SwitchesTest, FactoryOnAppendsTestDataOnceAndOffRemovesIt) {
 // did meanwhile: a save leaves each ".ted" as it was, and the block in hand
 // (what the test-data dialog shows and a factory write sends) is its own.
 TEST_F(SwitchesTest, EachConfigurationKeepsItsOwnTestBlockAcrossTheFactorySwitch) {
-    const auto path = [this](const char* name) { return files.path() + u'/' + name; };
-    const auto ted = [&](const char* name) {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
-    const auto open = [&](const char* name) {
-        dialogs.openAnswers << path(name);
-        Item("mnuFileOpen")->trigger();
-    };
+    const auto file = [this](const QString& name) { return program.ProgramDir() + u'/' + name; };
     messages.defaultAnswer = Platform::Mb::IdCancel; // no question but the one expected
     for (const qint16 factoryAtStart : {0, 1}) {
         delete main.data();
         gTestDataOn = true; // the marker file
         gFactory = factoryAtStart;
         LoadMain();
-        for (const char* name : {"a", "b"}) {
-            gTestDataOn = false;
-            dialogs.saveAnswers << path(name) + ".dat";
+        for (const QString name : {"a", "b"}) { // each with a test block of its own
+            dialogs.saveAnswers << file(name + ".dat");
             Item("mnuFileSaveAs")->trigger();
-            QFile f(path(name) + ".ted");
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(16, *name)) == 16);
+            program.WriteFile(name + ".ted", QByteArray(16, name[0].toLatin1()));
         }
-        gTestDataOn = factoryAtStart != 0;
-        open("a.dat");
+        dialogs.openAnswers << file("a.dat") << file("b.dat");
+        Item("mnuFileOpen")->trigger();
         if (factoryAtStart) { // off, another configuration, on again
             Click("btnFactory", "519");
-            open("b.dat");
+            Item("mnuFileOpen")->trigger();
         }
         Click("btnFactory", "519");
         ASSERT_TRUE(gTestDataOn);
-        TTestBlock own;
+        TTestBlock own; // what the test-data dialog shows and a factory write sends
         own.fill(factoryAtStart ? 'b' : 'a');
         EXPECT_EQ(gEditTestBlock, own) << factoryAtStart;
         ModifyData();
         messages.answers << Platform::Mb::IdOK; // overwrite?
         Item("mnuFileSave")->trigger();
         EXPECT_FALSE(ModShowFreFun::IsDataModified());
-        EXPECT_EQ(ted("a.ted"), QByteArray(16, 'a')) << factoryAtStart;
-        EXPECT_EQ(ted("b.ted"), QByteArray(16, 'b')) << factoryAtStart;
+        EXPECT_EQ(program.ReadFile("a.ted") + program.ReadFile("b.ted"),
+                  QByteArray(16, 'a') + QByteArray(16, 'b'))
+            << factoryAtStart;
+        dialogs.openAnswers.clear();
     }
 }
 
