@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace ModShowFreFun;
@@ -131,7 +132,10 @@ TEST_F(ConfigFilesTest, ShortRecordsOpenAndOtherLengthsAreRefused) {
 }
 
 TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
-    auto refused = [&](const TRadioData& d, const char* why) {
+    using Damage = std::function<void(TRadioData&)>;
+    const auto refused = [&](const char* why, const Damage& damage) {
+        TRadioData d = SampleRecord();
+        damage(d);
         const TRadioData edit = gEditData;
         const TRadioData file = gFileData;
         const int shown = messages.Count();
@@ -142,43 +146,22 @@ TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
         EXPECT_EQ(gFileData, file) << why;
         EXPECT_TRUE(main.calls.isEmpty()) << why;
     };
-    TRadioData d = SampleRecord();
-    d.ChannelCount = 129;
-    refused(d, "channel count");
-    d = SampleRecord();
-    d.ChannelCount = -1;
-    refused(d, "negative count");
-    d = SampleRecord();
-    d.Channels[2].Number = 1;
-    refused(d, "duplicate number");
-    d = SampleRecord();
-    d.Channels[1].Number = 0;
-    refused(d, "number 0");
-    d = SampleRecord();
-    d.Channels[1].Number = 129;
-    refused(d, "number 129");
-    d = SampleRecord();
-    d.ModelInfo.BandCode = 15;
-    refused(d, "band code");
-    d = SampleRecord();
-    d.Channels[2].RxFreq.Assign("1450Z000");
-    refused(d, "receive frequency");
-    d = SampleRecord();
-    d.Channels[0].RxFreq.Assign("44");
-    refused(d, "short receive frequency");
-    d = SampleRecord();
-    d.Channels[1].Offset.Assign("5");
-    refused(d, "short offset");
-    d = SampleRecord();
-    d.TestFreList[3].Second.Assign("12AB5678");
-    refused(d, "test pair with letters");
-    d = SampleRecord();
-    d.TestFreList[0].First.Assign("00000000"); // a radio takes it as no frequency
-    refused(d, "test pair of zeros");
+    refused("channel count", [](TRadioData& d) { d.ChannelCount = 129; });
+    refused("negative count", [](TRadioData& d) { d.ChannelCount = -1; });
+    refused("duplicate number", [](TRadioData& d) { d.Channels[2].Number = 1; });
+    refused("number 0", [](TRadioData& d) { d.Channels[1].Number = 0; });
+    refused("number 129", [](TRadioData& d) { d.Channels[1].Number = 129; });
+    refused("band code", [](TRadioData& d) { d.ModelInfo.BandCode = 15; });
+    refused("receive frequency", [](TRadioData& d) { d.Channels[2].RxFreq.Assign("1450Z000"); });
+    refused("short receive frequency", [](TRadioData& d) { d.Channels[0].RxFreq.Assign("44"); });
+    refused("short offset", [](TRadioData& d) { d.Channels[1].Offset.Assign("5"); });
+    refused("test pair with letters",
+            [](TRadioData& d) { d.TestFreList[3].Second.Assign("12AB5678"); });
+    // a radio takes it as no frequency
+    refused("test pair of zeros", [](TRadioData& d) { d.TestFreList[0].First.Assign("00000000"); });
     Platform::SetSystemLcidForTesting(Platform::kLcidChineseSimplified);
-    d = SampleRecord();
-    d.Channels[0].RxFreq.Assign(QStringLiteral("４４００"));
-    refused(d, "full-width digits");
+    refused("full-width digits",
+            [](TRadioData& d) { d.Channels[0].RxFreq.Assign(QStringLiteral("４４００")); });
     Platform::SetSystemLcidForTesting(Platform::kLcidEnglishUs);
 }
 
