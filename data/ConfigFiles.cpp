@@ -314,17 +314,17 @@ bool SaveDataFile(Views::MainWindow* mainWindow) {
     // The side files go first and the configuration last: whoever finds the
     // new configuration in place finds its new side files with it.
     QList<Platform::FileReplace::Content> files;
-    // A test block file that was not taken at open keeps its bytes until the
-    // block is edited: the empty block in its place is no calibration.
-    if (gEditTestBlock != gFileTestBlock) ModTestData::TestBlockSetAnew();
-    const QString ted = ModFreFile::SideFileName(path, QStringLiteral(".ted"));
-    if (gTestDataOn && !ModTestData::IsUntakenTestFile(ted))
-        files.append({ted, ModTestData::TestFileBytes(gEditTestBlock)});
+    // A configuration without a test block of its own leaves its ".ted" as it
+    // is: an empty block in its place is no calibration.
+    if (gTestDataOn && ModTestData::IsTestBlockKnown())
+        files.append({ModFreFile::SideFileName(path, QStringLiteral(".ted")),
+                      ModTestData::TestFileBytes(gEditTestBlock)});
     files.append({ModFreFile::SideFileName(path, QStringLiteral("NVD")),
                   DatLayout::PackExtra(gEditExtraData)});
     files.append({path, DatLayout::Pack(record)});
     if (!ModFreFile::WriteFiles(files)) return false;
     ModFreFile::SyncFileFromEdit();
+    ModTestData::TestBlockSaved();
     gIsUntitled = false;
     if (mainWindow) mainWindow->ShowMainTxt();
     return true;
@@ -363,7 +363,7 @@ bool IsDataUnchanged() {
         if (s.RadioFreList[i].Empty != w.RadioFreList[i].Empty ||
             !SameText(s.RadioFreList[i].Fre.Text(), w.RadioFreList[i].Fre.Text()))
             return false;
-    if (gTestDataOn && gFileTestBlock != gEditTestBlock) return false;
+    if (gTestDataOn && ModTestData::IsTestBlockChanged()) return false;
     return true;
 }
 

@@ -53,9 +53,7 @@ void NewPlainData() {
     InitModelBlock();
     InitRadioInfo();
     InitExtraData(gEditExtraData);
-    gEditTestBlock.fill(0); // never the block of the configuration before
-    gFileTestBlock.fill(0);
-    ModTestData::TestBlockSetAnew();
+    ModTestData::ForgetTestBlock(); // never the block of the configuration before
 
     ModFreFile::SyncFileFromEdit();
 }

@@ -4,7 +4,6 @@
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "platform/App.h"
-#include "platform/FileReplace.h"
 #include "platform/MsgBox.h"
 
 #include <QDir>
@@ -15,20 +14,23 @@ namespace ModTestData {
 
 namespace {
 
-QString gUntakenTestFile;
-// The configuration opened with the mode off whose ".ted" was not read yet.
-QString gWaitingTestFileOf;
+// Whether each copy of the block is a block from somewhere; the saved copy's
+// is what the configuration's ".ted" holds.
+bool gEditKnown = false;
+bool gFileKnown = false;
 
-// The file a path names, at the end of its links, for comparing.
-QString FileOf(const QString& path) {
-    return QDir::cleanPath(QFileInfo(Platform::FileReplace::ResolveLinks(path)).absoluteFilePath());
+void ReadBlockOf(const QString& datPath) {
+    const qint32 refused = LoadTedForDat(datPath);
+    gEditTestBlock = gFileTestBlock;
+    if (refused != 0)
+        Platform::MsgBox(
+            RefusalText(refused, ModFreFile::SideFileName(datPath, QStringLiteral(".ted"))));
 }
 
 } // namespace
 
 void LoadTestMode() {
-    gEditTestBlock.fill(0);
-    gFileTestBlock = gEditTestBlock;
+    ForgetTestBlock();
     QFile file(Platform::JoinPath(Platform::AppPath(), QStringLiteral("TestData.ini")));
     if (!file.exists()) {
         gTestDataOn = false;
@@ -63,15 +65,13 @@ bool WriteTestFile(const QString& path, const TTestBlock& source) {
 
 qint32 LoadTedForDat(const QString& datPath) {
     if (datPath.size() <= 3) return 0;
-    // A configuration without a test block of its own has an empty one, never
-    // the block of the file opened before it.
-    gFileTestBlock.fill(0);
-    gUntakenTestFile.clear();
+    // never the block of the configuration before
+    ForgetTestBlock();
     const QString ted = ModFreFile::SideFileName(datPath, QStringLiteral(".ted"));
     const QFileInfo info(ted);
     if (!info.exists() && !info.isSymLink()) return 0;
     const qint32 refused = ReadTestFile(ted, gFileTestBlock);
-    if (refused != 0) gUntakenTestFile = FileOf(ted);
+    gFileKnown = gEditKnown = refused == 0;
     return refused;
 }
 
@@ -79,42 +79,50 @@ QString RefusalText(qint32 reason, const QString& tedPath) {
     return ModFunLang::GetLangText(reason) + u'\n' + QDir::toNativeSeparators(tedPath);
 }
 
-namespace {
-void ReadBlockOf(const QString& datPath) {
-    const qint32 refused = LoadTedForDat(datPath);
-    gEditTestBlock = gFileTestBlock;
-    if (refused != 0)
-        Platform::MsgBox(
-            RefusalText(refused, ModFreFile::SideFileName(datPath, QStringLiteral(".ted"))));
-}
-} // namespace
-
 void TakeTestBlockOf(const QString& datPath) {
-    TestBlockSetAnew();
-    if (gTestDataOn) {
+    if (gTestDataOn)
         ReadBlockOf(datPath);
-        return;
-    }
-    gFileTestBlock.fill(0);
+    else
+        ForgetTestBlock();
+}
+
+void ForgetTestBlock() {
     gEditTestBlock.fill(0);
-    gWaitingTestFileOf = datPath;
+    gFileTestBlock.fill(0);
+    gEditKnown = gFileKnown = false;
+}
+
+void TakeRadioBlock(const TTestBlock& block) {
+    ForgetTestBlock();
+    gEditTestBlock = block;
+    gEditKnown = true;
+}
+
+void TakeDialogBlock(const TTestBlock& block) {
+    gEditTestBlock = block;
+    gEditKnown = true;
+}
+
+bool IsTestBlockKnown() {
+    return gEditKnown;
+}
+
+bool IsTestBlockChanged() {
+    return gEditKnown && (!gFileKnown || gEditTestBlock != gFileTestBlock);
+}
+
+void TestBlockSaved() {
+    if (!gTestDataOn) return;
+    gFileTestBlock = gEditTestBlock;
+    gFileKnown = gEditKnown;
 }
 
 void SetTestDataMode(bool on) {
     gTestDataOn = on;
-    if (!on || gWaitingTestFileOf.isEmpty()) return;
-    const QString datPath = gWaitingTestFileOf;
-    gWaitingTestFileOf.clear();
-    ReadBlockOf(datPath);
-}
-
-bool IsUntakenTestFile(const QString& tedPath) {
-    return !gUntakenTestFile.isEmpty() && FileOf(tedPath) == gUntakenTestFile;
-}
-
-void TestBlockSetAnew() {
-    gUntakenTestFile.clear();
-    gWaitingTestFileOf.clear();
+    if (!on)
+        ForgetTestBlock();
+    else if (!gEditKnown && !gIsUntitled)
+        ReadBlockOf(gDataFileName);
 }
 
 } // namespace ModTestData

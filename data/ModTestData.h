@@ -6,6 +6,14 @@
 #include <QString>
 
 // The factory test-data switch and the 16-byte test block files.
+//
+// The test block is a radio's calibration. The working block is the
+// configuration's own only when it came from somewhere: read from a radio in
+// test-data mode, taken from the configuration's own ".ted", or set in the
+// test-data dialog. Until then it is unknown: a factory write leaves the
+// radio's block as it is and a save leaves the ".ted" as it is. With the mode
+// off no block is held; the open configuration's ".ted" is read when the mode
+// is switched on.
 namespace ModTestData {
 
 inline constexpr const char* kMarker = "ZT615_3318_Bench_CalibrationKey";
@@ -24,28 +32,35 @@ QByteArray TestFileBytes(const TTestBlock& block);
 // Replaces the file by exactly the 16 bytes, as a configuration is saved.
 // False when it failed; the message was shown.
 bool WriteTestFile(const QString& path, const TTestBlock& source);
-// The test block beside a configuration into gFileTestBlock; an empty block
-// when there is none. When a file is there but is not taken, the block is
-// empty too and the reason is given as by ReadTestFile.
+// Both copies of the block from the ".ted" beside a configuration: known when
+// the file was taken, else empty and unknown, with the reason as by
+// ReadTestFile (0 when there is no file).
 qint32 LoadTedForDat(const QString& datPath);
 // The text that says why a test block file was not taken, naming the file.
 QString RefusalText(qint32 reason, const QString& tedPath);
 
-// The test block belongs to the open configuration. A configuration opened in
-// test-data mode takes the block of its own ".ted"; one opened with the mode
-// off has both copies empty, and its ".ted" is read when the mode is switched
-// on, so that neither a save nor a factory write ever uses the block of the
-// configuration before. A file found but not taken is reported.
+// The configuration at `datPath` was opened: in test-data mode its ".ted" is
+// taken, a file found but not taken is reported; with the mode off no block
+// is held.
 void TakeTestBlockOf(const QString& datPath);
-// Switches test-data mode; switched on, the open configuration's ".ted" that
-// waits is read as TakeTestBlockOf reads it.
+// The configuration has no block of its own (File New, a read with the mode off).
+void ForgetTestBlock();
+// The block a radio read brought, as the working block of a configuration
+// that has no ".ted" yet.
+void TakeRadioBlock(const TTestBlock& block);
+// The block the user confirmed in the test-data dialog.
+void TakeDialogBlock(const TTestBlock& block);
+// Whether the working block is the configuration's own.
+bool IsTestBlockKnown();
+// Whether the working block is known and not what the configuration's ".ted"
+// holds, so that a save must write it.
+bool IsTestBlockChanged();
+// The configuration was saved: its ".ted" holds the working block when that
+// is known, and is as it was otherwise.
+void TestBlockSaved();
+// Switches test-data mode. Switched on, the open configuration's ".ted" is
+// read when no block is held; switched off, the block is dropped (the caller
+// asks first when it was changed).
 void SetTestDataMode(bool on);
-// The test block file that LoadTedForDat found but did not take: until the
-// test block is set otherwise (File New, a radio read, an edit), a save leaves
-// that file as it is instead of replacing it by a block it never held.
-bool IsUntakenTestFile(const QString& tedPath);
-// The test block was set anew (File New, a radio read, an edit): it stands for
-// no file that was not taken or not yet read.
-void TestBlockSetAnew();
 
 } // namespace ModTestData

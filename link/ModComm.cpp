@@ -612,7 +612,9 @@ void NextStep() {
                 return;
             }
             step = dataStep;
-            if (!gTestDataOn)
+            // A write leaves the radio's calibration alone while the
+            // configuration holds none of its own.
+            if (!gTestDataOn || (write && !ModTestData::IsTestBlockKnown()))
                 sendNextBlock();
             else if (write)
                 ModTestData::SendTestWrite();
@@ -797,7 +799,12 @@ void EndComm(bool success) {
                 Platform::Forms::ShowChild(QStringLiteral("FrmRadioInfo"));
             }
         }
-        if (type == 1 || type == 2) Ask(GetLangText(9008 + type), Mb::OKOnly);
+        if (type == 1 || type == 2) {
+            QString text = GetLangText(9008 + type);
+            if (type == 2 && gTestDataOn && !ModTestData::IsTestBlockKnown())
+                text += QStringLiteral("\n\n") + GetLangText(9083);
+            Ask(text, Mb::OKOnly);
+        }
     }
     WaitTimer().stop();
     gCommType = 0;
@@ -884,10 +891,9 @@ void TakeReadTestBlock() {
     // A read with test-data mode off brings no block: the radio's own is
     // unknown, and never the block of the configuration before.
     if (gReadTestBlockHeld)
-        gEditTestBlock = gReadTestBlock;
+        TakeRadioBlock(gReadTestBlock);
     else
-        gEditTestBlock.fill(0);
-    TestBlockSetAnew();
+        ForgetTestBlock();
     gReadTestBlockHeld = false;
 }
 

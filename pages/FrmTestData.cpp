@@ -67,7 +67,15 @@ FrmTestData::FrmTestData(QWidget* parent) : QDialog(parent) {
         Label1[static_cast<std::size_t>(byte)] = label;
         Text1[static_cast<std::size_t>(byte)] = box;
     }
-    const int buttonsTop = 60 + kRowTop * 2 + kRowStep * 11 + 200;
+    int buttonsTop = 60 + kRowTop * 2 + kRowStep * 11 + 200;
+    if (!ModTestData::IsTestBlockKnown()) {
+        // what OK and a write do with a block the configuration does not hold
+        LabelNoBlock = new QLabel(ModFunLang::GetLangText(9085), this);
+        LabelNoBlock->setObjectName(QStringLiteral("LabelNoBlock"));
+        LabelNoBlock->setWordWrap(true);
+        LabelNoBlock->setGeometry(Twips(120, buttonsTop - 100, 3600, 1100));
+        buttonsTop += 1100;
+    }
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(this);
         button->setObjectName(QStringLiteral("Command1"));
@@ -87,7 +95,7 @@ FrmTestData::FrmTestData(QWidget* parent) : QDialog(parent) {
     connect(Command1[1], &QPushButton::clicked, this, [this] { SaveFile(); });
     connect(CommandOK, &QPushButton::clicked, this, [this] {
         ReadTestData();
-        gEditTestBlock = work_;
+        ModTestData::TakeDialogBlock(work_);
         accept();
     });
     connect(CommandCancel, &QPushButton::clicked, this, [this] { reject(); });

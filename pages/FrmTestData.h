@@ -11,10 +11,11 @@ class QPushButton;
 
 // The factory test-data dialog: bytes 0 to 10 of the 16-byte test block as
 // numbers 0 to 255, loaded from and saved to ".ted" files, handed to
-// gEditTestBlock on OK. Its captions are its own, not language texts.
+// gEditTestBlock on OK. Its captions are its own, not language texts, but for
+// the note shown while the configuration holds no test block of its own.
 //
 // Controls: Text1 (0..10), Label1 (0..10), Command1 (0 Load, 1 Save),
-// CommandOK, CommandCancel.
+// CommandOK, CommandCancel, LabelNoBlock (the note, or null).
 class FrmTestData final : public QDialog {
     Q_OBJECT
 public:
@@ -47,6 +48,7 @@ private:
     std::array<QPushButton*, 2> Command1{};
     QPushButton* CommandOK = nullptr;
     QPushButton* CommandCancel = nullptr;
+    QLabel* LabelNoBlock = nullptr;
     TTestBlock work_{};
     QString fileTitle_;
 };

@@ -4,11 +4,13 @@
 #include "shell/frmMain.h"
 
 #include "data/ModFunLang.h"
+#include "data/ModTestData.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/widgets/FormHelpers.h"
 #include "link/widgets/FrmPassWord.h"
 #include "platform/Forms.h"
+#include "platform/MsgBox.h"
 #include "platform/Twips.h"
 #include "platform/widgets/FormLoader.h"
 #include "shell/ShellRules.h"
@@ -598,6 +600,17 @@ void frmMain::SetFactoryMode(int newValue) {
     if (!AskAccessCode()) {
         button->setChecked(gFactory != 0);
         return;
+    }
+    // Switched off, the test block is no longer held: a changed one is saved
+    // or dropped as the user says.
+    if (newValue == 0 && gTestDataOn && ModTestData::IsTestBlockChanged()) {
+        const int answer = Platform::MsgBox(
+            GetLangText(9084), Platform::Mb::YesNoCancel | Platform::Mb::Exclamation, Title());
+        if (answer == Platform::Mb::IdCancel ||
+            (answer == Platform::Mb::IdYes && !SaveWithoutQuestion())) {
+            button->setChecked(gFactory != 0);
+            return;
+        }
     }
     ModSwitches::ApplyFactory(newValue);
     button->setChecked(gFactory != 0);

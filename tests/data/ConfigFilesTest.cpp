@@ -3,6 +3,7 @@
 #include "data/ModFreFile.h"
 #include "data/ModInitV.h"
 #include "data/ModShowFreFun.h"
+#include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
 #include "platform/App.h"
 #include "platform/Forms.h"
@@ -258,18 +259,25 @@ TEST_F(ConfigFilesTest, AWrongSizedSideFileReadsAsTheDefaults) {
 
 TEST_F(ConfigFilesTest, TestModeKeepsATestBlockBesideTheFile) {
     gTestDataOn = true;
-    gEditTestBlock.fill(0x5A);
+    TTestBlock block;
+    block.fill(0x5A);
+    ModTestData::TakeDialogBlock(block);
     gDataFileName = Path("radio.dat");
     ASSERT_TRUE(SaveDataFile(&main));
     EXPECT_EQ(Read("radio.ted"), QByteArray(16, 0x5A));
 
-    // A configuration without its own test block opens with an empty one.
+    // A configuration without its own test block opens with an empty one,
+    // which a save leaves unwritten until one is confirmed, zeros too.
     QFile::remove(Path("radio.ted"));
     ASSERT_TRUE(Open(Path("radio.dat")));
     EXPECT_EQ(gEditTestBlock, TTestBlock{});
     EXPECT_FALSE(IsDataModified());
-    gEditTestBlock[3] = 1;
+    ASSERT_TRUE(SaveDataFile(&main));
+    EXPECT_FALSE(QFile::exists(Path("radio.ted")));
+    ModTestData::TakeDialogBlock(TTestBlock{});
     EXPECT_TRUE(IsDataModified());
+    ASSERT_TRUE(SaveDataFile(&main));
+    EXPECT_EQ(Read("radio.ted"), QByteArray(16, 0));
 }
 
 TEST_F(ConfigFilesTest, AFailedSaveKeepsTheDataUnsavedAndTheOldFile) {

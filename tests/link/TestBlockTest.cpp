@@ -1,9 +1,6 @@
 #include "LinkFixture.h"
 #include "data/ModTestData.h"
 
-#include <QDir>
-#include <QTemporaryDir>
-
 namespace Mb = Platform::Mb;
 
 namespace {
@@ -14,6 +11,7 @@ protected:
         LinkTest::SetUp();
         gTestDataOn = true;
         radio.SetMemory(ModComm::kTestBlockAddr, QByteArray("0123456789ABCDEF"));
+        ModTestData::TakeDialogBlock(TTestBlock{}); // the configuration's own
     }
     void TearDown() override {
         gTestDataOn = false;
@@ -35,24 +33,30 @@ TEST_F(TestBlockTest, ReadFetchesTheTestBlockBeforeTheImage) {
     ASSERT_GE(asked.size(), 3u);
     EXPECT_EQ(asked[1], ModComm::kTestBlockAddr);
     EXPECT_EQ(asked[2], 0x000);
+    EXPECT_TRUE(ModTestData::IsTestBlockKnown());
     gTestDataOn = false; // a read without the block: not the one read before
-    QTemporaryDir dir;   // and a file not taken before is the block's no more
-    ASSERT_TRUE(QDir(dir.path()).mkdir("a.ted"));
-    ASSERT_NE(ModTestData::LoadTedForDat(dir.path() + "/a.dat"), 0);
     Read();
     EXPECT_EQ(gEditTestBlock, TTestBlock{});
-    EXPECT_FALSE(ModTestData::IsUntakenTestFile(dir.path() + "/a.ted"));
+    EXPECT_FALSE(ModTestData::IsTestBlockKnown());
 }
 
-TEST_F(TestBlockTest, WriteSendsTheMarkedTestBlock) {
-    gEditTestBlock.fill(7);
+// A block of the configuration's own is sent marked; without one the radio
+// keeps its calibration and the user is told.
+TEST_F(TestBlockTest, WriteSendsTheMarkedTestBlockOnlyWhenTheConfigurationHasOne) {
+    ModTestData::ForgetTestBlock();
+    Write();
+    EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), QByteArray("0123456789ABCDEF"));
+    EXPECT_EQ(
+        messages.CountOf(ModFunLang::GetLangText(9010) + "\n\n" + ModFunLang::GetLangText(9083)),
+        1);
+    ModTestData::TakeDialogBlock(TTestBlock{7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7});
     Write();
     EXPECT_EQ(Shown(9010), 1);
     QByteArray expected(16, 7);
     expected[15] = static_cast<char>(0xA5);
     EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), expected);
     EXPECT_EQ(gEditTestBlock[15], 0xA5);
-    EXPECT_EQ(radio.CurrentCounters().writeAddresses.front(), ModComm::kTestBlockAddr);
+    EXPECT_EQ(TimesAsked(radio.CurrentCounters().writeAddresses), 1);
 }
 
 TEST_F(TestBlockTest, UnansweredTestBlockIsAskedAgain) {

@@ -14,6 +14,7 @@
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
 #include "data/ModShowFreFun.h"
+#include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
 #include "data/ProgramSettings.h"
 #include "data/RadioData.h"
@@ -98,6 +99,7 @@ protected:
         ModSettings::SetLanguageFile(language);
         ModInitV::NewData();
         LoadMain();
+        ModTestData::TakeDialogBlock({}); // a test block of its own
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));

@@ -135,9 +135,10 @@ TEST_F(SaveFilesTest, ASideFileThatCannotBeWrittenLeavesEveryOldFile) {
 // files. A replace that fails puts back the files replaced before it.
 TEST_F(SaveFilesTest, ASaveStoppedAtAnyReplaceLeavesWholeFiles) {
     gTestDataOn = true;
+    ModTestData::TakeDialogBlock({}); // a test block of its own
     SavedThenChanged();
     gEditExtraData.AlertMode ^= 1; // every file changes
-    gEditTestBlock[0] ^= 1;
+    ModTestData::TakeDialogBlock({1});
     const QStringList names = {"radio.ted", "radio.NVD", "radio.dat"};
     const auto now = [&] {
         QList<QByteArray> bytes;
@@ -230,6 +231,7 @@ TEST_F(SaveFilesTest, ASaveThroughLinksWritesTheirTargets) {
 
 TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     gTestDataOn = true;
+    ModTestData::TakeDialogBlock({}); // a test block of its own
     SavedThenChanged();
     messages.defaultAnswer = IdNo;       // save the changes?
     const auto open = [&](int refused) { // a test block not taken, and the user is told why
@@ -251,20 +253,24 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(Bytes("radio.ted"), QByteArray(17, 'T'));
-    messages.answers << IdOK; // File New renews the block: saved over the damaged file
+    messages.answers << IdOK; // File New holds no block either
     Menu("mnuFileNew");
     main->NewDocTimer_Timer();
     dialogs.saveAnswers << File("radio.dat");
     Menu("mnuFileSaveAs");
+    EXPECT_EQ(Bytes("radio.ted"), QByteArray(17, 'T'));
+    ModTestData::TakeDialogBlock({}); // one confirmed, zeros too, is saved over it
+    messages.answers << IdOK;
+    Menu("mnuFileSave");
     EXPECT_EQ(Bytes("radio.ted"), QByteArray(16, 0));
-    gEditTestBlock.fill(0x21);
+    ModTestData::TakeDialogBlock({0x21});
     ASSERT_TRUE(QFile::setPermissions(File("radio.ted"), QFile::ReadOwner | QFile::WriteOwner));
     messages.answers << IdOK;
     Menu("mnuFileSave");
-    EXPECT_EQ(Bytes("radio.ted"), QByteArray(16, 0x21));
+    EXPECT_EQ(Bytes("radio.ted"), QByteArray(1, 0x21) + QByteArray(15, 0));
     EXPECT_EQ(Mode("radio.ted"), 0600u); // a file keeps its mode
 
-    // File New starts from an empty test block, never the one before
+    // File New holds no test block, never the one before
     messages.answers << IdOK; // start a new configuration?
     Menu("mnuFileNew");
     main->NewDocTimer_Timer();
@@ -272,11 +278,9 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     const mode_t umask = ::umask(027);
     Menu("mnuFileSaveAs");
     ::umask(umask);
-    EXPECT_EQ(Bytes("new.ted"), QByteArray(16, 0));
-    for (const char* name : {"new.dat", "new.NVD", "new.ted"}) // new files follow the umask
+    for (const char* name : {"new.dat", "new.NVD"}) // new files follow the umask
         EXPECT_EQ(Mode(name), 0640u) << name;
-    EXPECT_EQ(Left(), QStringList({"new.NVD", "new.dat", "new.ted", "radio.NVD", "radio.dat",
-                                   "radio.ted"}));
+    EXPECT_EQ(Left(), QStringList({"new.NVD", "new.dat", "radio.NVD", "radio.dat", "radio.ted"}));
 }
 
 // Yes to the save question of a version switch saves the data to its own

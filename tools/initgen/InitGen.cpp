@@ -1,6 +1,7 @@
 // Writes the default configurations that File New loads from the program's
 // "Init" folder: one for every model and band of the model dialog, each with
-// its "NVD" and ".ted" side files.
+// its "NVD" side file. None gets a ".ted": calibration belongs to a radio, and
+// a default holds none that a factory write could send.
 //
 // Each holds a new configuration as the pages show it and a radio gives it
 // back: the record defaults, then the pages' own load rules, the same that
@@ -23,7 +24,6 @@
 #include "data/ModFun.h"
 #include "data/ModFunLang.h"
 #include "data/ModInitV.h"
-#include "data/ModTestData.h"
 #include "data/ModVerionMana.h"
 #include "data/RadioData.h"
 #include "pages/Pages.h"
@@ -91,9 +91,7 @@ int main(int argc, char* argv[]) {
                 QStringLiteral("%1_%2.dat").arg(model).arg(ModFreFile::BandTextToCode(band)));
             if (!Write(dat, DatLayout::Pack(gEditData)) ||
                 !Write(ModFreFile::SideFileName(dat, QStringLiteral("NVD")),
-                       DatLayout::PackExtra(gEditExtraData)) ||
-                !Write(ModFreFile::SideFileName(dat, QStringLiteral(".ted")),
-                       ModTestData::TestFileBytes(TTestBlock{})))
+                       DatLayout::PackExtra(gEditExtraData)))
                 return 1;
         }
     }
