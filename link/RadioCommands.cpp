@@ -143,12 +143,13 @@ void RadioCommands::ReadOKTimer_Timer() {
         return;
     }
     ModTestData::TakeReadTestBlock();
+    // the title names the data as it now is: read, without a file of its own
+    gDataFileName = QStringLiteral("new.dat");
+    gIsUntitled = true;
     if (Views::MainWindow* main = MainWindow()) {
         main->ShowMainTxt();
         main->Change_Language();
     }
-    gDataFileName = QStringLiteral("new.dat");
-    gIsUntitled = true;
     Platform::Forms::ShowChild(QStringLiteral("frmCommChInfo"));
     Platform::Forms::CascadeChildren();
 }

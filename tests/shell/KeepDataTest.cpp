@@ -642,6 +642,7 @@ protected:
             ASSERT_TRUE(WaitIdle());
             ASSERT_EQ(messages.CountOf(ModFunLang::GetLangText(9009)), 1);
             ASSERT_TRUE(WaitFor([this] { return GridEditor() && GridEditor()->isVisible(); }));
+            EXPECT_TRUE(main->windowTitle().endsWith("new.dat]")); // no longer the file saved
             OpenAllPages();
             break;
         }
