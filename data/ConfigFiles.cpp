@@ -194,12 +194,16 @@ void LoadExtraFile(const QString& datPath) {
 namespace {
 // Reads a default file into the saved copy. A file that cannot be taken is
 // named when damaged (unless `quiet`) and leaves the saved copy equal to the
-// working one. A default names the model it is for: one without a model name
-// (a file of zeros) is as damaged as a cut one.
+// working one. A default holds the model and band its name gives
+// ("KL740_16.dat"): one of another model or band (copied over it), or without
+// a model name (a file of zeros), is as damaged as a cut one.
 bool ReadDefaultFile(const QString& path, bool quiet) {
     TRadioData record;
     ReadResult result = ReadRecord(path, record);
-    if (result == ReadResult::Ok && TrimNull(record.ModelInfo.ModelName.Text()).isEmpty())
+    const QString named = QFileInfo(path).completeBaseName();
+    const QString model = TrimNull(record.ModelInfo.ModelName.Text());
+    if (result == ReadResult::Ok &&
+        (model.isEmpty() || named != model + u'_' + QString::number(record.ModelInfo.BandCode)))
         result = ReadResult::BadRecord;
     if (result == ReadResult::Ok) {
         gFileData = record;

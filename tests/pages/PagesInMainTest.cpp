@@ -97,12 +97,17 @@ TEST_F(PagesInMainTest, ANewBandOverAnUntouchedGridEditorWarnsOfNothing) {
 }
 
 // File New without a default file it can take (none, one cut short, one of
-// zeros naming no model): the new configuration holds what the pages show.
+// zeros naming no model, one of another model or band copied over it): the new
+// configuration holds what the pages show.
 class NoGoodDefaultTest : public PagesInMainTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(NoGoodDefaultTest, FileNewHoldsWhatThePagesShow) {
-    QFile::remove(program.ProgramDir() + "/Init/KL740_0.dat");
+    const QString init = program.ProgramDir() + "/Init/";
+    QFile::remove(init + "KL740_0.dat");
     if (GetParam() >= 0) program.WriteFile("Init/KL740_0.dat", QByteArray(GetParam(), '\0'));
+    if (GetParam() < -1)
+        QFile::copy(init + (GetParam() == -2 ? "KL740G_0.dat" : "KL740_3.dat"),
+                    init + "KL740_0.dat");
     LoadMain();
     messages.answers << Platform::Mb::IdOK;
     main->FileNew();
@@ -115,10 +120,10 @@ TEST_P(NoGoodDefaultTest, FileNewHoldsWhatThePagesShow) {
     EXPECT_EQ(DatLayout::Pack(gEditData) + DatLayout::PackExtra(gEditExtraData), made);
     EXPECT_TRUE(main->windowTitle().contains("[KL740:400 - 480 MHz]"));
     // named by the window's load and by File New, once each
-    EXPECT_EQ(messages.Count(), GetParam() >= 0 ? 3 : 1);
+    EXPECT_EQ(messages.Count(), GetParam() != -1 ? 3 : 1);
     messages.answers << Platform::Mb::IdCancel; // were Exit to ask
     EXPECT_TRUE(main->close());
 }
-INSTANTIATE_TEST_SUITE_P(Defaults, NoGoodDefaultTest, ::testing::Values(-1, 100, 8597));
+INSTANTIATE_TEST_SUITE_P(Defaults, NoGoodDefaultTest, ::testing::Values(-1, 100, 8597, -2, -3));
 
 } // namespace
