@@ -165,11 +165,12 @@ long long FreqStep(const QString& start, const QString& stepKHz, bool up, int k)
     return ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(f), true)));
 }
 
-void SetOffsetFromTx(TChannel& ch, long long rx, long long tx) {
-    const long long d = tx - rx;
-    ch.OffsetDir = d > 0 ? 2 : (d < 0 ? 1 : 0);
-    const QString s = FormatFixed(static_cast<double>(std::llabs(d)) / 100000.0, 5, 2);
-    ch.Offset.Assign(s.left(2) + s.right(5));
+// The offset box with its sign ("+5.00000"); without a sign chosen the
+// channel sends on its receive frequency.
+QString SignedOffset(const BatchInput& in) {
+    if (in.offsetSign == 2) return u'+' + in.offset;
+    if (in.offsetSign == 1) return u'-' + in.offset;
+    return in.offset;
 }
 
 } // namespace
@@ -237,34 +238,28 @@ void BatchApply::Run(const BatchInput& raw,
             } else {
                 // the channel keeps its offset as far as the band lets it; a
                 // transmit item that follows sets the transmit frequency anew
-                ModShowFreFun::SetChannelRx(gEditData.Channels[static_cast<std::size_t>(idx)], t,
-                                            true, !on(kTxFreq));
+                ModShowFreFun::SetChannelFreqs(gEditData.Channels[static_cast<std::size_t>(idx)], t,
+                                               std::nullopt, true, !on(kTxFreq));
             }
         }
         if (idx < 0) continue;
         TChannel& rec = gEditData.Channels[static_cast<std::size_t>(idx)];
 
-        if (on(kTxFreq)) {
-            const QString rxCode = ModFun::TrimNull(rec.RxFreq.Text());
-            if (in.txMode == BatchInput::TxDefault) {
-                rec.OffsetDir = 0;
-                rec.Offset.Assign(QStringLiteral("0000000"));
-                ModShowFreFun::ClassifySteps(rec);
-            } else if (IsNumeric(rxCode)) {
-                // a channel without a receive frequency has no transmit frequency to set
-                const long long rx = ToTenHz(Val(ModShowFreFun::FreqCodeToText(rxCode)));
-                long long tx = rx;
-                if (in.txMode == BatchInput::TxOffset) {
-                    const long long offset = ToTenHz(Val(in.offset));
-                    if (in.offsetSign == 2) tx = rx + offset;
-                    if (in.offsetSign == 1) tx = rx - offset;
-                    tx = ToTenHz(Val(ModShowFreFun::ValidateFreqText(TenHzToText(tx), true)));
-                } else {
-                    tx = FreqStep(in.txStart, in.txStep, in.txUp, k);
-                }
-                SetOffsetFromTx(rec, rx, tx);
-                ModShowFreFun::ClassifySteps(rec);
-            }
+        // The transmit frequency through the channel's band rule, which holds
+        // the receive frequency in the band too. A channel without a receive
+        // frequency has no transmit frequency to set; the default makes it
+        // simplex all the same.
+        const bool hasRx = IsNumeric(ModFun::TrimNull(rec.RxFreq.Text()));
+        if (on(kTxFreq) && (in.txMode == BatchInput::TxDefault || hasRx)) {
+            std::optional<QString> tx; // the default keeps an offset without direction
+            if (in.txMode == BatchInput::TxDefault) rec.OffsetDir = 0;
+            if (in.txMode == BatchInput::TxOffset) tx = SignedOffset(in);
+            if (in.txMode == BatchInput::TxStartFreq)
+                tx = TenHzToText(FreqStep(in.txStart, in.txStep, in.txUp, k));
+            ModShowFreFun::SetChannelFreqs(rec, std::nullopt, tx,
+                                           in.txMode != BatchInput::TxStartFreq, true);
+            // the offset stored is the one the channel sends with
+            if (rec.OffsetDir == 0) rec.Offset.Assign(QStringLiteral("0000000"));
         }
 
         if (on(kRxTone)) {

@@ -56,10 +56,21 @@ bool IsTestFreqField(const FixedText<8>& field) {
     return IsCodeField(field, true) && field.Bytes() != QByteArray(8, '0');
 }
 
+// The transmit frequency of a channel whose frequency and offset are code
+// fields (above): 0 up to 999.99999 MHz, an eight-digit code, as every
+// channel the program makes sends. Any other would show as one value and go
+// to the radio as another.
+bool HasSendableTx(const TChannel& ch) {
+    const long long rx = ch.RxFreq.Bytes().toLongLong();
+    const long long offset = IsCodeField(ch.Offset, false) ? ch.Offset.Bytes().toLongLong() : 0;
+    const long long tx = ch.OffsetDir == 1 ? rx - offset : ch.OffsetDir == 2 ? rx + offset : rx;
+    return tx >= 0 && tx <= 99999999;
+}
+
 // A record read from a file is used only when it is one that the program
 // could have written: a channel count of 0..128, each used channel numbered
-// 1..128 once with a receive frequency and an offset as the program writes
-// them, test pairs likewise, and a band of the band table.
+// 1..128 once with a receive frequency, an offset and a transmit frequency as
+// the program writes them, test pairs likewise, and a band of the band table.
 bool IsWellFormed(const TRadioData& data) {
     if (data.ChannelCount < 0 || data.ChannelCount > kMaxChannels) return false;
     QSet<int> numbers;
@@ -67,7 +78,8 @@ bool IsWellFormed(const TRadioData& data) {
         const TChannel& ch = data.Channels[static_cast<std::size_t>(i)];
         if (ch.Number < 1 || ch.Number > kMaxChannels || numbers.contains(ch.Number)) return false;
         numbers.insert(ch.Number);
-        if (!IsCodeField(ch.RxFreq, false) || !IsCodeField(ch.Offset, true)) return false;
+        if (!IsCodeField(ch.RxFreq, false) || !IsCodeField(ch.Offset, true) || !HasSendableTx(ch))
+            return false;
     }
     for (const TTestFre& pair : data.TestFreList)
         if (!IsTestFreqField(pair.First) || !IsTestFreqField(pair.Second)) return false;

@@ -7,6 +7,7 @@
 #include "data/SharedState.h"
 #include "platform/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 using ModFun::TrimNull;
@@ -81,10 +82,34 @@ int BitmapBit(int number) {
     return (number - 1) % 8;
 }
 
-// The frequency code of a radio value: eight digits, a leading zero below
-// 100 MHz included.
-QString FreqCode(quint32 value) {
+// The largest radio value a frequency code holds (999.99999 MHz), and the
+// largest difference of a channel's two frequencies that its offset holds.
+constexpr long long kMaxFreqValue = 99999999;
+constexpr long long kMaxOffsetValue = 9999999;
+
+// The frequency code of a radio value up to kMaxFreqValue: eight digits, a
+// leading zero below 100 MHz included.
+QString FreqCode(long long value) {
     return QString::number(value).rightJustified(8, u'0');
+}
+
+// The two frequencies of a slot as the channel can keep them. Frequencies it
+// can keep stay as they are, also outside the band. A frequency without an
+// eight-digit code (1000 MHz and above, an erased FF FF FF FF), or a transmit
+// frequency further from the receive frequency than an offset reaches, is
+// held at the band limit, the transmit frequency counted against the kept
+// receive frequency; when even that is beyond an offset, both are held in the
+// band. True when a frequency was held.
+bool HoldInBand(long long& rx, long long& tx) {
+    const long long low = ModShowFreFun::ToTenHz(gBandLimits[0]);
+    const long long high = ModShowFreFun::ToTenHz(gBandLimits[1]);
+    const auto beyondOffset = [&] { return std::llabs(tx - rx) > kMaxOffsetValue; };
+    const bool rxHeld = rx > kMaxFreqValue;
+    if (rxHeld) rx = std::clamp(rx, low, high);
+    const bool txHeld = tx > kMaxFreqValue || beyondOffset();
+    if (txHeld) tx = std::clamp(tx, low, high);
+    if (beyondOffset()) rx = std::clamp(rx, low, high);
+    return rxHeld || txHeld;
 }
 
 // The value of a frequency code in units of 10 Hz, held to 32 bits.
@@ -154,8 +179,11 @@ void DecodeChannel(int slotIndex) {
     ch.Number = static_cast<qint16>(number);
     ch.NoData = 0;
     ch.ScanSkip = Bytes::GetBit(*ScanSkipByte(number), BitmapBit(number)) ? 1 : 0;
-    ch.RxFreq.Assign(FreqCode(Bytes::GetBE32(slot + kRxFreqByte)));
-    const QString tx = ModShowFreFun::FreqCodeToText(FreqCode(Bytes::GetBE32(slot + kTxFreqByte)));
+    long long rx = Bytes::GetBE32(slot + kRxFreqByte);
+    long long txValue = Bytes::GetBE32(slot + kTxFreqByte);
+    if (HoldInBand(rx, txValue)) gHeldReadChannels << number;
+    ch.RxFreq.Assign(FreqCode(rx));
+    const QString tx = ModShowFreFun::FreqCodeToText(FreqCode(txValue));
     int direction = 0;
     ch.Offset.Assign(
         ModShowFreFun::TxToOffset(ch.RxFreq.Text(), tx, false, QStringLiteral("0"), direction));

@@ -21,6 +21,7 @@ TRadioInfoImage gRadioInfoImage = [] {
     return image;
 }();
 std::array<quint8, 4> gIdentFlags{};
+QList<int> gHeldReadChannels;
 std::array<quint8, 4> gSavedIdentFlags{};
 
 using ModFun::TrimNull;
@@ -150,14 +151,15 @@ void EncodeImage() {
 }
 
 void DecodeImage() {
+    DecodeModelInfo(gEditData.ModelInfo);
     gEditData.ChannelCount = 0;
+    gHeldReadChannels.clear();
     for (int slot = 0; slot < kMaxChannels; ++slot)
         DecodeChannel(slot);
     for (int i = 0; i < kTestPairCount; ++i)
         DecodeTestFreqs(gEditData.TestFreList[static_cast<std::size_t>(i)], i);
     for (int i = 0; i < kFixedTestPairCount; ++i)
         DecodeTestFreqs(gFixedTestFreqs[static_cast<std::size_t>(i)], kTestPairCount + i);
-    DecodeModelInfo(gEditData.ModelInfo);
     DecodeOptions(gEditData.Settings);
     SplitIdentFlags(gSavedIdentFlags);
 }

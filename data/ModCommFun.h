@@ -3,6 +3,7 @@
 #include "data/RadioData.h"
 #include "data/RadioImage.h"
 
+#include <QList>
 #include <functional>
 
 // The radio image codec: the configuration gEditData into the radio image
@@ -33,15 +34,18 @@ bool RunCodec(const std::function<void()>& step, int textId);
 // Fills gImage from gEditData (gEditData's model block and the channels'
 // NoData flags are brought up to date on the way).
 void EncodeImage();
-// Fills gEditData (channels sorted by number, test pairs, model, settings),
+// Fills gEditData (model, channels sorted by number, test pairs, settings),
 // the fixed factory test pairs, the alert mode of gEditExtraData and the
-// identification flags from gImage.
+// identification flags from gImage. The model block goes first: the band it
+// names holds what the channels cannot keep (gHeldReadChannels).
 void DecodeImage();
 
 // ---- channels ----
 
 // Appends the channel held in slot 0..127 to the channel table of gEditData,
-// when the slot's presence bit says there is one.
+// when the slot's presence bit says there is one. A frequency the channel
+// cannot keep is held in the current band, and the channel number added to
+// gHeldReadChannels.
 void DecodeChannel(int slot);
 
 // ---- settings ----
@@ -92,3 +96,7 @@ void KeepChannelInRange(TChannel& channel);
 void DecodeRadioInfo(TLocalInfo& info);
 
 } // namespace ModCommFun
+
+// The channels whose frequencies the last DecodeImage held in the band
+// because they could not be kept as the radio gave them, by number.
+extern QList<int> gHeldReadChannels;

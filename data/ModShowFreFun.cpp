@@ -358,17 +358,22 @@ void DeleteChannelByNo(int number) {
     DeleteChannelAt(FindChannelIndex(number));
 }
 
-void SetChannelRx(TChannel& ch, const QString& rxText, bool keepOffset, bool warn) {
+void SetChannelFreqs(TChannel& ch, const std::optional<QString>& rx,
+                     const std::optional<QString>& tx, bool offsetMode, bool warn) {
+    // what the transmit side keeps is taken before the receive frequency moves
     const QString kept =
-        keepOffset ? OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)
-                   : TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false);
-    ch.RxFreq.Assign(FreqTextToCode(rxText));
-    if (!SnapRx(ch)) return;
+        tx           ? *tx
+        : offsetMode ? OffsetToText(OffsetCodeOfChannel(ch), ch.OffsetDir)
+                     : TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false);
+    if (rx) ch.RxFreq.Assign(FreqTextToCode(*rx));
+    if (!IsNumeric(TrimNull(RxCodeOf(ch)))) return;
+    ch.RxFreq.Assign(FreqTextToCode(ValidateFreqText(FreqCodeToText(RxCodeOf(ch)), warn)));
+    SnapRx(ch);
     // what is kept counts from the receive frequency as it is stored
-    SetOffsetFromTx(ch, kept, keepOffset);
-    const QString tx = ValidateFreqText(
+    SetOffsetFromTx(ch, kept, offsetMode);
+    const QString txText = ValidateFreqText(
         TxFreqDisplay(RxCodeOf(ch), OffsetCodeOfChannel(ch), ch.OffsetDir, false), warn);
-    SetOffsetFromTx(ch, tx, false);
+    SetOffsetFromTx(ch, txText, false);
     SnapTx(ch);
 }
 
@@ -381,7 +386,7 @@ bool KeepChannelInBand(TChannel& ch, bool warn) {
     if (ValidateFreqText(rx, false) == rx && ValidateFreqText(tx, false) == tx) return false;
     // the receive frequency as if typed, keeping the offset
     const BandWarningScope oneWarning;
-    SetChannelRx(ch, ValidateFreqText(rx, warn), true, warn);
+    SetChannelFreqs(ch, std::nullopt, std::nullopt, true, warn);
     return true;
 }
 
@@ -389,24 +394,11 @@ void SetChannelField(TChannel& ch, int id, const QString& value) {
     const bool offsetMode = gHabits.TxAsOffset;
     switch (id) {
     case 1:
-        SetChannelRx(ch, value, offsetMode, true);
+        SetChannelFreqs(ch, value, std::nullopt, offsetMode, true);
         return;
-    case 2: {
-        const QString typed = value.trimmed();
-        const QString rx = FreqCodeToText(RxCodeOf(ch));
-        if (offsetMode && (typed.startsWith(u'+') || typed.startsWith(u'-')) && IsNumeric(typed) &&
-            IsNumeric(rx)) {
-            // A signed offset names a transmit frequency, which must stay in
-            // the band like a typed one.
-            SetOffsetFromTx(
-                ch, ValidateFreqText(TenHzToText(ToTenHz(Val(rx)) + ToTenHz(Val(typed))), true),
-                false);
-        } else {
-            SetOffsetFromTx(ch, value, offsetMode);
-        }
-        ClassifySteps(ch);
+    case 2:
+        SetChannelFreqs(ch, std::nullopt, value, offsetMode, true);
         return;
-    }
     case 4: {
         qint16 v = 0;
         if (!PlainValue(value, v)) return;

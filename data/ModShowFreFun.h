@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Frequencies, offsets and tones between their stored codes and shown texts,
 // and the channel table of gEditData with the one entry point for channel edits.
@@ -57,13 +58,18 @@ public:
     BandWarningScope(const BandWarningScope&) = delete;
     BandWarningScope& operator=(const BandWarningScope&) = delete;
 };
-// The band rule of a new receive frequency, on every way one reaches a
-// channel: the receive frequency (a text inside the band) goes onto its
-// raster; the channel keeps its transmit frequency, or with keepOffset its
-// offset; that transmit frequency is held in the band (text 9021 with warn)
-// and goes onto its raster. The stored offset is the difference of the two
-// frequencies stored.
-void SetChannelRx(TChannel& channel, const QString& rxText, bool keepOffset, bool warn);
+// The band rule of a channel's frequencies, on every way a new receive or
+// transmit value reaches a channel. rx: the new receive frequency, or none to
+// keep the stored one. tx: the new transmit frequency, or with offsetMode the
+// new signed offset; none keeps the transmit frequency, or with offsetMode the
+// offset. The receive frequency is held in the band and goes onto its raster;
+// the transmit frequency is counted from it, held in the band and goes onto
+// its raster; the stored offset is the difference of the two frequencies
+// stored. Text 9021 with warn for each frequency moved into the band (one box
+// inside a BandWarningScope). A channel without a receive frequency, given
+// none, is left as it is.
+void SetChannelFreqs(TChannel& channel, const std::optional<QString>& rx,
+                     const std::optional<QString>& tx, bool offsetMode, bool warn);
 // A whole channel (a pasted one) under the rule of a typed receive frequency:
 // receive and transmit frequency held inside the band, onto the raster. True
 // when a frequency was moved; then, with warn, text 9021 once. A channel

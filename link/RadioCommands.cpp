@@ -152,4 +152,12 @@ void RadioCommands::ReadOKTimer_Timer() {
     }
     Platform::Forms::ShowChild(QStringLiteral("frmCommChInfo"));
     Platform::Forms::CascadeChildren();
+    // no frequency of the radio becomes another without a word
+    if (!gHeldReadChannels.isEmpty()) {
+        QStringList numbers;
+        for (int number : gHeldReadChannels)
+            numbers << QString::number(number);
+        Platform::MsgBox(GetLangText(9022) + u'\n' + numbers.join(QLatin1String(", ")),
+                         Mb::Exclamation | Mb::OKOnly);
+    }
 }

@@ -134,13 +134,14 @@ TEST_F(ConfigFilesTest, ShortRecordsOpenAndOtherLengthsAreRefused) {
 
 TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
     using Damage = std::function<void(TRadioData&)>;
-    const auto refused = [&](const char* why, const Damage& damage) {
+    const auto refused = [&](const char* why, const Damage& damage, bool opens = false) {
         TRadioData d = SampleRecord();
         damage(d);
         const TRadioData edit = gEditData;
         const TRadioData file = gFileData;
         const int shown = messages.Count();
-        EXPECT_FALSE(Open(Write("bad.dat", DatLayout::Pack(d)))) << why;
+        EXPECT_EQ(Open(Write("bad.dat", DatLayout::Pack(d))), opens) << why;
+        if (opens) return;
         EXPECT_EQ(messages.Count(), shown + 1) << why;
         EXPECT_EQ(messages.shown.last().text, "This is not a valid configuration file.") << why;
         EXPECT_EQ(gEditData, edit) << why;
@@ -156,6 +157,10 @@ TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
     refused("receive frequency", [](TRadioData& d) { d.Channels[2].RxFreq.Assign("1450Z000"); });
     refused("short receive frequency", [](TRadioData& d) { d.Channels[0].RxFreq.Assign("44"); });
     refused("short offset", [](TRadioData& d) { d.Channels[1].Offset.Assign("5"); });
+    refused("transmit below 0", [](TRadioData& d) {
+        d.Channels[0].RxFreq.Assign("00050000"), d.Channels[0].OffsetDir = 1;
+    });
+    refused("transmit of 1000 MHz", [](TRadioData& d) { d.Channels[1].RxFreq.Assign("99940000"); });
     refused("test pair with letters",
             [](TRadioData& d) { d.TestFreList[3].Second.Assign("12AB5678"); });
     // a radio takes it as no frequency
@@ -164,6 +169,8 @@ TEST_F(ConfigFilesTest, AFileThatIsNotAWellFormedRecordChangesNothing) {
     refused("full-width digits",
             [](TRadioData& d) { d.Channels[0].RxFreq.Assign(QStringLiteral("４４００")); });
     Platform::SetSystemLcidForTesting(Platform::kLcidEnglishUs);
+    refused(
+        "nines", [](TRadioData& d) { d.Channels[2].RxFreq.Assign("99939999"); }, true);
 }
 
 TEST_F(ConfigFilesTest, VersionStampsAreChecked) {

@@ -776,13 +776,16 @@ TEST_F(CommandTest, TheRadiosCalibrationIsReplacedOnlyByATestBlockOfTheConfigura
 // ---- a typed value reaches the file and the radio ----
 
 // Where the user types, and what the user does then instead of Enter or Tab.
-enum class Box { Grid, GridBesideDetail, Detail, DtmfId, Preset, TestFrequency };
+enum class Box { Grid, GridTx, GridBesideDetail, Detail, DtmfId, Preset, TestFrequency };
 enum class Then {
     Nothing,
     Print,
     WindowMenu,
     GridChangesTheChannel,
     BatchChangesTheChannel,
+    BatchDefault, // the transmit item alone: simplex, +10 MHz or from 450 MHz
+    BatchOffset,
+    BatchStart,
     Enter,
     ClickAnotherCell,
     GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
@@ -817,9 +820,10 @@ protected:
             QTest::mouseClick(Grid()->findChild<QPushButton*>("CommandCHInfoEdit"), Qt::LeftButton);
             if (!WaitFor([this] { return Detail() != nullptr; })) return nullptr;
             [[fallthrough]];
-        case Box::Grid: // the receive editor opened again on channel 1
+        case Box::GridTx:
+        case Box::Grid: // the receive (transmit) editor opened anew on channel 1
             ClickCell(2, 1);
-            ClickCell(1, 1);
+            ClickCell(1, box == Box::GridTx ? 2 : 1);
             text = GridEditor();
             break;
         case Box::Detail:
@@ -908,6 +912,22 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
         Item("MnuCHBatch")->trigger();
         EXPECT_EQ(Channel(1).TxPower, 0);
         break;
+    case Then::BatchDefault:
+    case Then::BatchOffset:
+    case Then::BatchStart:
+        OnModal("FrmCHBatch", [mode = int(row.then) - int(Then::BatchDefault)](QWidget* batch) {
+            Click(batch, "CommandFun");
+            Click(batch, "CommandSelNone");
+            Indexed<QCheckBox>(batch, "Check2", 1)->click();
+            Click(batch, "CommandFun");
+            Indexed<QAbstractButton>(batch, "Option3", mode)->click();
+            Indexed<QLineEdit>(batch, "Text2", 2)->setText("10");
+            Indexed<QLineEdit>(batch, "Text2", 3)->setText("450");
+            Click(batch, "CommandApply");
+            Click(batch, "CommandClose");
+        });
+        Item("MnuCHBatch")->trigger();
+        break;
     case Then::Enter:
         QTest::keyClick(box, Qt::Key_Return);
         break;
@@ -964,6 +984,14 @@ const Typed kTyped[] = {
      "480.00000"},
     {"GridClickAnotherCellOutOfBand", Box::Grid, "50000000", "500", Then::ClickAnotherCell, false,
      "48000000", 1, "480.00000"},
+    {"GridTxOutOfBandRxOffRaster", Box::GridTx, "39500000", "450.0031", Then::Enter, true,
+     "40000000", 1, "450.00000"},
+    {"BatchDefaultOutOfBandRx", Box::GridTx, "39500000", "395.00000", Then::BatchDefault, false,
+     "40000000", 1, "400.00000"},
+    {"BatchOffsetOutOfBandRx", Box::GridTx, "39500000", "395.00000", Then::BatchOffset, false,
+     "40000000", 1, "410.00000"},
+    {"BatchStartOutOfBandRx", Box::GridTx, "39500000", "395.00000", Then::BatchStart, true,
+     "40000000", 1, "450.00000"},
     {"GridOffRasterStaysSimplex", Box::Grid, "44000000", "440.0031", Then::Enter, false, "44000000",
      0, "440.00000"},
     {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},
