@@ -142,8 +142,10 @@ public:
         if (!folder_.isValid()) throw PrinterError("no room to compose the document");
         RefuseMissingPaper(device);
         // the document is rendered in the device's units on the device's page
-        QPageLayout layout = device.pageLayout();
-        if (device.fullPage()) layout.setMargins(QMarginsF());
+        // inside its margins, also in full-page mode (SetLayout)
+        const QPageLayout printed = device.pageLayout();
+        const QPageLayout layout(printed.pageSize(), printed.orientation(), printed.margins(),
+                                 printed.units());
         pdf_.setResolution(device.resolution());
         pdf_.setPageLayout(layout);
         pdf_.setTitle(device.docName());
@@ -279,21 +281,30 @@ private:
     QList<QPointer<QComboBox>> watched_;
 };
 
-// Puts the layout's paper and orientation on the printer, each margin the
-// larger of the layout's and the least the printer can print with on that
-// side.
+// Puts what prints on the printer: the layout's paper and orientation, and
+// on each edge the larger of the layout's margin and the least the printer
+// can print with on that edge of the sheet. The least margins belong to the
+// sheet as it goes through the printer; a landscape page lies across it,
+// turned a quarter anticlockwise (its top along the sheet's left edge, its
+// right along the sheet's top), so they turn with the page. Qt keeps a
+// printer's margins at or above its least margins as they are unturned,
+// except in full-page mode, so the printer is put in it; the report prints
+// inside the margins all the same (MakePaintPrinter).
 void SetLayout(QPrinter& printer, const QPageLayout& layout) {
-    if (printer.setPageLayout(layout)) return;
-    printer.setPageOrientation(layout.orientation());
+    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(layout.pageSize());
-    QPageLayout least = printer.pageLayout();
-    least.setUnits(layout.units());
+    QPageLayout sheet = printer.pageLayout();
+    sheet.setUnits(layout.units());
+    QMarginsF least = sheet.minimumMargins();
+    if (layout.orientation() == QPageLayout::Landscape)
+        least = QMarginsF(least.bottom(), least.left(), least.top(), least.right());
     const QMarginsF wanted = layout.margins();
-    const QMarginsF minimum = least.minimumMargins();
-    printer.setPageMargins(QMarginsF(std::max(wanted.left(), minimum.left()),
-                                     std::max(wanted.top(), minimum.top()),
-                                     std::max(wanted.right(), minimum.right()),
-                                     std::max(wanted.bottom(), minimum.bottom())),
+    printer.setFullPage(true);
+    printer.setPageOrientation(layout.orientation());
+    printer.setPageMargins(QMarginsF(std::max(wanted.left(), least.left()),
+                                     std::max(wanted.top(), least.top()),
+                                     std::max(wanted.right(), least.right()),
+                                     std::max(wanted.bottom(), least.bottom())),
                            layout.units());
 }
 
@@ -360,10 +371,10 @@ QPageLayout FormLayout(const QDialog& form, const QPrinter& printer) {
 // refuses the whole page and keeps its own; the print dialog puts the queue's
 // own paper and margins back when it is accepted. So the paper, orientation
 // and margins the user chose are kept here and put on the printer after each
-// dialog: those of the set-up form, until the user picks another paper in
-// the print dialog itself; the orientation the print dialog chose. A queue
-// that cannot print as near the edge as a margin asks prints as near as it
-// can on that side. Until the user chose a paper, a queue prints on its own.
+// dialog through SetLayout: those of the set-up form; the paper chosen in the
+// print dialog's page properties, which changes the paper only; the
+// orientation the print dialog chose. Until the user chose a paper, a queue
+// prints on its own.
 class QtPrintDialogs final : public PrintDialogs::Service {
 public:
     void Forget() { chosen_.reset(); }
@@ -371,13 +382,11 @@ public:
         QPrintDialog dialog(&printer, parent);
         const PaperPick pick(dialog);
         if (dialog.exec() != QDialog::Accepted) return false;
-        if (pick.paper) {
-            chosen_ = printer.pageLayout();
-        } else if (chosen_) {
-            QPageLayout layout = *chosen_;
-            layout.setOrientation(printer.pageLayout().orientation());
-            SetLayout(printer, layout);
-        }
+        if (pick.paper && !chosen_) chosen_ = printer.pageLayout();
+        if (!chosen_) return true;
+        if (pick.paper) chosen_->setPageSize(*pick.paper); // the margins stay
+        chosen_->setOrientation(printer.pageLayout().orientation());
+        SetLayout(printer, *chosen_);
         return true;
     }
     bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) override {
