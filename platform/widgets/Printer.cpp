@@ -233,51 +233,49 @@ private:
     bool pendingPage_ = false;
 };
 
-// The paper the user picks in a dialog's page-size list ("pageSizeCombo"),
-// in the dialog itself or in a window it opens (the page properties of the
-// print dialog), where the pick counts only once that window is accepted.
-// Picked by the user only: a list the dialog fills or sets itself (as the
-// print dialog does with a queue's own paper) picks nothing.
+// The paper the user chooses in a window that a print dialog opens (its page
+// properties): the one its page-size list ("pageSizeCombo") shows when the
+// window is accepted, picked there or not; a window cancelled chooses nothing.
+// Each time such a window opens, its list shows the paper that will print,
+// where it offers it: the paper chosen so far, not the one the dialog puts
+// there itself (a queue's own paper).
 class PaperPick final : public QObject {
 public:
-    explicit PaperPick(QDialog& dialog) : dialog_(&dialog) {
+    PaperPick(QDialog& dialog, const std::optional<QPageSize>& printing)
+        : dialog_(&dialog), printing_(printing) {
         dialog.installEventFilter(this);
         Watch(&dialog);
     }
     std::optional<QPageSize> paper;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ChildPolished)
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
             if (auto* window = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
                 Watch(window);
+        } else if (event->type() == QEvent::Show && object != dialog_ && printing_) {
+            for (auto* list : static_cast<QWidget*>(object)->findChildren<QComboBox*>(kList))
+                for (int i = 0; i < list->count(); ++i)
+                    if (list->itemData(i).value<QPageSize>().isEquivalentTo(*printing_))
+                        list->setCurrentIndex(i);
+        }
         return false;
     }
 
 private:
+    static constexpr QLatin1StringView kList{"pageSizeCombo"};
     void Watch(QWidget* widget) {
-        for (QComboBox* list : widget->findChildren<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
-            if (watched_.contains(list)) continue;
+        for (QComboBox* list : widget->findChildren<QComboBox*>(kList)) {
+            auto* window = qobject_cast<QDialog*>(list->window());
+            if (!window || window == dialog_ || watched_.contains(list)) continue;
             watched_.append(list);
-            connect(list, &QComboBox::activated, this, [this, list] { Picked(list); });
+            window->installEventFilter(this);
+            connect(window, &QDialog::accepted, this,
+                    [this, list] { paper = printing_ = list->currentData().value<QPageSize>(); });
         }
-    }
-    void Picked(QComboBox* list) {
-        const QPageSize picked = list->currentData().value<QPageSize>();
-        auto* window = qobject_cast<QDialog*>(list->window());
-        if (!window || window == dialog_) {
-            paper = picked;
-            return;
-        }
-        pending_ = picked;
-        connect(window, &QDialog::finished, this, &PaperPick::Closed, Qt::UniqueConnection);
-    }
-    void Closed(int result) {
-        if (result == QDialog::Accepted && pending_) paper = pending_;
-        pending_.reset();
     }
     QDialog* dialog_;
-    std::optional<QPageSize> pending_; // picked in a window not closed yet
+    std::optional<QPageSize> printing_; // the paper that prints so far
     QList<QPointer<QComboBox>> watched_;
 };
 
@@ -380,7 +378,7 @@ public:
     void Forget() { chosen_.reset(); }
     bool ShowPrinter(QWidget* parent, QPrinter& printer) override {
         QPrintDialog dialog(&printer, parent);
-        const PaperPick pick(dialog);
+        const PaperPick pick(dialog, chosen_ ? chosen_->pageSize() : std::optional<QPageSize>());
         if (dialog.exec() != QDialog::Accepted) return false;
         if (pick.paper && !chosen_) chosen_ = printer.pageLayout();
         if (!chosen_) return true;

@@ -180,10 +180,13 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         {"A5", 25.4, "Counter", "", {}, {}, {}}, // a paper it lacks
         {nullptr, 0, "Counter", "US", Qt::Key_Return, {279.4, 215.9}, {25.4, 25.4}}, // kept
         {"A5", 25.4, "Office", "US", Qt::Key_Return, {279.4, 215.9}, {25.4, 25.4}},
+        {nullptr, 0, "Office", "landscape", Qt::Key_Return, {279.4, 215.9}, {25.4, 25.4}}, // shown
+        {"A5", 25.4, "Counter", "", {}, {}, {}},
+        {nullptr, 0, "Counter", "landscape", Qt::Key_Return, {297, 210}, {25.4, 25.4}}, // own
         {"A4", 0, "Office", "", {}, {297, 210}, {10, 20}, {10, 20, 30, 40}},
         {"A4", 10, "Counter", "", {}, {297, 210}, {12.7, 10}}}; // its least margins turned
     Box(1)->click();
-    for (int job = 0; job < 14; ++job) {
+    for (int job = 0; job < 17; ++job) {
         const Job& j = jobs[job];
         const auto doc = static_cast<int>(system.Documents().size()); // the job's document
         if (j.setup)
@@ -212,7 +215,7 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         const QMarginsF sides = j.sides.isNull() ? QMarginsF(e.x(), e.y(), e.x(), e.y()) : j.sides;
         EXPECT_EQ((read * 25.4 / 72 - sides).toMargins(), QMargins()) << job;
     }
-    EXPECT_EQ(messages.CountOf(T(9093) + QStringLiteral("\nA5")), 1);
+    EXPECT_EQ(messages.CountOf(T(9093) + QStringLiteral("\nA5")), 2);
 }
 
 // A job that fails sends nothing, closes its hidden pages, keeps the dialog
