@@ -142,8 +142,10 @@ public:
         if (!folder_.isValid()) throw PrinterError("no room to compose the document");
         RefuseMissingPaper(device);
         // the document is rendered in the device's units on the device's page
-        QPageLayout layout = device.pageLayout();
-        if (device.fullPage()) layout.setMargins(QMarginsF());
+        // inside its margins, also in full-page mode (SetLayout)
+        const QPageLayout printed = device.pageLayout();
+        const QPageLayout layout(printed.pageSize(), printed.orientation(), printed.margins(),
+                                 printed.units());
         pdf_.setResolution(device.resolution());
         pdf_.setPageLayout(layout);
         pdf_.setTitle(device.docName());
@@ -231,69 +233,76 @@ private:
     bool pendingPage_ = false;
 };
 
-// The paper the user picks in a dialog's page-size list ("pageSizeCombo"),
-// in the dialog itself or in a window it opens (the page properties of the
-// print dialog), where the pick counts only once that window is accepted.
-// Picked by the user only: a list the dialog fills or sets itself (as the
-// print dialog does with a queue's own paper) picks nothing.
+// The paper the user chooses in a window that a print dialog opens (its page
+// properties): the one its page-size list ("pageSizeCombo") shows when the
+// window is accepted, picked there or not; a window cancelled chooses nothing.
+// Each time such a window opens, its list shows the paper that will print,
+// where it offers it: the paper chosen so far, not the one the dialog puts
+// there itself (a queue's own paper).
 class PaperPick final : public QObject {
 public:
-    explicit PaperPick(QDialog& dialog) : dialog_(&dialog) {
+    PaperPick(QDialog& dialog, const std::optional<QPageSize>& printing)
+        : dialog_(&dialog), printing_(printing) {
         dialog.installEventFilter(this);
         Watch(&dialog);
     }
     std::optional<QPageSize> paper;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::ChildPolished)
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
             if (auto* window = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
                 Watch(window);
+        } else if (event->type() == QEvent::Show && object != dialog_ && printing_) {
+            for (auto* list : static_cast<QWidget*>(object)->findChildren<QComboBox*>(kList))
+                for (int i = 0; i < list->count(); ++i)
+                    if (list->itemData(i).value<QPageSize>().isEquivalentTo(*printing_))
+                        list->setCurrentIndex(i);
+        }
         return false;
     }
 
 private:
+    static constexpr QLatin1StringView kList{"pageSizeCombo"};
     void Watch(QWidget* widget) {
-        for (QComboBox* list : widget->findChildren<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
-            if (watched_.contains(list)) continue;
+        for (QComboBox* list : widget->findChildren<QComboBox*>(kList)) {
+            auto* window = qobject_cast<QDialog*>(list->window());
+            if (!window || window == dialog_ || watched_.contains(list)) continue;
             watched_.append(list);
-            connect(list, &QComboBox::activated, this, [this, list] { Picked(list); });
+            window->installEventFilter(this);
+            connect(window, &QDialog::accepted, this,
+                    [this, list] { paper = printing_ = list->currentData().value<QPageSize>(); });
         }
-    }
-    void Picked(QComboBox* list) {
-        const QPageSize picked = list->currentData().value<QPageSize>();
-        auto* window = qobject_cast<QDialog*>(list->window());
-        if (!window || window == dialog_) {
-            paper = picked;
-            return;
-        }
-        pending_ = picked;
-        connect(window, &QDialog::finished, this, &PaperPick::Closed, Qt::UniqueConnection);
-    }
-    void Closed(int result) {
-        if (result == QDialog::Accepted && pending_) paper = pending_;
-        pending_.reset();
     }
     QDialog* dialog_;
-    std::optional<QPageSize> pending_; // picked in a window not closed yet
+    std::optional<QPageSize> printing_; // the paper that prints so far
     QList<QPointer<QComboBox>> watched_;
 };
 
-// Puts the layout's paper and orientation on the printer, each margin the
-// larger of the layout's and the least the printer can print with on that
-// side.
+// Puts what prints on the printer: the layout's paper and orientation, and
+// on each edge the larger of the layout's margin and the least the printer
+// can print with on that edge of the sheet. The least margins belong to the
+// sheet as it goes through the printer; a landscape page lies across it,
+// turned a quarter anticlockwise (its top along the sheet's left edge, its
+// right along the sheet's top), so they turn with the page. Qt keeps a
+// printer's margins at or above its least margins as they are unturned,
+// except in full-page mode, so the printer is put in it; the report prints
+// inside the margins all the same (MakePaintPrinter).
 void SetLayout(QPrinter& printer, const QPageLayout& layout) {
-    if (printer.setPageLayout(layout)) return;
-    printer.setPageOrientation(layout.orientation());
+    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(layout.pageSize());
-    QPageLayout least = printer.pageLayout();
-    least.setUnits(layout.units());
+    QPageLayout sheet = printer.pageLayout();
+    sheet.setUnits(layout.units());
+    QMarginsF least = sheet.minimumMargins();
+    if (layout.orientation() == QPageLayout::Landscape)
+        least = QMarginsF(least.bottom(), least.left(), least.top(), least.right());
     const QMarginsF wanted = layout.margins();
-    const QMarginsF minimum = least.minimumMargins();
-    printer.setPageMargins(QMarginsF(std::max(wanted.left(), minimum.left()),
-                                     std::max(wanted.top(), minimum.top()),
-                                     std::max(wanted.right(), minimum.right()),
-                                     std::max(wanted.bottom(), minimum.bottom())),
+    printer.setFullPage(true);
+    printer.setPageOrientation(layout.orientation());
+    printer.setPageMargins(QMarginsF(std::max(wanted.left(), least.left()),
+                                     std::max(wanted.top(), least.top()),
+                                     std::max(wanted.right(), least.right()),
+                                     std::max(wanted.bottom(), least.bottom())),
                            layout.units());
 }
 
@@ -360,24 +369,22 @@ QPageLayout FormLayout(const QDialog& form, const QPrinter& printer) {
 // refuses the whole page and keeps its own; the print dialog puts the queue's
 // own paper and margins back when it is accepted. So the paper, orientation
 // and margins the user chose are kept here and put on the printer after each
-// dialog: those of the set-up form, until the user picks another paper in
-// the print dialog itself; the orientation the print dialog chose. A queue
-// that cannot print as near the edge as a margin asks prints as near as it
-// can on that side. Until the user chose a paper, a queue prints on its own.
+// dialog through SetLayout: those of the set-up form; the paper chosen in the
+// print dialog's page properties, which changes the paper only; the
+// orientation the print dialog chose. Until the user chose a paper, a queue
+// prints on its own.
 class QtPrintDialogs final : public PrintDialogs::Service {
 public:
     void Forget() { chosen_.reset(); }
     bool ShowPrinter(QWidget* parent, QPrinter& printer) override {
         QPrintDialog dialog(&printer, parent);
-        const PaperPick pick(dialog);
+        const PaperPick pick(dialog, chosen_ ? chosen_->pageSize() : std::optional<QPageSize>());
         if (dialog.exec() != QDialog::Accepted) return false;
-        if (pick.paper) {
-            chosen_ = printer.pageLayout();
-        } else if (chosen_) {
-            QPageLayout layout = *chosen_;
-            layout.setOrientation(printer.pageLayout().orientation());
-            SetLayout(printer, layout);
-        }
+        if (pick.paper && !chosen_) chosen_ = printer.pageLayout();
+        if (!chosen_) return true;
+        if (pick.paper) chosen_->setPageSize(*pick.paper); // the margins stay
+        chosen_->setOrientation(printer.pageLayout().orientation());
+        SetLayout(printer, *chosen_);
         return true;
     }
     bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) override {

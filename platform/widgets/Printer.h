@@ -60,15 +60,16 @@ public:
 QPrinter& ProgramPrinter();
 
 // A printer that draws with QPainter in the units of a printer device, with
-// the font's own line spacing. The document is composed in memory and, at its
-// end of document, rendered to PDF and handed over: to the device's print
-// queue, whose answer is checked, or to the device's file, whose every write
-// is checked. A refused or failed hand-over is a PrinterError; a print queue
-// that offers no paper of the device's size is PaperNotOffered, before
-// anything is composed. A job that stops on an error (Abort, or a printer
-// destroyed before its end of document) sends nothing. A page exists only
-// when something is printed on it, so no sheet comes out blank. The job's
-// title is the device's docName.
+// the font's own line spacing, on the device's paper inside its margins (in
+// full-page mode too, where the printer dialogs keep them). The document is
+// composed in memory and, at its end of document, rendered to PDF and handed
+// over: to the device's print queue, whose answer is checked, or to the
+// device's file, whose every write is checked. A refused or failed hand-over
+// is a PrinterError; a print queue that offers no paper of the device's size
+// is PaperNotOffered, before anything is composed. A job that stops on an
+// error (Abort, or a printer destroyed before its end of document) sends
+// nothing. A page exists only when something is printed on it, so no sheet
+// comes out blank. The job's title is the device's docName.
 std::unique_ptr<Printer> MakePaintPrinter(QPrinter& device);
 
 // The printer dialog and its set-up form. Both return false when the user

@@ -140,14 +140,17 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
     Print::SetPrinterMaker(nullptr);
     Platform::ProgramPrinter().setPrinterName(QStringLiteral("Office"));
     // in the open dialog: a button clicked or a paper typed in its list, margins typed, a key
-    const auto fill = [](const char* what, double margins, Qt::Key key) {
+    const auto fill = [](const char* what, double margins, Qt::Key key, QMarginsF sides = {}) {
         QWidget* dialog = QApplication::activeModalWidget();
         if (auto* button = dialog->findChild<QAbstractButton*>(QLatin1String(what)))
             button->click();
         else
             QTest::keyClicks(dialog->findChild<QComboBox*>("pageSizeCombo"), QLatin1String(what));
-        for (const char* side : {"leftMargin", "topMargin", "rightMargin", "bottomMargin"})
-            if (margins > 0) dialog->findChild<QDoubleSpinBox*>(side)->setValue(margins);
+        const char* side[] = {"leftMargin", "topMargin", "rightMargin", "bottomMargin"};
+        const double value[] = {sides.left(), sides.top(), sides.right(), sides.bottom()};
+        for (int i = 0; i < 4; ++i)
+            if (margins + value[i] > 0)
+                dialog->findChild<QDoubleSpinBox*>(side[i])->setValue(margins + value[i]);
         QTest::keyClick(dialog, key);
     };
     // Nothing picked yet: the queue's own paper, not the one the printer object had.
@@ -161,6 +164,8 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         Qt::Key closed;         // how the properties close
         QSizeF paper;           // of the job in mm; none: the user is told and nothing is sent
         QPointF origin;         // of the job's printable area, mm from the paper's top left
+        QMarginsF sides = {};   // set up and printed (mm); none: the origin x left and right, y
+                                // top and bottom
     };
     const Job jobs[] = {
         {nullptr, 0, "Office", "", {}, {210, 297}, {6.35, 6.35}},
@@ -172,11 +177,20 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         {"A4", 10, "Counter", "", {}, {210, 297}, {10, 12.7}}, // its least margin where larger
         {"A4", 8, "Counter", "", {}, {210, 297}, {8, 12.7}},   // set up on that queue
         {"US", 0, "Office", "landscape", Qt::Key_Return, {279.4, 215.9}, {8, 8}},
-        {"A5", 25.4, "Counter", "", {}, {}, {}}}; // a paper it lacks
+        {"A5", 25.4, "Counter", "", {}, {}, {}}, // a paper it lacks
+        {nullptr, 0, "Counter", "US", Qt::Key_Return, {279.4, 215.9}, {25.4, 25.4}}, // kept
+        {"A5", 25.4, "Office", "US", Qt::Key_Return, {279.4, 215.9}, {25.4, 25.4}},
+        {nullptr, 0, "Office", "landscape", Qt::Key_Return, {279.4, 215.9}, {25.4, 25.4}}, // shown
+        {"A5", 25.4, "Counter", "", {}, {}, {}},
+        {nullptr, 0, "Counter", "landscape", Qt::Key_Return, {297, 210}, {25.4, 25.4}}, // own
+        {"A4", 0, "Office", "", {}, {297, 210}, {10, 20}, {10, 20, 30, 40}},
+        {"A4", 10, "Counter", "", {}, {297, 210}, {12.7, 10}}}; // its least margins turned
     Box(1)->click();
-    for (int job = 0; job < 10; ++job) {
+    for (int job = 0; job < 17; ++job) {
         const Job& j = jobs[job];
-        if (j.setup) QTimer::singleShot(0, [&] { fill(j.setup, j.margins, Qt::Key_Return); });
+        const auto doc = static_cast<int>(system.Documents().size()); // the job's document
+        if (j.setup)
+            QTimer::singleShot(0, [&] { fill(j.setup, j.margins, Qt::Key_Return, j.sides); });
         if (j.setup) Click("CommandSet");
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -187,10 +201,21 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         Click("CommandOK");
-        EXPECT_EQ(system.Paper(job), QPageSize(j.paper, QPageSize::Millimeter).sizePoints()) << job;
-        EXPECT_LT((system.Origin(job) * 25.4 / 72 - j.origin).manhattanLength(), 0.5) << job;
+        EXPECT_EQ(system.Paper(doc), QPageSize(j.paper, QPageSize::Millimeter).sizePoints()) << job;
+        if (j.paper.isEmpty()) continue;
+        // each margin read back (mm): the area starts at the origin; "- 1 -" is centred, 97 % down
+        const auto m =
+            QRegularExpression(
+                R"re(([\d.]+)" yMin="([\d.]+).*>-<.*\n.*>1<.*\n.*xMax="([\d.]+).*>-<)re")
+                .match(PdfTool("pdftotext", {"-bbox", system.Documents().value(doc), "-"}));
+        const auto at = [&m](int i) { return m.captured(i).toDouble(); };
+        const QPointF o = system.Origin(doc), e = j.origin;
+        const QMarginsF read(o.x(), o.y(), system.Paper(doc).width() + o.x() - at(1) - at(3),
+                             system.Paper(doc).height() - o.y() - (at(2) - o.y()) / 0.97);
+        const QMarginsF sides = j.sides.isNull() ? QMarginsF(e.x(), e.y(), e.x(), e.y()) : j.sides;
+        EXPECT_EQ((read * 25.4 / 72 - sides).toMargins(), QMargins()) << job;
     }
-    EXPECT_EQ(messages.CountOf(T(9093) + QStringLiteral("\nA5")), 1);
+    EXPECT_EQ(messages.CountOf(T(9093) + QStringLiteral("\nA5")), 2);
 }
 
 // A job that fails sends nothing, closes its hidden pages, keeps the dialog
