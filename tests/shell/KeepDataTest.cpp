@@ -387,6 +387,7 @@ enum class Step {
     PortCancelled,
     TestDataCancelled,
     WrittenAndReadBack,
+    WheelOverLists,
 };
 
 // The feature and channel pages the tree and the menus open as child windows.
@@ -481,6 +482,12 @@ protected:
         });
         main->SetLockMode(value);
         ASSERT_EQ(gLock, value);
+    }
+
+    void Wheel(QWidget* over, int up) { // a notch up (120) or down (-120) as the system sends it
+        QWheelEvent e(over->mapTo(main, over->rect().center()), {}, {}, {0, up}, {}, {}, {}, false);
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        QApplication::instance()->notify(main->windowHandle(), &e);
     }
 
     // The offsets at which two saved files differ.
@@ -643,6 +650,20 @@ protected:
             OpenAllPages();
             break;
         }
+        case Step::WheelOverLists: { // a list takes the wheel once clicked into, and only then
+            QApplication::setActiveWindow(main); // where the user works, also after a read
+            Item("mnuOptFeature")->trigger();
+            Wheel(QApplication::focusWidget(), -120); // the list the page gave the focus
+            QComboBox* volume = Indexed<QComboBox>(Page("FrmOptFeatures"), "Combo1", 11);
+            Wheel(volume, -120);
+            QTest::mouseClick(volume, Qt::LeftButton);
+            volume->hidePopup();
+            const int up = volume->currentIndex() > 0 ? 120 : -120;
+            Wheel(volume, up);
+            EXPECT_TRUE(ModShowFreFun::IsDataModified());
+            Wheel(volume, -up); // and back
+            break;
+        }
         }
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -685,7 +706,7 @@ const auto kSteps = ::testing::Values(
     Step::EachPageOpenedAndClosed, Step::AllPagesThenCloseAll, Step::LanguageTwice,
     Step::LockOnAndOff, Step::PrintTable, Step::PrintDetails, Step::PrintWithPagesOpen,
     Step::ReadCancelled, Step::FailedRead, Step::RadioInformation, Step::ModelCancelled,
-    Step::PortCancelled, Step::TestDataCancelled, Step::WrittenAndReadBack);
+    Step::PortCancelled, Step::TestDataCancelled, Step::WrittenAndReadBack, Step::WheelOverLists);
 std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>& info) {
     static const char* const kNames[] = {"EachPageOpenedAndClosed",
                                          "AllPagesThenCloseAll",
@@ -700,7 +721,8 @@ std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>
                                          "ModelCancelled",
                                          "PortCancelled",
                                          "TestDataCancelled",
-                                         "WrittenAndReadBack"};
+                                         "WrittenAndReadBack",
+                                         "WheelOverLists"};
     return std::string(kNames[static_cast<int>(std::get<1>(info.param))]) +
            LanguageName(std::get<2>(info.param));
 }
