@@ -756,6 +756,7 @@ enum class Then {
     GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
     OtherByWindowMenu,
     OtherByCtrlTab,
+    DetailBusy,
 };
 struct Typed {
     const char* name;
@@ -876,6 +877,9 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
         Item("MnuCHBatch")->trigger();
         EXPECT_EQ(Channel(1).TxPower, 0);
         break;
+    case Then::DetailBusy: // another field of the row, chosen in the detail editor
+        Indexed<QComboBox>(Detail(), "Combo2", 6)->setCurrentIndex(1);
+        break;
     case Then::Enter:
         QTest::keyClick(box, Qt::Key_Return);
         break;
@@ -939,6 +943,7 @@ const Typed kTyped[] = {
      false, "45500000"},
     {"GridRetypedThenDetailByCtrlTab", Box::GridBesideDetail, nullptr, "440", Then::OtherByCtrlTab,
      true, "45500000"},
+    {"GridKeptByBusy", Box::GridBesideDetail, nullptr, "441", Then::DetailBusy, false, "44100000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
      "44150000"},
