@@ -4,6 +4,7 @@
 #include "link/widgets/LinkForms.h"
 #include "pages/Pages.h"
 #include "platform/widgets/DialogMessages.h"
+#include "platform/widgets/WheelRule.h"
 #include "print/Print.h"
 #include "shell/ModMain.h"
 #include "shell/ShellForms.h"
@@ -14,6 +15,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvan"));
+    Platform::InstallWheelRule(app);
     Platform::DialogMessages messages;
     Platform::SetMessageService(&messages);
     Channels::RegisterForms();

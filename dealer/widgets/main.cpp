@@ -3,12 +3,14 @@
 #include "dealer/widgets/FrmMain.h"
 #include "platform/MsgBox.h"
 #include "platform/widgets/DialogMessages.h"
+#include "platform/widgets/WheelRule.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halbrek"));
+    Platform::InstallWheelRule(app);
     Platform::DialogMessages messages;
     Platform::SetMessageService(&messages);
     if (!Halbrek::ModSYSType::CheckSettingsFile()) {

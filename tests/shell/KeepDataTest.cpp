@@ -389,6 +389,7 @@ enum class Step {
     PortCancelled,
     TestDataCancelled,
     WrittenAndReadBack,
+    WheelOverLists,
 };
 
 // The feature and channel pages the tree and the menus open as child windows.
@@ -483,6 +484,12 @@ protected:
             Click(dialog, "CommandOK");
         });
         (main->*set)(value);
+    }
+
+    void Wheel(QWidget* over, int up) { // a notch up (120) or down (-120) as the system sends it
+        QWheelEvent e(over->mapTo(main, over->rect().center()), {}, {}, {0, up}, {}, {}, {}, false);
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        QApplication::instance()->notify(main->windowHandle(), &e);
     }
 
     // The offsets at which two saved files differ.
@@ -647,6 +654,20 @@ protected:
             OpenAllPages();
             break;
         }
+        case Step::WheelOverLists: { // a list takes the wheel once clicked into, and only then
+            QApplication::setActiveWindow(main); // where the user works, also after a read
+            Item("mnuOptFeature")->trigger();
+            Wheel(QApplication::focusWidget(), -120); // the list the page gave the focus
+            QComboBox* volume = Indexed<QComboBox>(Page("FrmOptFeatures"), "Combo1", 11);
+            Wheel(volume, -120);
+            QTest::mouseClick(volume, Qt::LeftButton);
+            volume->hidePopup();
+            const int up = volume->currentIndex() > 0 ? 120 : -120;
+            Wheel(volume, up);
+            EXPECT_TRUE(ModShowFreFun::IsDataModified());
+            Wheel(volume, -up); // and back
+            break;
+        }
         }
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -689,7 +710,7 @@ const auto kSteps = ::testing::Values(
     Step::EachPageOpenedAndClosed, Step::AllPagesThenCloseAll, Step::LanguageTwice,
     Step::LockOnAndOff, Step::PrintTable, Step::PrintDetails, Step::PrintWithPagesOpen,
     Step::ReadCancelled, Step::FailedRead, Step::RadioInformation, Step::ModelCancelled,
-    Step::PortCancelled, Step::TestDataCancelled, Step::WrittenAndReadBack);
+    Step::PortCancelled, Step::TestDataCancelled, Step::WrittenAndReadBack, Step::WheelOverLists);
 std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>& info) {
     static const char* const kNames[] = {"EachPageOpenedAndClosed",
                                          "AllPagesThenCloseAll",
@@ -704,7 +725,8 @@ std::string StepName(const ::testing::TestParamInfo<EveryCommandTest::ParamType>
                                          "ModelCancelled",
                                          "PortCancelled",
                                          "TestDataCancelled",
-                                         "WrittenAndReadBack"};
+                                         "WrittenAndReadBack",
+                                         "WheelOverLists"};
     return std::string(kNames[static_cast<int>(std::get<1>(info.param))]) +
            LanguageName(std::get<2>(info.param));
 }
@@ -791,6 +813,7 @@ enum class Then {
     GridCellEnter, // the grid's cell of the channel clicked, Enter without typing
     OtherByWindowMenu,
     OtherByCtrlTab,
+    DetailBusy,
 };
 struct Typed {
     const char* name;
@@ -928,6 +951,9 @@ TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
         });
         Item("MnuCHBatch")->trigger();
         break;
+    case Then::DetailBusy: // another field of the row, chosen in the detail editor
+        Indexed<QComboBox>(Detail(), "Combo2", 6)->setCurrentIndex(1);
+        break;
     case Then::Enter:
         QTest::keyClick(box, Qt::Key_Return);
         break;
@@ -999,6 +1025,7 @@ const Typed kTyped[] = {
      false, "45500000"},
     {"GridRetypedThenDetailByCtrlTab", Box::GridBesideDetail, nullptr, "440", Then::OtherByCtrlTab,
      true, "45500000"},
+    {"GridKeptByBusy", Box::GridBesideDetail, nullptr, "441", Then::DetailBusy, false, "44100000"},
     {"DetailThenWindowMenu", Box::Detail, nullptr, "441.5", Then::WindowMenu, false, "44150000"},
     {"DetailThenWindowMenuWrite", Box::Detail, nullptr, "441.5", Then::WindowMenu, true,
      "44150000"},

@@ -43,6 +43,7 @@
 #include "platform/widgets/FileDialogs.h"
 #include "platform/widgets/FormLoader.h"
 #include "platform/widgets/QtTranslations.h"
+#include "platform/widgets/WheelRule.h"
 #include "print/Print.h"
 #include "shell/FrmMulSet.h"
 #include "shell/FrmSetLanguage.h"
@@ -159,6 +160,7 @@ bool SaveHalbrek(const QString& out) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    Platform::InstallWheelRule(app);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: corvan_snapshots <output folder> [configuration.dat]\n");
         return 2;
