@@ -266,12 +266,10 @@ TEST_F(ConfigFilesTest, AWrongSizedSideFileReadsAsTheDefaults) {
 
 TEST_F(ConfigFilesTest, TestModeKeepsATestBlockBesideTheFile) {
     gTestDataOn = true;
-    TTestBlock block;
-    block.fill(0x5A);
-    ModTestData::TakeDialogBlock(block);
+    ModTestData::TakeDialogBlock({0x5A, 0, 0x5A});
     gDataFileName = Path("radio.dat");
     ASSERT_TRUE(SaveDataFile(&main));
-    EXPECT_EQ(Read("radio.ted"), QByteArray(16, 0x5A));
+    EXPECT_EQ(Read("radio.ted"), QByteArray("Z\0Z", 3) + QByteArray(13, 0));
 
     // A configuration without its own test block opens with an empty one; one
     // confirmed over it is a change, zeros too.

@@ -750,39 +750,33 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, EveryCommandTest,
 // the file open before the read, nor by an empty one; a block loaded in the
 // test-data dialog, zeros too, is the configuration's and is saved.
 TEST_F(CommandTest, TheRadiosCalibrationIsReplacedOnlyByATestBlockOfTheConfiguration) {
-    const QByteArray calibration(
-        "\xC0\xC1\xC2\xC3\xC4\xC5\xC6\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xCE\xA5");
+    const QByteArray calibration = QByteArray::fromHex("c0c1c2c3c4c5c6c7c8c9cacbcccdcea5");
     radio.SetMemory(ModComm::kTestBlockAddr, calibration);
     gFactory = 0;
     Start(1);
     ModComm::ClearImage(); // the radio holds the new configuration
     ModCommFun::EncodeImage();
     radio.SetMemory(0, QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize));
-    const auto ted = [this](const char* name) { return files.path() + u'/' + name; };
-    const auto bytes = [&](const char* name, const QByteArray& put = {}) {
-        QFile file(ted(name));
-        if (!put.isEmpty()) return file.open(QIODevice::WriteOnly) ? file.write(put), put : "";
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    Saved("a.dat");
-    bytes("a.ted", QByteArray(16, 'a'));
-    bytes("zeros.ted", QByteArray(16, 0));
-    dialogs.openAnswers << ted("a.dat");
+    const QString dat = program.ProgramDir() + "/a.dat";
+    const auto saveAs = [&] { dialogs.saveAnswers << dat, Item("mnuFileSaveAs")->trigger(); };
+    saveAs();
+    program.WriteFile("a.ted", QByteArray(16, 'a'));
+    program.WriteFile("zeros.ted", QByteArray(16, 0));
+    dialogs.openAnswers << dat;
     Item("mnuFileOpen")->trigger();
     messages.answers << IdOK << IdOK; // read it; done
     Item("mnuReadFromRadio")->trigger();
     ASSERT_TRUE(WaitIdle() && WaitFor([] { return gDataFileName == "new.dat"; }));
     Switch(&frmMain::SetFactoryMode, 1);
-    ASSERT_TRUE(gTestDataOn);
     messages.answers << IdOK << IdOK; // write it; done, and the radio's test data is left
     Item("mnuWriteToRadio")->trigger();
     const QString done = ModFunLang::GetLangText(9010) + "\n\n" + ModFunLang::GetLangText(9083);
     ASSERT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000) && WaitIdle());
     EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), calibration);
-    EXPECT_EQ(Saved("a.dat").size(), 8597);
-    EXPECT_EQ(bytes("a.ted"), QByteArray(16, 'a'));
+    saveAs();
+    EXPECT_EQ(program.ReadFile("a.ted"), QByteArray(16, 'a'));
 
-    dialogs.openAnswers << ted("zeros.ted");
+    dialogs.openAnswers << program.ProgramDir() + "/zeros.ted";
     OnModal("FrmTestData", [](QWidget* dialog) {
         Click(dialog, "Command1"); // Load
         Click(dialog, "CommandOK");
@@ -791,8 +785,8 @@ TEST_F(CommandTest, TheRadiosCalibrationIsReplacedOnlyByATestBlockOfTheConfigura
     messages.answers << IdCancel; // save before Factory goes off? no: it stays on
     Switch(&frmMain::SetFactoryMode, 0);
     EXPECT_TRUE(gTestDataOn && messages.CountOf(ModFunLang::GetLangText(9084)) == 1);
-    Saved("a.dat");
-    EXPECT_EQ(bytes("a.ted"), QByteArray(16, 0));
+    saveAs();
+    EXPECT_EQ(program.ReadFile("a.ted"), QByteArray(16, 0));
 }
 
 // ---- a typed value reaches the file and the radio ----
