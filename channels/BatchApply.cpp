@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <cmath>
-#include <cstdlib>
 
 using ModShowFreFun::kTenHzPerMHz;
 using ModShowFreFun::TenHzToText;
