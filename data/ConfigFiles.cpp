@@ -239,14 +239,14 @@ bool LoadInitFile(const QString& path, bool quiet) {
         gFileData.ChannelCount = found >= 0 ? 1 : 0;
     }
     LoadExtraFile(path);
-    if (gTestDataOn) ModTestData::LoadTedForDat(path);
+    ModTestData::TakeDefaultBlock(path);
     TakeEditFromFile();
     return true;
 }
 
 bool LoadInitSettings(const QString& path, bool quiet) {
     if (!ReadDefaultFile(path, quiet)) return false;
-    if (gTestDataOn) ModTestData::LoadTedForDat(path);
+    ModTestData::TakeDefaultBlock(path);
     LoadExtraFile(path);
     TakeSettingsFromFile();
     // a configuration File New just made is not a change
@@ -330,19 +330,29 @@ bool SaveDataFile(Views::MainWindow* mainWindow) {
     // The side files go first and the configuration last: whoever finds the
     // new configuration in place finds its new side files with it.
     QList<Platform::FileReplace::Content> files;
-    // A configuration without a test block of its own leaves its ".ted" as it
-    // is: an empty block in its place is no calibration.
-    if (gTestDataOn && ModTestData::IsTestBlockKnown())
-        files.append({ModFreFile::SideFileName(path, QStringLiteral(".ted")),
-                      ModTestData::TestFileBytes(gEditTestBlock)});
+    // The ".ted" beside the file is this configuration's own, or there is
+    // none: one of the file being replaced goes aside first, and a
+    // configuration without a block leaves its own ".ted" as it is.
+    const QString ted = ModFreFile::SideFileName(path, QStringLiteral(".ted"));
+    QString setAside;
+    if (ModTestData::HasOtherTed(path) && (setAside = ModTestData::SetAsideTed(path)).isEmpty())
+        return false;
+    if (ModTestData::IsTestBlockKnown())
+        files.append({ted, ModTestData::TestFileBytes(gEditTestBlock.bytes)});
     files.append({ModFreFile::SideFileName(path, QStringLiteral("NVD")),
                   DatLayout::PackExtra(gEditExtraData)});
     files.append({path, DatLayout::Pack(record)});
-    if (!ModFreFile::WriteFiles(files)) return false;
+    if (!ModFreFile::WriteFiles(files)) {
+        if (!setAside.isEmpty()) QFile::rename(setAside, ted);
+        return false;
+    }
     ModFreFile::SyncFileFromEdit();
-    ModTestData::TestBlockSaved();
+    ModTestData::TestBlockSaved(path);
     gIsUntitled = false;
     if (mainWindow) mainWindow->ShowMainTxt();
+    if (!setAside.isEmpty())
+        Platform::MsgBox(ModFunLang::GetLangText(9086) + u'\n' + QDir::toNativeSeparators(ted) +
+                         QStringLiteral("\n→ ") + QDir::toNativeSeparators(setAside));
     return true;
 }
 

@@ -5,8 +5,8 @@ TRadioData gEditData;
 TRadioData gFileData;
 TExtraData gEditExtraData;
 TExtraData gFileExtraData;
-TTestBlock gEditTestBlock{};
-TTestBlock gFileTestBlock{};
+TTestData gEditTestBlock;
+TTestData gFileTestBlock;
 TLocalInfo gLocalInfo;
 std::array<TTestFre, kFixedTestPairCount> gFixedTestFreqs{};
 

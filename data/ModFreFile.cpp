@@ -17,11 +17,6 @@ constexpr BandRow kBands[] = {
     {12, "145 - 174 MHz"}, {13, "144 - 146 MHz"}, {14, "144 - 148 MHz"}, {16, "350 - 390 MHz"},
     {32, "450 - 520 MHz"},
 };
-
-// The test blocks follow the configuration only in test-data mode.
-void CopyTestBlock(TTestBlock& to, const TTestBlock& from) {
-    if (gTestDataOn) to = from;
-}
 } // namespace
 
 const QStringList& ModelNames() {
@@ -62,14 +57,12 @@ int BandTextToCode(const QString& text) {
 }
 
 void SyncFileFromEdit() {
-    CopyTestBlock(gFileTestBlock, gEditTestBlock);
     gFileExtraData = gEditExtraData;
     ModCommFun::StoreModelInfo(gEditData.ModelInfo);
     gFileData = gEditData;
 }
 
 void TakeAllFromFile() {
-    CopyTestBlock(gEditTestBlock, gFileTestBlock);
     gEditExtraData = gFileExtraData;
     gEditData = gFileData;
     ModCommFun::StoreModelInfo(gEditData.ModelInfo);
@@ -77,14 +70,12 @@ void TakeAllFromFile() {
 }
 
 void TakeEditFromFile() {
-    CopyTestBlock(gEditTestBlock, gFileTestBlock);
     gEditExtraData = gFileExtraData;
     gEditData = gFileData;
     ModCommFun::ApplyModelInfo(gEditData.ModelInfo);
 }
 
 void TakeSettingsFromFile() {
-    CopyTestBlock(gEditTestBlock, gFileTestBlock);
     gEditExtraData = gFileExtraData;
     ModCommFun::StoreModelInfo(gEditData.ModelInfo);
     gEditData.Settings = gFileData.Settings;

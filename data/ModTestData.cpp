@@ -14,17 +14,30 @@ namespace ModTestData {
 
 namespace {
 
-// Whether each copy of the block is a block from somewhere; the saved copy's
-// is what the configuration's ".ted" holds.
-bool gEditKnown = false;
-bool gFileKnown = false;
+QString TedOf(const QString& datPath) {
+    return ModFreFile::SideFileName(datPath, QStringLiteral(".ted"));
+}
 
+bool SameFile(const QString& a, const QString& b) {
+    if (a.isEmpty() || b.isEmpty()) return false;
+    const QFileInfo x(a), y(b);
+    const QString cx = x.canonicalFilePath(), cy = y.canonicalFilePath();
+    if (!cx.isEmpty() && !cy.isEmpty()) return cx == cy;
+    return x.absoluteFilePath() == y.absoluteFilePath();
+}
+
+// Whether anything lies at the path, a dangling link too.
+bool Taken(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+// The working block from the ".ted" of the configuration file, a file found
+// but not taken reported.
 void ReadBlockOf(const QString& datPath) {
     const qint32 refused = LoadTedForDat(datPath);
-    gEditTestBlock = gFileTestBlock;
-    if (refused != 0)
-        Platform::MsgBox(
-            RefusalText(refused, ModFreFile::SideFileName(datPath, QStringLiteral(".ted"))));
+    gEditTestBlock = gFileTestBlock.Known() ? gFileTestBlock : TTestData{};
+    if (refused != 0) Platform::MsgBox(RefusalText(refused, TedOf(datPath)));
 }
 
 } // namespace
@@ -65,13 +78,11 @@ bool WriteTestFile(const QString& path, const TTestBlock& source) {
 
 qint32 LoadTedForDat(const QString& datPath) {
     if (datPath.size() <= 3) return 0;
-    // never the block of the configuration before
-    ForgetTestBlock();
-    const QString ted = ModFreFile::SideFileName(datPath, QStringLiteral(".ted"));
-    const QFileInfo info(ted);
-    if (!info.exists() && !info.isSymLink()) return 0;
-    const qint32 refused = ReadTestFile(ted, gFileTestBlock);
-    gFileKnown = gEditKnown = refused == 0;
+    gFileTestBlock = {TTestData::From::Nothing, datPath, {}};
+    const QString ted = TedOf(datPath);
+    if (!Taken(ted)) return 0;
+    const qint32 refused = ReadTestFile(ted, gFileTestBlock.bytes);
+    if (refused == 0) gFileTestBlock.from = TTestData::From::File;
     return refused;
 }
 
@@ -80,49 +91,98 @@ QString RefusalText(qint32 reason, const QString& tedPath) {
 }
 
 void TakeTestBlockOf(const QString& datPath) {
-    if (gTestDataOn)
-        ReadBlockOf(datPath);
-    else
-        ForgetTestBlock();
+    if (gTestDataOn) return ReadBlockOf(datPath);
+    gEditTestBlock = {};
+    gFileTestBlock = {TTestData::From::Nothing, datPath, {}};
+}
+
+void TakeDefaultBlock(const QString& initPath) {
+    ForgetTestBlock();
+    if (!gTestDataOn) return;
+    TTestData block{TTestData::From::File, initPath, {}};
+    if (Taken(TedOf(initPath)) && ReadTestFile(TedOf(initPath), block.bytes) == 0)
+        gEditTestBlock = block;
 }
 
 void ForgetTestBlock() {
-    gEditTestBlock.fill(0);
-    gFileTestBlock.fill(0);
-    gEditKnown = gFileKnown = false;
+    gEditTestBlock = {};
+    gFileTestBlock = {};
 }
 
 void TakeRadioBlock(const TTestBlock& block) {
     ForgetTestBlock();
-    gEditTestBlock = block;
-    gEditKnown = true;
+    gEditTestBlock = {TTestData::From::Radio, {}, block};
 }
 
 void TakeDialogBlock(const TTestBlock& block) {
-    gEditTestBlock = block;
-    gEditKnown = true;
+    if (gEditTestBlock.Known() && gEditTestBlock.bytes == block) return;
+    gEditTestBlock = {TTestData::From::Dialog, {}, block};
 }
 
 bool IsTestBlockKnown() {
-    return gEditKnown;
+    return gEditTestBlock.Known();
 }
 
 bool IsTestBlockChanged() {
-    return gEditKnown && (!gFileKnown || gEditTestBlock != gFileTestBlock);
+    return gEditTestBlock.from == TTestData::From::Dialog &&
+           !(gFileTestBlock.Known() && gFileTestBlock.bytes == gEditTestBlock.bytes);
 }
 
-void TestBlockSaved() {
-    if (!gTestDataOn) return;
-    gFileTestBlock = gEditTestBlock;
-    gFileKnown = gEditKnown;
+Unsaved UnsavedTestBlock() {
+    if (IsTestBlockChanged()) return Unsaved::Changed;
+    if (gEditTestBlock.from == TTestData::From::Radio) return Unsaved::ReadFromRadio;
+    return Unsaved::Nothing;
+}
+
+QByteArray BlockToSend() {
+    TTestBlock sent = gEditTestBlock.bytes;
+    sent[kTestBlockSize - 1] = 0xA5;
+    return TestFileBytes(sent);
+}
+
+bool HasOtherTed(const QString& datPath) {
+    const QString ted = TedOf(datPath);
+    // a folder or a dangling link is never taken for a block
+    if (!QFileInfo(ted).isFile() || SameFile(datPath, gFileTestBlock.file)) return false;
+    // one that holds the very block this save writes loses nothing
+    TTestBlock there{};
+    return !(gEditTestBlock.Known() && ReadTestFile(ted, there) == 0 &&
+             there == gEditTestBlock.bytes);
+}
+
+QString SetAsideTed(const QString& datPath) {
+    const QString ted = TedOf(datPath);
+    const QString stem = ted.chopped(4);
+    for (int n = 1; n < 1000; ++n) {
+        const QString name = stem + (n == 1 ? QStringLiteral(" (replaced)")
+                                            : QStringLiteral(" (replaced %1)").arg(n));
+        // a free name that no configuration beside it pairs with
+        if (Taken(name + QLatin1String(".ted")) || Taken(name + QLatin1String(".dat"))) continue;
+        if (QFile::rename(ted, name + QLatin1String(".ted"))) return name + QLatin1String(".ted");
+        break;
+    }
+    Platform::MsgBox(ModFunLang::GetLangText(9002) + u'\n' + QDir::toNativeSeparators(ted));
+    return {};
+}
+
+void TestBlockSaved(const QString& datPath) {
+    if (gEditTestBlock.Known()) {
+        gEditTestBlock = {TTestData::From::File, datPath, gEditTestBlock.bytes};
+        gFileTestBlock = gEditTestBlock;
+    } else {
+        // the ".ted" there, if any, is the file's own, not read
+        gFileTestBlock = {TTestData::From::Nothing, datPath, {}};
+    }
 }
 
 void SetTestDataMode(bool on) {
     gTestDataOn = on;
-    if (!on)
-        ForgetTestBlock();
-    else if (!gEditKnown && !gIsUntitled)
-        ReadBlockOf(gDataFileName);
+    if (!on) {
+        gEditTestBlock = {};
+        gFileTestBlock = {TTestData::From::Nothing, gFileTestBlock.file, {}};
+    } else if (!gEditTestBlock.Known() && !gFileTestBlock.file.isEmpty()) {
+        ReadBlockOf(gFileTestBlock.file);
+    }
 }
 
 } // namespace ModTestData

@@ -123,6 +123,20 @@ struct TExtraData {
 
 using TTestBlock = std::array<quint8, kTestBlockSize>;
 
+// A test block with where it came from. A radio's calibration is sent and
+// saved only from a block that came from somewhere: the ".ted" of a
+// configuration file, a radio read in test-data mode or the test-data dialog.
+struct TTestData {
+    enum class From : quint8 { Nothing, File, Radio, Dialog };
+    From from = From::Nothing;
+    // The configuration file whose ".ted" the block is (or, for the saved
+    // copy, would be): empty for a configuration without a file.
+    QString file;
+    TTestBlock bytes{}; // zeros while nothing is known
+    bool Known() const { return from != From::Nothing; }
+    bool operator==(const TTestData&) const = default;
+};
+
 struct TLocalInfo {
     qint16 BandCode = 0;
     FixedText<16> Unused;
@@ -146,8 +160,8 @@ extern TRadioData gEditData;
 extern TRadioData gFileData;
 extern TExtraData gEditExtraData;
 extern TExtraData gFileExtraData;
-extern TTestBlock gEditTestBlock;
-extern TTestBlock gFileTestBlock;
+extern TTestData gEditTestBlock; // the working block
+extern TTestData gFileTestBlock; // the configuration's file, and what its ".ted" holds
 extern TLocalInfo gLocalInfo;
 extern std::array<TTestFre, kFixedTestPairCount> gFixedTestFreqs;
 

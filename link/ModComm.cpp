@@ -872,9 +872,7 @@ void SendTestRead() {
 }
 
 void SendTestWrite() {
-    gEditTestBlock[15] = 0xA5;
-    const QByteArray data(reinterpret_cast<const char*>(gEditTestBlock.data()), kTestBlockSize);
-    ModComm::SendFrame(ModComm::DataFrame(ModComm::kTestBlockAddr, data), 1);
+    ModComm::SendFrame(ModComm::DataFrame(ModComm::kTestBlockAddr, BlockToSend()), 1);
 }
 
 bool CheckTestReply(const QByteArray& reply) {

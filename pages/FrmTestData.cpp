@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 using Pages::FeaturePage;
 
@@ -73,8 +74,8 @@ FrmTestData::FrmTestData(QWidget* parent) : QDialog(parent) {
         LabelNoBlock = new QLabel(ModFunLang::GetLangText(9085), this);
         LabelNoBlock->setObjectName(QStringLiteral("LabelNoBlock"));
         LabelNoBlock->setWordWrap(true);
-        LabelNoBlock->setGeometry(Twips(120, buttonsTop - 100, 3600, 1100));
-        buttonsTop += 1100;
+        LabelNoBlock->setGeometry(Twips(120, buttonsTop - 100, 3600, 1700));
+        buttonsTop += 1700;
     }
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(this);
@@ -94,6 +95,9 @@ FrmTestData::FrmTestData(QWidget* parent) : QDialog(parent) {
     connect(Command1[0], &QPushButton::clicked, this, [this] { LoadFile(); });
     connect(Command1[1], &QPushButton::clicked, this, [this] { SaveFile(); });
     connect(CommandOK, &QPushButton::clicked, this, [this] {
+        // nothing typed or loaded into the empty boxes: still no block
+        if (EmptyBoxes() == int(Text1.size())) return accept();
+        if (!IsFilledIn()) return;
         ReadTestData();
         ModTestData::TakeDialogBlock(work_);
         accept();
@@ -103,8 +107,9 @@ FrmTestData::FrmTestData(QWidget* parent) : QDialog(parent) {
     // load
     Platform::Forms::Register(this);
     SetLanguageCaptions();
-    work_ = gEditTestBlock;
-    ShowTestData();
+    // values the configuration does not hold are not shown: the boxes stay empty
+    work_ = gEditTestBlock.bytes;
+    if (ModTestData::IsTestBlockKnown()) ShowTestData();
     if (gLock != 0) ModFun::SetControlsEnabled(this);
 }
 
@@ -147,6 +152,18 @@ void FrmTestData::ShowTestData() {
         Text1[i]->setText(QString::number(work_[i]));
 }
 
+int FrmTestData::EmptyBoxes() const {
+    return int(std::count_if(Text1.begin(), Text1.end(),
+                             [](const QLineEdit* box) { return box->text().isEmpty(); }));
+}
+
+bool FrmTestData::IsFilledIn() const {
+    if (EmptyBoxes() == 0) return true;
+    Platform::MsgBox(ModFunLang::GetLangText(9087),
+                     Platform::Mb::OKOnly | Platform::Mb::Exclamation);
+    return false;
+}
+
 void FrmTestData::ReadTestData() {
     for (std::size_t i = 0; i < Text1.size(); ++i)
         work_[i] = static_cast<quint8>(CorrectByte(Text1[i]->text()).toInt());
@@ -164,6 +181,7 @@ void FrmTestData::LoadFile() {
 }
 
 void FrmTestData::SaveFile() {
+    if (!IsFilledIn()) return;
     ReadTestData();
     // proposed beside the configuration, under the name of its test-data file
     const QString proposed = ModFreFile::SideFileName(gDataFileName, QStringLiteral(".ted"));

@@ -12,7 +12,8 @@ class QPushButton;
 // The factory test-data dialog: bytes 0 to 10 of the 16-byte test block as
 // numbers 0 to 255, loaded from and saved to ".ted" files, handed to
 // gEditTestBlock on OK. Its captions are its own, not language texts, but for
-// the note shown while the configuration holds no test block of its own.
+// the note shown while the configuration holds no test block of its own; the
+// boxes are then empty until the user types or loads the values.
 //
 // Controls: Text1 (0..10), Label1 (0..10), Command1 (0 Load, 1 Save),
 // CommandOK, CommandCancel, LabelNoBlock (the note, or null).
@@ -41,6 +42,9 @@ private:
     void SetLanguageCaptions();
     void ShowTestData();
     void ReadTestData();
+    int EmptyBoxes() const;
+    // Whether every box holds a value; otherwise the user is told.
+    bool IsFilledIn() const;
     QString Filter() const;
 
     std::array<QLineEdit*, 11> Text1{};

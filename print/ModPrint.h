@@ -67,7 +67,7 @@ public:
 private:
     TRadioData data_;
     TExtraData extra_;
-    TTestBlock testBlock_;
+    TTestData testBlock_;
 };
 
 // The section printers; each leaves the printer at the top of a fresh page.

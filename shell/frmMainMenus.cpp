@@ -601,11 +601,15 @@ void frmMain::SetFactoryMode(int newValue) {
         button->setChecked(gFactory != 0);
         return;
     }
-    // Switched off, the test block is no longer held: a changed one is saved
-    // or dropped as the user says.
-    if (newValue == 0 && gTestDataOn && ModTestData::IsTestBlockChanged()) {
-        const int answer = Platform::MsgBox(
-            GetLangText(9084), Platform::Mb::YesNoCancel | Platform::Mb::Exclamation, Title());
+    // Switched off, the test block is no longer held: one that no file holds
+    // (changed, or read from a radio) is saved or dropped as the user says.
+    const ModTestData::Unsaved unsaved = newValue == 0 && gTestDataOn
+                                             ? ModTestData::UnsavedTestBlock()
+                                             : ModTestData::Unsaved::Nothing;
+    if (unsaved != ModTestData::Unsaved::Nothing) {
+        const int answer =
+            Platform::MsgBox(GetLangText(unsaved == ModTestData::Unsaved::Changed ? 9084 : 9088),
+                             Platform::Mb::YesNoCancel | Platform::Mb::Exclamation, Title());
         if (answer == Platform::Mb::IdCancel ||
             (answer == Platform::Mb::IdYes && !SaveWithoutQuestion())) {
             button->setChecked(gFactory != 0);

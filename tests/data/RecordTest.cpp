@@ -131,24 +131,6 @@ TEST_F(RecordTest, TakeSettingsFromFileKeepsTheWorkingChannels) {
     EXPECT_EQ(gFileData.ChannelCount, 5) << "the saved copy keeps the whole default file";
 }
 
-TEST_F(RecordTest, TestBlocksMoveOnlyInTestDataMode) {
-    gEditTestBlock.fill(0x11);
-    gFileTestBlock.fill(0x22);
-    ModFreFile::SyncFileFromEdit();
-    ModFreFile::TakeAllFromFile();
-    ModFreFile::TakeEditFromFile();
-    ModFreFile::TakeSettingsFromFile();
-    EXPECT_EQ(gEditTestBlock[0], 0x11);
-    EXPECT_EQ(gFileTestBlock[0], 0x22);
-
-    gTestDataOn = true;
-    ModFreFile::TakeEditFromFile();
-    EXPECT_EQ(gEditTestBlock[15], 0x22);
-    gEditTestBlock.fill(0x33);
-    ModFreFile::SyncFileFromEdit();
-    EXPECT_EQ(gFileTestBlock[15], 0x33);
-}
-
 TEST_F(RecordTest, FixedTextsArePaddedCutAndKeepTheirBytes) {
     FixedText<7> t;
     t.Assign("KL740");

@@ -99,11 +99,11 @@ TEST_F(TestModeTest, OnlyTheExactMarkerSwitchesTheModeOn) {
 }
 
 TEST_F(TestModeTest, LoadingTheModeClearsBothTestBlocks) {
-    gEditTestBlock.fill(7);
-    gFileTestBlock.fill(8);
+    ModTestData::TakeTestBlockOf("a.dat");
+    ModTestData::TakeRadioBlock({7});
     ModTestData::LoadTestMode();
-    EXPECT_EQ(gEditTestBlock, TTestBlock{});
-    EXPECT_EQ(gFileTestBlock, TTestBlock{});
+    EXPECT_EQ(gEditTestBlock, TTestData{});
+    EXPECT_EQ(gFileTestBlock, TTestData{});
 }
 
 TEST_F(TestModeTest, TestBlockFiles) {
@@ -120,9 +120,9 @@ TEST_F(TestModeTest, TestBlockFiles) {
     ModTestData::ReadTestFile(path + ".none", untouched);
     EXPECT_EQ(untouched[0], 1);
 
-    gFileTestBlock.fill(9);
+    gFileTestBlock.bytes.fill(9);
     ModTestData::LoadTedForDat("a.d");
-    EXPECT_EQ(gFileTestBlock[0], 9) << "a path of three characters does nothing";
+    EXPECT_EQ(gFileTestBlock.bytes[0], 9) << "a path of three characters does nothing";
 }
 
 } // namespace

@@ -24,11 +24,9 @@ protected:
 };
 
 TEST_F(TestBlockTest, ReadFetchesTheTestBlockBeforeTheImage) {
-    gEditTestBlock.fill(0);
     Read();
     EXPECT_EQ(Shown(9009), 1);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(gEditTestBlock.data()), 16),
-              QByteArray("0123456789ABCDEF"));
+    EXPECT_EQ(ModTestData::TestFileBytes(gEditTestBlock.bytes), QByteArray("0123456789ABCDEF"));
     const auto& asked = radio.CurrentCounters().readAddresses;
     ASSERT_GE(asked.size(), 3u);
     EXPECT_EQ(asked[1], ModComm::kTestBlockAddr);
@@ -36,8 +34,7 @@ TEST_F(TestBlockTest, ReadFetchesTheTestBlockBeforeTheImage) {
     EXPECT_TRUE(ModTestData::IsTestBlockKnown());
     gTestDataOn = false; // a read without the block: not the one read before
     Read();
-    EXPECT_EQ(gEditTestBlock, TTestBlock{});
-    EXPECT_FALSE(ModTestData::IsTestBlockKnown());
+    EXPECT_EQ(gEditTestBlock, TTestData{});
 }
 
 TEST_F(TestBlockTest, WriteSendsTheMarkedTestBlock) {
@@ -47,7 +44,7 @@ TEST_F(TestBlockTest, WriteSendsTheMarkedTestBlock) {
     QByteArray expected(16, 7);
     expected[15] = static_cast<char>(0xA5);
     EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), expected);
-    EXPECT_EQ(gEditTestBlock[15], 0xA5);
+    EXPECT_EQ(gEditTestBlock.bytes[15], 7); // the marker is sent, not kept as an edit
     EXPECT_EQ(radio.CurrentCounters().writeAddresses.front(), ModComm::kTestBlockAddr);
 }
 
@@ -81,7 +78,6 @@ TEST_F(TestBlockTest, AFailedReadLeavesNoBlockBehind) {
     const auto decode = commands.DecodeStep;
     for (bool decodeFails : {false, true}) {
         gTestDataOn = true;
-        gEditTestBlock.fill(0);
         messages.shown.clear();
         if (decodeFails) {
             commands.DecodeStep = [] { throw std::out_of_range("put in"); };
@@ -102,7 +98,7 @@ TEST_F(TestBlockTest, AFailedReadLeavesNoBlockBehind) {
         Update([](SimRadio::Setup& s) { s.corruptAddress = -1; });
         Read();
         EXPECT_EQ(Shown(9009), decodeFails ? 2 : 1);
-        EXPECT_EQ(gEditTestBlock, TTestBlock{}) << decodeFails;
+        EXPECT_EQ(gEditTestBlock, TTestData{}) << decodeFails;
     }
 }
 

@@ -4,6 +4,8 @@
 #include "data/DatLayout.h"
 #include "data/ModFreFile.h"
 #include "data/ModFunLang.h"
+#include "data/ModTestData.h"
+#include "data/ProgramSettings.h"
 #include "data/RadioData.h"
 #include "data/SharedState.h"
 #include "pages/Pages.h"
@@ -108,12 +110,15 @@ TEST_P(NoGoodDefaultTest, FileNewHoldsWhatThePagesShow) {
     if (GetParam() < -1)
         QFile::copy(init + (GetParam() == -2 ? "KL740G_0.dat" : "KL740_3.dat"),
                     init + "KL740_0.dat");
+    gTestDataOn = gFactory = 1; // at a factory workplace
     LoadMain();
+    ModTestData::TakeRadioBlock({1}); // the block of the configuration before
     messages.answers << Platform::Mb::IdOK;
     main->FileNew();
     main->NewDocTimer().setInterval(0);
     while (main->NewDocTimer().isActive())
         QApplication::processEvents();
+    EXPECT_FALSE(ModTestData::IsTestBlockKnown()); // none for a factory write to send
     const QByteArray made = DatLayout::Pack(gEditData) + DatLayout::PackExtra(gEditExtraData);
     for (const char* key : {"N2", "N4", "N9", "N10"})
         main->TreeView1_NodeClick(key);

@@ -45,8 +45,10 @@ protected:
         gCurrentLanguage = 1;
         Pages::RegisterForms();
         Platform::FileDialogs::SetService(&dialogs);
+        TTestBlock own{};
         for (int i = 0; i < kTestBlockSize; ++i)
-            gEditTestBlock[static_cast<std::size_t>(i)] = static_cast<quint8>(100 + i);
+            own[static_cast<std::size_t>(i)] = static_cast<quint8>(100 + i);
+        ModTestData::TakeDialogBlock(own);
     }
     void TearDown() override {
         Platform::FileDialogs::SetService(nullptr);
@@ -89,9 +91,9 @@ TEST_F(TestDataDialogTest, OkHandsBackAllSixteenBytes) {
     QTest::keyClicks(Box(dialog.get(), 0), "3a00");
     EXPECT_EQ(Box(dialog.get(), 0)->text(), "255");
     Press(dialog.get(), "CommandOK");
-    EXPECT_EQ(gEditTestBlock[0], 255);
-    EXPECT_EQ(gEditTestBlock[1], 101);
-    EXPECT_EQ(gEditTestBlock[15], 115);
+    EXPECT_EQ(gEditTestBlock.bytes[0], 255);
+    EXPECT_EQ(gEditTestBlock.bytes[1], 101);
+    EXPECT_EQ(gEditTestBlock.bytes[15], 115);
 }
 
 TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
@@ -110,10 +112,10 @@ TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
     EXPECT_EQ(static_cast<quint8>(bytes[3]), 7);
     EXPECT_EQ(static_cast<quint8>(bytes[15]), 115);
     Press(dialog.get(), "CommandCancel");
-    EXPECT_EQ(gEditTestBlock[3], 103);
+    EXPECT_EQ(gEditTestBlock.bytes[3], 103);
 
-    gEditTestBlock.fill(0);
-    gLock = 1; // the boxes are disabled, yet Load fills them and OK stores them
+    ModTestData::ForgetTestBlock();
+    gLock = 1; // the boxes are disabled and empty, yet Load fills them and OK stores them
     dialogs.openPath = path;
     dialog = Open();
     EXPECT_FALSE(Box(dialog.get(), 3)->isEnabled());
@@ -130,8 +132,8 @@ TEST_F(TestDataDialogTest, SavedFileLoadsBackAndCancelKeepsTheWorkingBlock) {
     EXPECT_EQ(messages.CountOf(ModTestData::RefusalText(9082, program.ProgramDir())), 1);
     EXPECT_EQ(Box(dialog.get(), 3)->text(), "7");
     Press(dialog.get(), "CommandOK");
-    EXPECT_EQ(gEditTestBlock[3], 7);
-    EXPECT_EQ(gEditTestBlock[15], 115);
+    EXPECT_EQ(gEditTestBlock.bytes[3], 7);
+    EXPECT_EQ(gEditTestBlock.bytes[15], 115);
 }
 
 // Save writes the 16 bytes alone, refuses any configuration file with a
@@ -197,7 +199,7 @@ TEST_F(TestDataDialogTest, SaveWritesSixteenBytesAndNeverAConfiguration) {
     EXPECT_FALSE(asked);
     EXPECT_EQ(program.ReadFile("radio.NVD"), "V200\x01");
     Press(dialog.get(), "CommandCancel");
-    EXPECT_EQ(gEditTestBlock[0], 100);
+    EXPECT_EQ(gEditTestBlock.bytes[0], 100);
 }
 
 TEST_F(TestDataDialogTest, ChineseCaptionsAreItsOwnAndByteNamesStay) {

@@ -53,6 +53,7 @@ namespace {
 
 using ModFun::TrimNull;
 using Platform::Mb::IdCancel;
+using Platform::Mb::IdNo;
 using Platform::Mb::IdOK;
 using Platform::Mb::IdRetry;
 
@@ -99,7 +100,7 @@ protected:
         ModSettings::SetLanguageFile(language);
         ModInitV::NewData();
         LoadMain();
-        ModTestData::TakeDialogBlock({}); // a test block of its own
+        if (gTestDataOn) ModTestData::TakeDialogBlock({}); // a test block of its own
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main));
@@ -746,47 +747,73 @@ INSTANTIATE_TEST_SUITE_P(OutOfRange, EveryCommandTest,
                          StepName);
 
 // A factory workplace started with Factory off: a radio's calibration is
-// replaced only by a test block the configuration holds, never by the one of
-// the file open before the read, nor by an empty one; a block loaded in the
+// replaced only by a test block the configuration holds, never by the ".ted"
+// of a file saved over, nor by a block shown and not given; one loaded in the
 // test-data dialog, zeros too, is the configuration's and is saved.
 TEST_F(CommandTest, TheRadiosCalibrationIsReplacedOnlyByATestBlockOfTheConfiguration) {
     const QByteArray calibration = QByteArray::fromHex("c0c1c2c3c4c5c6c7c8c9cacbcccdcea5");
+    const QByteArray other = QByteArray::fromHex("b0b1b2b3b4b5b6b7b8b9babbbcbdbea5");
+    const QByteArray zeros = QByteArray(15, 0) + char(0xA5);
     radio.SetMemory(ModComm::kTestBlockAddr, calibration);
     gFactory = 0;
     Start(1);
     ModComm::ClearImage(); // the radio holds the new configuration
     ModCommFun::EncodeImage();
     radio.SetMemory(0, QByteArray(reinterpret_cast<const char*>(gImage.data()), kImageSize));
-    const QString dat = program.ProgramDir() + "/a.dat";
+    const QString dat = program.ProgramDir() + "/b.dat";
     const auto saveAs = [&] { dialogs.saveAnswers << dat, Item("mnuFileSaveAs")->trigger(); };
-    saveAs();
-    program.WriteFile("a.ted", QByteArray(16, 'a'));
+    saveAs(); // an earlier radio's b.dat and b.ted
+    program.WriteFile("b.ted", other);
     program.WriteFile("zeros.ted", QByteArray(16, 0));
+    const auto read = [&] {
+        messages.answers << IdOK << IdOK; // read it; done
+        Item("mnuReadFromRadio")->trigger();
+        ASSERT_TRUE(WaitIdle() && WaitFor([] { return gDataFileName == "new.dat"; }));
+    };
+    const auto write = [&](const QByteArray& held, bool leftAsItWas) {
+        messages.answers << IdOK << IdOK; // write it; done
+        Item("mnuWriteToRadio")->trigger();
+        const QString done = ModFunLang::GetLangText(9010) +
+                             (leftAsItWas ? "\n\n" + ModFunLang::GetLangText(9083) : QString());
+        EXPECT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000) && WaitIdle());
+        messages.shown.clear();
+        EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), held);
+    };
+    const auto testData = [&](bool load) { // OK, after a Load or without one
+        if (load) dialogs.openAnswers << program.ProgramDir() + "/zeros.ted";
+        OnModal("FrmTestData", [load](QWidget* dialog) {
+            if (load) Click(dialog, "Command1");
+            Click(dialog, "CommandOK");
+        });
+        Item("mnuTestData")->trigger();
+    };
+    read();
+    saveAs(); // over b.dat: its ".ted" goes aside with it
+    EXPECT_EQ(program.ReadFile("b (replaced).ted"), other);
+    Switch(&frmMain::SetFactoryMode, 1);
+    testData(false);
+    write(calibration, true);
     dialogs.openAnswers << dat;
     Item("mnuFileOpen")->trigger();
-    messages.answers << IdOK << IdOK; // read it; done
-    Item("mnuReadFromRadio")->trigger();
-    ASSERT_TRUE(WaitIdle() && WaitFor([] { return gDataFileName == "new.dat"; }));
-    Switch(&frmMain::SetFactoryMode, 1);
-    messages.answers << IdOK << IdOK; // write it; done, and the radio's test data is left
-    Item("mnuWriteToRadio")->trigger();
-    const QString done = ModFunLang::GetLangText(9010) + "\n\n" + ModFunLang::GetLangText(9083);
-    ASSERT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000) && WaitIdle());
-    EXPECT_EQ(radio.Memory(ModComm::kTestBlockAddr, 16), calibration);
-    saveAs();
-    EXPECT_EQ(program.ReadFile("a.ted"), QByteArray(16, 'a'));
+    write(calibration, true);
 
-    dialogs.openAnswers << program.ProgramDir() + "/zeros.ted";
-    OnModal("FrmTestData", [](QWidget* dialog) {
-        Click(dialog, "Command1"); // Load
-        Click(dialog, "CommandOK");
-    });
-    Item("mnuTestData")->trigger();
-    messages.answers << IdCancel; // save before Factory goes off? no: it stays on
+    testData(true);
+    messages.answers << IdNo; // save before Factory goes off? no: the block is dropped
+    Switch(&frmMain::SetFactoryMode, 0);
+    Switch(&frmMain::SetFactoryMode, 1);
+    write(calibration, true);
+    testData(true);
+    messages.answers << IdCancel; // save before Factory goes off? it stays on
     Switch(&frmMain::SetFactoryMode, 0);
     EXPECT_TRUE(gTestDataOn && messages.CountOf(ModFunLang::GetLangText(9084)) == 1);
     saveAs();
-    EXPECT_EQ(program.ReadFile("a.ted"), QByteArray(16, 0));
+    EXPECT_EQ(program.ReadFile("b.ted"), QByteArray(16, 0));
+    write(zeros, false);
+    read(); // a factory read changes nothing, and is asked for as not saved
+    EXPECT_FALSE(ModShowFreFun::IsDataModified());
+    messages.answers << IdCancel;
+    Switch(&frmMain::SetFactoryMode, 0);
+    EXPECT_EQ(messages.CountOf(ModFunLang::GetLangText(9088)), 1);
 }
 
 // ---- a typed value reaches the file and the radio ----

@@ -239,7 +239,7 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
         dialogs.openAnswers << File("radio.dat");
         Menu("mnuFileOpen");
         EXPECT_EQ(messages.CountOf(ModTestData::RefusalText(refused, File("radio.ted"))), 1);
-        EXPECT_EQ(gEditTestBlock, TTestBlock{});
+        EXPECT_FALSE(gEditTestBlock.Known());
     };
     ASSERT_TRUE(QFile::remove(File("radio.ted")) && QFile::link("gone.ted", File("radio.ted")));
     open(9082);
@@ -256,10 +256,10 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     messages.answers << IdOK; // File New holds no block either
     Menu("mnuFileNew");
     main->NewDocTimer_Timer();
-    dialogs.saveAnswers << File("radio.dat");
+    dialogs.saveAnswers << File("radio.dat"); // its ".ted" goes aside with it
     Menu("mnuFileSaveAs");
-    EXPECT_EQ(Bytes("radio.ted"), QByteArray(17, 'T'));
-    ModTestData::TakeDialogBlock({}); // one confirmed, zeros too, is saved over it
+    EXPECT_EQ(Bytes("radio (replaced).ted") + Bytes("radio.ted"), QByteArray(17, 'T'));
+    ModTestData::TakeDialogBlock({}); // one confirmed, zeros too, is saved
     messages.answers << IdOK;
     Menu("mnuFileSave");
     EXPECT_EQ(Bytes("radio.ted"), QByteArray(16, 0));
@@ -280,7 +280,8 @@ TEST_F(SaveFilesTest, TheTestBlockFileIsExactlyTheSixteenBytes) {
     ::umask(umask);
     for (const char* name : {"new.dat", "new.NVD"}) // new files follow the umask
         EXPECT_EQ(Mode(name), 0640u) << name;
-    EXPECT_EQ(Left(), QStringList({"new.NVD", "new.dat", "radio.NVD", "radio.dat", "radio.ted"}));
+    EXPECT_EQ(Left(), QStringList({"new.NVD", "new.dat", "radio (replaced).ted", "radio.NVD",
+                                   "radio.dat", "radio.ted"}));
 }
 
 // Yes to the save question of a version switch saves the data to its own

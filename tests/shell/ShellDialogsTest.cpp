@@ -305,7 +305,7 @@ TEST_F(SwitchesTest, EachConfigurationKeepsItsOwnTestBlockAcrossTheFactorySwitch
         ASSERT_TRUE(gTestDataOn);
         TTestBlock own; // what the test-data dialog shows and a factory write sends
         own.fill(factoryAtStart ? 'b' : 'a');
-        EXPECT_EQ(gEditTestBlock, own) << factoryAtStart;
+        EXPECT_EQ(gEditTestBlock.bytes, own) << factoryAtStart;
         ModifyData();
         messages.answers << Platform::Mb::IdOK; // overwrite?
         Item("mnuFileSave")->trigger();

@@ -118,8 +118,8 @@ void ResetCorvan() {
 
     gTestDataOn = false;
     gInitAllChannels = false;
-    gEditTestBlock.fill(0);
-    gFileTestBlock.fill(0);
+    gEditTestBlock = {};
+    gFileTestBlock = {};
     gImage.fill(0xFF);
     gRadioInfoImage.fill(0xFF);
     gIdentFlags.fill(0);

@@ -122,8 +122,8 @@ void ResetProgram(const QString& model, const QString& band) {
     gHabits = THabits{};
     gTestDataOn = false;
     gInitAllChannels = false;
-    gEditTestBlock.fill(0);
-    gFileTestBlock.fill(0);
+    gEditTestBlock = {};
+    gFileTestBlock = {};
     ModInitV::NewData();
 }
 
