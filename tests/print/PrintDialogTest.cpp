@@ -184,9 +184,10 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         {"A5", 25.4, "Counter", "", {}, {}, {}},
         {nullptr, 0, "Counter", "landscape", Qt::Key_Return, {297, 210}, {25.4, 25.4}}, // own
         {"A4", 0, "Office", "", {}, {297, 210}, {10, 20}, {10, 20, 30, 40}},
-        {"A4", 10, "Counter", "", {}, {297, 210}, {12.7, 10}}}; // its least margins turned
+        {"A4", 10, "Counter", "", {}, {297, 210}, {12.7, 10}},          // its least margins turned
+        {"A4", 0, "Counter", "", {}, {297, 210}, {}, {15, 10, 15, 4}}}; // not the other way
     Box(1)->click();
-    for (int job = 0; job < 17; ++job) {
+    for (int job = 0; job < 18; ++job) {
         const Job& j = jobs[job];
         const auto doc = static_cast<int>(system.Documents().size()); // the job's document
         if (j.setup)
