@@ -233,52 +233,6 @@ private:
     bool pendingPage_ = false;
 };
 
-// The paper the user chooses in a window that a print dialog opens (its page
-// properties): the one its page-size list ("pageSizeCombo") shows when the
-// window is accepted, picked there or not; a window cancelled chooses nothing.
-// Each time such a window opens, its list shows the paper that will print,
-// where it offers it: the paper chosen so far, not the one the dialog puts
-// there itself (a queue's own paper).
-class PaperPick final : public QObject {
-public:
-    PaperPick(QDialog& dialog, const std::optional<QPageSize>& printing)
-        : dialog_(&dialog), printing_(printing) {
-        dialog.installEventFilter(this);
-        Watch(&dialog);
-    }
-    std::optional<QPageSize> paper;
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() == QEvent::ChildPolished) {
-            if (auto* window = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
-                Watch(window);
-        } else if (event->type() == QEvent::Show && object != dialog_ && printing_) {
-            for (auto* list : static_cast<QWidget*>(object)->findChildren<QComboBox*>(kList))
-                for (int i = 0; i < list->count(); ++i)
-                    if (list->itemData(i).value<QPageSize>().isEquivalentTo(*printing_))
-                        list->setCurrentIndex(i);
-        }
-        return false;
-    }
-
-private:
-    static constexpr QLatin1StringView kList{"pageSizeCombo"};
-    void Watch(QWidget* widget) {
-        for (QComboBox* list : widget->findChildren<QComboBox*>(kList)) {
-            auto* window = qobject_cast<QDialog*>(list->window());
-            if (!window || window == dialog_ || watched_.contains(list)) continue;
-            watched_.append(list);
-            window->installEventFilter(this);
-            connect(window, &QDialog::accepted, this,
-                    [this, list] { paper = printing_ = list->currentData().value<QPageSize>(); });
-        }
-    }
-    QDialog* dialog_;
-    std::optional<QPageSize> printing_; // the paper that prints so far
-    QList<QPointer<QComboBox>> watched_;
-};
-
 // Puts what prints on the printer: the layout's paper and orientation, and
 // on each edge the larger of the layout's margin and the least the printer
 // can print with on that edge of the sheet. The least margins belong to the
@@ -306,11 +260,12 @@ void SetLayout(QPrinter& printer, const QPageLayout& layout) {
                            layout.units());
 }
 
-// The margin fields of the set-up form, left, top, right and bottom, and
+// The margin fields of a page set-up form (the set-up dialog, or the page
+// properties that a print dialog opens), left, top, right and bottom, and
 // their unit; none when the form lacks one of them.
 class MarginFields {
 public:
-    explicit MarginFields(const QDialog& form) {
+    explicit MarginFields(const QWidget& form) {
         const auto* units = form.findChild<QComboBox*>(QStringLiteral("unitCombo"));
         if (!units || !units->currentData().canConvert<QPageLayout::Unit>()) return;
         unit_ = units->currentData().value<QPageLayout::Unit>();
@@ -339,58 +294,122 @@ private:
     QList<QDoubleSpinBox*> sides_;
 };
 
-// What the set-up form shows when it is accepted: its paper, orientation and
-// margins. Qt puts none of it on a printer that cannot print those margins,
-// so the form's own fields are read; where one is missing, the printer's
-// value stands.
-QPageLayout FormLayout(const QDialog& form, const QPrinter& printer) {
-    const QPageLayout applied = printer.pageLayout();
-    QPageSize paper = applied.pageSize();
-    if (const auto* list = form.findChild<QComboBox*>(QStringLiteral("pageSizeCombo")))
-        if (const auto shown = list->currentData().value<QPageSize>(); shown.isValid())
-            paper = shown;
+constexpr QLatin1StringView kPaperList{"pageSizeCombo"};
+
+// The orientation a page set-up form shows; none when it shows none.
+std::optional<QPageLayout::Orientation> FormOrientation(const QWidget& form) {
     const auto checked = [&form](const char* name) {
         const auto* button = form.findChild<QAbstractButton*>(QLatin1String(name));
         return button && button->isChecked();
     };
-    QPageLayout::Orientation orientation = applied.orientation();
-    if (checked("landscape") || checked("reverseLandscape"))
-        orientation = QPageLayout::Landscape;
-    else if (checked("portrait") || checked("reversePortrait"))
-        orientation = QPageLayout::Portrait;
+    if (checked("landscape") || checked("reverseLandscape")) return QPageLayout::Landscape;
+    if (checked("portrait") || checked("reversePortrait")) return QPageLayout::Portrait;
+    return std::nullopt;
+}
+
+// What a page set-up form shows when it is accepted: its paper, orientation
+// and margins. Qt puts none of it on a printer that cannot print those
+// margins, so the form's own fields are read; where one is missing, the
+// printer's value stands.
+QPageLayout FormLayout(const QWidget& form, const QPrinter& printer) {
+    const QPageLayout applied = printer.pageLayout();
+    QPageSize paper = applied.pageSize();
+    if (const auto* list = form.findChild<QComboBox*>(kPaperList))
+        if (const auto shown = list->currentData().value<QPageSize>(); shown.isValid())
+            paper = shown;
+    const QPageLayout::Orientation orientation =
+        FormOrientation(form).value_or(applied.orientation());
     // without the printer's least margins, which the user's may be below
     const QPageLayout layout(paper, orientation, applied.margins(), applied.units());
     const MarginFields fields(form);
     return fields.Found() ? fields.Shown(layout) : layout;
 }
 
+// Shows the layout in a page set-up form: its paper, where the form offers
+// it, its orientation and its margins, in this order, as the form puts
+// margins of its own with a paper or an orientation.
+void ShowLayout(QWidget& form, const QPageLayout& layout) {
+    if (auto* list = form.findChild<QComboBox*>(kPaperList))
+        for (int i = 0; i < list->count(); ++i)
+            if (list->itemData(i).value<QPageSize>().isEquivalentTo(layout.pageSize()))
+                list->setCurrentIndex(i);
+    const bool landscape = layout.orientation() == QPageLayout::Landscape;
+    if (FormOrientation(form) != layout.orientation())
+        if (auto* button = form.findChild<QAbstractButton*>(
+                QLatin1String(landscape ? "landscape" : "portrait")))
+            button->click();
+    if (const MarginFields fields(form); fields.Found()) fields.Show(layout);
+}
+
+// The paper, orientation and margins the user chooses in a window that a
+// print dialog opens (its page properties): those the window shows when it
+// is accepted, changed there or not; a window cancelled chooses nothing. Each
+// time such a window opens, it shows what will print, where it offers the
+// paper: what was chosen so far, not what the dialog puts there itself (a
+// queue's own paper and margins).
+class PagePick final : public QObject {
+public:
+    PagePick(QPrintDialog& dialog, const std::optional<QPageLayout>& printing)
+        : dialog_(&dialog), printing_(printing) {
+        dialog.installEventFilter(this);
+        Watch(&dialog);
+    }
+    std::optional<QPageLayout> page;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::ChildPolished) {
+            if (auto* window = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child()))
+                Watch(window);
+        } else if (event->type() == QEvent::Show && object != dialog_ && printing_) {
+            ShowLayout(*static_cast<QWidget*>(object), *printing_);
+        }
+        return false;
+    }
+
+private:
+    void Watch(QWidget* widget) {
+        for (QComboBox* list : widget->findChildren<QComboBox*>(kPaperList)) {
+            auto* window = qobject_cast<QDialog*>(list->window());
+            if (!window || window == dialog_ || watched_.contains(window)) continue;
+            watched_.append(window);
+            window->installEventFilter(this);
+            connect(window, &QDialog::accepted, this, [this, window] {
+                page = printing_ = FormLayout(*window, *dialog_->printer());
+            });
+        }
+    }
+    QPrintDialog* dialog_;
+    std::optional<QPageLayout> printing_; // what prints so far
+    QList<QPointer<QDialog>> watched_;
+};
+
 // On a print queue Qt's dialogs lose the paper and margins: the set-up form
 // offers the queue's papers with margins it cannot print, so the queue
 // refuses the whole page and keeps its own; the print dialog puts the queue's
-// own paper and margins back when it is accepted. So the paper, orientation
-// and margins the user chose are kept here and put on the printer after each
-// dialog through SetLayout: those of the set-up form; the paper chosen in the
-// print dialog's page properties, which changes the paper only; the
-// orientation the print dialog chose. Until the user chose a paper, a queue
-// prints on its own.
+// own paper and margins back when it is accepted, and both open on the
+// queue's own paper. So the paper, orientation and margins the user chose are
+// kept here, shown by each form as it opens, and put on the printer after
+// each dialog through SetLayout: those of the set-up form; those of the print
+// dialog's page properties; the orientation the print dialog chose. Until
+// the user chose a paper, a queue prints on its own.
 class QtPrintDialogs final : public PrintDialogs::Service {
 public:
     void Forget() { chosen_.reset(); }
     bool ShowPrinter(QWidget* parent, QPrinter& printer) override {
         QPrintDialog dialog(&printer, parent);
-        const PaperPick pick(dialog, chosen_ ? chosen_->pageSize() : std::optional<QPageSize>());
+        const PagePick pick(dialog, chosen_);
         if (dialog.exec() != QDialog::Accepted) return false;
-        if (pick.paper && !chosen_) chosen_ = printer.pageLayout();
+        if (pick.page) chosen_ = pick.page;
         if (!chosen_) return true;
-        if (pick.paper) chosen_->setPageSize(*pick.paper); // the margins stay
         chosen_->setOrientation(printer.pageLayout().orientation());
         SetLayout(printer, *chosen_);
         return true;
     }
     bool ShowPrinterSetup(QWidget* parent, QPrinter& printer) override {
         QPageSetupDialog dialog(&printer, parent);
-        // the form shows no margins of a print queue: it shows the chosen ones
-        if (const MarginFields fields(dialog); chosen_ && fields.Found()) fields.Show(*chosen_);
+        // the form opens on what was chosen, not on a print queue's own paper
+        if (chosen_) ShowLayout(dialog, *chosen_);
         if (dialog.exec() != QDialog::Accepted) return false;
         chosen_ = FormLayout(dialog, printer);
         SetLayout(printer, *chosen_);

@@ -142,7 +142,8 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
     // in the open dialog: a button clicked or a paper typed in its list, margins typed, a key
     const auto fill = [](const char* what, double margins, Qt::Key key, QMarginsF sides = {}) {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (auto* button = dialog->findChild<QAbstractButton*>(QLatin1String(what)))
+        if (auto* button =
+                *what ? dialog->findChild<QAbstractButton*>(QLatin1String(what)) : nullptr)
             button->click();
         else
             QTest::keyClicks(dialog->findChild<QComboBox*>("pageSizeCombo"), QLatin1String(what));
@@ -157,8 +158,8 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
     Platform::ProgramPrinter().setPageOrientation(QPageLayout::Portrait);
     Platform::ProgramPrinter().setPageSize(QPageSize(QPageSize::Letter));
     struct Job {
-        const char* setup; // picked in the set-up with these margins (mm)
-        double margins;
+        const char* setup;      // picked in the set-up with these margins (mm)
+        double margins;         // typed there and under Properties
         const char* queue;      // chosen in the print dialog, then in its properties:
         const char* properties; // a paper picked or the orientation clicked
         Qt::Key closed;         // how the properties close
@@ -174,6 +175,9 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         {"Executive", 0, "Office", "", {}, {184.2, 266.7}, {6.35, 6.35}},
         {"A5", 0, "Office", "US", Qt::Key_Return, {215.9, 279.4}, {6.35, 6.35}},
         {"B5", 0, "Office", "A5", Qt::Key_Escape, {176, 250}, {6.35, 6.35}}, // no pick
+        {"A5", 25.4, "Office", "", {}, {148, 210}, {25.4, 25.4}},
+        {"", 0, "Office", "", {}, {148, 210}, {25.4, 25.4}}, // set-up reopened: all kept
+        {nullptr, 40, "Office", "A4", Qt::Key_Return, {210, 297}, {40, 40}}, // typed there
         {"A4", 10, "Counter", "", {}, {210, 297}, {10, 12.7}}, // its least margin where larger
         {"A4", 8, "Counter", "", {}, {210, 297}, {8, 12.7}},   // set up on that queue
         {"US", 0, "Office", "landscape", Qt::Key_Return, {279.4, 215.9}, {8, 8}},
@@ -184,9 +188,10 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         {"A5", 25.4, "Counter", "", {}, {}, {}},
         {nullptr, 0, "Counter", "landscape", Qt::Key_Return, {297, 210}, {25.4, 25.4}}, // own
         {"A4", 0, "Office", "", {}, {297, 210}, {10, 20}, {10, 20, 30, 40}},
-        {"A4", 10, "Counter", "", {}, {297, 210}, {12.7, 10}}}; // its least margins turned
+        {"A4", 10, "Counter", "", {}, {297, 210}, {12.7, 10}},          // its least margins turned
+        {"A4", 0, "Counter", "", {}, {297, 210}, {}, {15, 10, 15, 4}}}; // not the other way
     Box(1)->click();
-    for (int job = 0; job < 17; ++job) {
+    for (int job = 0; job < 21; ++job) {
         const Job& j = jobs[job];
         const auto doc = static_cast<int>(system.Documents().size()); // the job's document
         if (j.setup)
@@ -195,7 +200,8 @@ TEST_F(PrintDialogTest, ThePaperAndMarginsOfThePrinterSetupReachAQueueOrTheUserI
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             QTest::keyClicks(dialog->findChild<QComboBox*>("printers"), QLatin1String(j.queue));
-            if (*j.properties) QTimer::singleShot(0, [&] { fill(j.properties, 0, j.closed); });
+            if (*j.properties)
+                QTimer::singleShot(0, [&] { fill(j.properties, j.margins, j.closed); });
             if (*j.properties)
                 QTest::keyClick(dialog->findChild<QWidget*>("properties"), Qt::Key_Space);
             QTest::keyClick(dialog, Qt::Key_Return);

@@ -26,16 +26,17 @@ constexpr Paper kPapers[] = {
 };
 
 // A queue, its papers (the first its own) and the edges in points its printer
-// cannot print on.
+// cannot print on, as the sheet goes through it.
 struct Queue {
     const char* name;
     QList<QByteArray> papers;
-    int side;
+    int left;
+    int right;
     int end; // top and bottom
 };
 const Queue kQueues[] = {
-    {"Office", {"A4", "A5", "ISOB5", "Executive", "Letter"}, 18, 18},
-    {"Counter", {"A4", "Letter"}, 18, 36},
+    {"Office", {"A4", "A5", "ISOB5", "Executive", "Letter"}, 18, 18, 18},
+    {"Counter", {"A4", "Letter"}, 18, 9, 36},
 };
 
 QByteArray Ppd(const Queue& queue) {
@@ -66,8 +67,8 @@ QByteArray Ppd(const Queue& queue) {
         if (!queue.papers.contains(p.name)) continue;
         const QByteArray w = QByteArray::number(p.width), h = QByteArray::number(p.height);
         ppd += QByteArray("*ImageableArea ") + p.name + "/" + p.text + ": \"" +
-               QByteArray::number(queue.side) + " " + QByteArray::number(queue.end) + " " +
-               QByteArray::number(p.width - queue.side) + " " +
+               QByteArray::number(queue.left) + " " + QByteArray::number(queue.end) + " " +
+               QByteArray::number(p.width - queue.right) + " " +
                QByteArray::number(p.height - queue.end) + "\"\n*PaperDimension " + p.name + "/" +
                p.text + ": \"" + w + " " + h + "\"\n";
     }

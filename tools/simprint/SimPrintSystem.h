@@ -12,9 +12,10 @@
 // "Office", the default, whose own paper is A4 and which also takes A5, B5,
 // Executive and Letter, and cannot print on 6.35 mm along every edge; and
 // "Counter", which takes only A4 and Letter and cannot print on 6.35 mm at
-// the sides and 12.7 mm at the top and bottom. The queues are stopped: they
-// take jobs and keep them, so what was sent can be read back. While it runs, libcups in the thread
-// that made it asks this print system.
+// the left, 3.175 mm at the right and 12.7 mm at the top and bottom (of the
+// sheet as it goes through the printer). The queues are stopped: they take
+// jobs and keep them, so what was sent can be read back. While it runs,
+// libcups in the thread that made it asks this print system.
 class SimPrintSystem {
 public:
     SimPrintSystem();

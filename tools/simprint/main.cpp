@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::printf("Queues Office (A4, A5, B5, Executive, Letter; 6.35 mm edges) and Counter\n"
-                "(A4, Letter; 6.35 mm sides, 12.7 mm top and bottom). Start Corvan with\n"
+                "(A4, Letter; 6.35 mm left, 3.175 mm right, 12.7 mm top and bottom).\n"
+                "Start Corvan with\n"
                 "  CUPS_SERVER=%s\n",
                 qPrintable(system.Server()));
     std::fflush(stdout);
