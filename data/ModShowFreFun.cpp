@@ -77,6 +77,15 @@ void SetOffsetFromTx(TChannel& ch, const QString& txText, bool signedInput) {
     ch.OffsetDir = static_cast<quint8>(direction);
 }
 
+// A typed offset as the channel takes it: one without a sign is a plus
+// offset, as "5" reads (the transmit frequency 5 MHz above the receive
+// frequency), so what was typed is what the channel sends with.
+QString TypedOffset(const QString& value) {
+    const QString t = value.trimmed();
+    if (!IsNumeric(t) || t.startsWith(u'+') || t.startsWith(u'-')) return value;
+    return u'+' + t;
+}
+
 // A plain option value: a number or numeric text that fits a 16-bit integer.
 bool PlainValue(const QString& value, qint16& out) {
     if (!IsNumeric(value)) return false;
@@ -397,7 +406,8 @@ void SetChannelField(TChannel& ch, int id, const QString& value) {
         SetChannelFreqs(ch, value, std::nullopt, offsetMode, true);
         return;
     case 2:
-        SetChannelFreqs(ch, std::nullopt, value, offsetMode, true);
+        SetChannelFreqs(ch, std::nullopt, offsetMode ? TypedOffset(value) : value, offsetMode,
+                        true);
         return;
     case 4: {
         qint16 v = 0;

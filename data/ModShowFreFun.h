@@ -91,7 +91,8 @@ void DeleteChannelAt(int index);
 void DeleteChannelByNo(int number);
 
 // The one entry point for channel edits from the pages: group 0..7,
-// position 1..16, field id 1..22, the value as text.
+// position 1..16, field id 1..22, the value as text. In offset mode a
+// transmit value (field 2) without a sign is a plus offset.
 void SetChannelCell(int group, int position, int fieldId, const QString& value);
 void SetChannelField(TChannel& channel, int fieldId, const QString& value);
 

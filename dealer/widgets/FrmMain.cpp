@@ -6,6 +6,7 @@
 #include "dealer/DealerTexts.h"
 #include "dealer/ModData.h"
 #include "dealer/ModSYSType.h"
+#include "dealer/widgets/FieldWidth.h"
 #include "dealer/widgets/FrmProtectPassWord.h"
 #include "platform/Forms.h"
 #include "platform/Twips.h"
@@ -90,7 +91,8 @@ void FrmMain::CreateControls() {
     // Left column: area code, serial, dates, version, batch, user code; right
     // column: dealer code, stock and sell dates, seller, password.
     const int leftRows[] = {0, 1, 2, 3, -1, 4, 5, 6};
-    const int maxLengths[] = {4, 16, 16, 16, 96, 16, 8, 4, 16, 16, 16, 16, 4};
+    // The bytes each box's field holds; the version, only shown, keeps to 16.
+    const int widths[] = {4, 16, 16, 16, 96, 16, 8, 4, 16, 16, 16, 16, 4};
     for (int i = 0; i < 13; ++i) {
         QWidget* box = nullptr;
         if (i == 4) {
@@ -99,7 +101,7 @@ void FrmMain::CreateControls() {
             box = text;
         } else {
             auto* line = new QLineEdit(Frame2);
-            line->setMaxLength(maxLengths[i]);
+            LimitToField(line, widths[i]);
             if (i <= 7)
                 line->setGeometry(150, 28 + 34 * leftRows[i], 150, rowH);
             else

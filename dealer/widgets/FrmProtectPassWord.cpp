@@ -3,12 +3,12 @@
 #include "dealer/DealerTexts.h"
 #include "dealer/ModComm.h"
 #include "dealer/ModData.h"
+#include "dealer/widgets/FieldWidth.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 
 namespace Halbrek {
 
@@ -17,7 +17,7 @@ FrmProtectPassWord::FrmProtectPassWord(QWidget* parent) : QDialog(parent) {
     setModal(true);
     setFixedSize(380, 250);
     // The question drops "?", the answer blanks and "?" as well, whether
-    // typed or pasted.
+    // typed or pasted; each takes no more bytes than its field.
     const char* const allowed[] = {"[^?]*", "[^ ?]*"};
     const int widths[] = {16, 8};
     for (int i = 0; i < 2; ++i) {
@@ -27,9 +27,7 @@ FrmProtectPassWord::FrmProtectPassWord(QWidget* parent) : QDialog(parent) {
         Text1[i] = new QLineEdit(this);
         Text1[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         Text1[i]->setGeometry(100, 15 + 34 * i, 265, 26);
-        Text1[i]->setMaxLength(widths[i]);
-        Text1[i]->setValidator(new QRegularExpressionValidator(
-            QRegularExpression(QLatin1String(allowed[i])), Text1[i]));
+        LimitToField(Text1[i], widths[i], QLatin1String(allowed[i]));
     }
     Text2 = new QPlainTextEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));

@@ -211,7 +211,7 @@ TEST_F(DetailEditorTest, OffsetModeSwitchesTheTransmitFieldAndItsSigns) {
     EXPECT_EQ(Text(2)->property("HelpContextID").toInt(), help);
     Text(2)->setFocus();
     Text(2)->selectAll();
-    QTest::keyClicks(Text(2), "+1.5");
+    QTest::keyClicks(Text(2), "1.5"); // without a sign: a plus offset
     Key(Qt::Key_Enter);
     EXPECT_EQ(Channel(1)->OffsetDir, 2);
     EXPECT_EQ(Text(2)->text(), "+1.50000");

@@ -150,17 +150,17 @@ TEST_F(EditFlowTest, CopyThenPasteAsksOnceAndKeepsTheAnswer) {
 }
 
 TEST_F(EditFlowTest, PasteIntoAnotherBandIsHeldInsideItAndSavedSo) {
-    ModShowFreFun::SetChannelCell(0, 1, 2, "440.02500"); // row 1 sends 5 MHz higher
+    ModShowFreFun::SetChannelCell(0, 1, 2, "425.02500"); // row 1 sends 10 MHz lower
     Run("MnuCHCopy");                                    // row 1
     gEditData.ModelInfo.BandCode = 8;                    // 136 - 174 MHz
     ModCommFun::ApplyModelInfo(gEditData.ModelInfo);
     SelectRow(2);
     Run("MnuCHPaste");
     EXPECT_EQ(messages.CountOf(GetLangText(9021)), 1);
-    EXPECT_EQ(Cell(2, 1) + Cell(2, 2), "174.00000174.00000");
+    EXPECT_EQ(Cell(2, 1) + Cell(2, 2), "174.00000164.00000");               // held, the offset kept
     Run("MnuCHPaste", [](QWidget* dialog) { Click(dialog, "CommandOK"); }); // inserted
     EXPECT_EQ(messages.CountOf(GetLangText(9021)), 2);
-    EXPECT_EQ(Cell(2, 2) + Cell(3, 2), "174.00000174.00000");
+    EXPECT_EQ(Cell(2, 2) + Cell(3, 2), "164.00000164.00000");
     gDataFileName = program.ProgramDir() + "/band.dat";
     gIsUntitled = false;
     ASSERT_TRUE(main->FileSave());
@@ -173,7 +173,7 @@ TEST_F(EditFlowTest, PasteIntoAnotherBandIsHeldInsideItAndSavedSo) {
         EXPECT_EQ(ModShowFreFun::FreqCodeToText(ch->RxFreq.Text()) + ' ' +
                       ModShowFreFun::TxFreqText(ch->RxFreq.Text(), ch->Offset.Text(), ch->OffsetDir,
                                                 false),
-                  "174.00000 174.00000")
+                  "174.00000 164.00000")
             << number;
     }
     gEditData.ModelInfo.BandCode = 0; // 400 - 480 MHz: RX inside 430 - 450, TX not

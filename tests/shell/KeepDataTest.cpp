@@ -846,6 +846,7 @@ struct Typed {
     const char* stored;
     int warnings = 0;         // band warnings (9021) shown
     const char* tx = nullptr; // channel 1's transmit frequency in the file
+    bool offsetMode = false;  // the transmit column shows and takes the offset
 };
 
 class TypedTest : public CommandTest, public ::testing::WithParamInterface<Typed> {
@@ -907,6 +908,7 @@ protected:
 
 TEST_P(TypedTest, IsInTheFileAndTheRadioWithoutEnter) {
     const Typed& row = GetParam();
+    gHabits.TxAsOffset = row.offsetMode;
     Start(1);
     if (row.held) { // a frequency outside the band, as a file of another radio holds it
         gEditData.Channels[0].RxFreq.Assign(row.held);
@@ -1039,6 +1041,7 @@ const Typed kTyped[] = {
      "40000000", 1, "410.00000"},
     {"BatchStartOutOfBandRx", Box::GridTx, "39500000", "395.00000", Then::BatchStart, true,
      "40000000", 1, "450.00000"},
+    {"OffsetNoSign", Box::GridTx, nullptr, "5", Then::Enter, true, "0500000", 0, "445.00000", true},
     {"GridOffRasterStaysSimplex", Box::Grid, "44000000", "440.0031", Then::Enter, false, "44000000",
      0, "440.00000"},
     {"StaleCellEditor", Box::Detail, nullptr, "406", Then::GridCellEnter, false, "40600000"},

@@ -5,6 +5,7 @@
 #include "dealer/ModData.h"
 #include "dealer/ModSYSType.h"
 #include "dealer/widgets/FrmProtectPassWord.h"
+#include "platform/Ansi.h"
 #include "platform/MsgBox.h"
 #include "platform/SysLocale.h"
 #include "platform/serial/SerialControl.h"
@@ -337,6 +338,18 @@ TEST_F(FrmMainTest, ReadAndProtectedWriteThroughTheWindow) {
     EXPECT_EQ(script.shown, 4);
     EXPECT_EQ(Texts(), QStringList{"Communication Error!"});
     EXPECT_EQ(radio.Memory(0xB3C, 4), "2222");
+}
+
+TEST_F(FrmMainTest, AChineseTextTakesNoMoreBytesThanItsFieldAndIsWrittenAsShown) {
+    Platform::SetSystemLcidForTesting(0x804);
+    StartRadio();
+    Load();
+    const QString text = "A" + QString(8, QChar(0x7EA2)); // 17 bytes in GBK
+    Type(window->LineBox(8), text);
+    const QByteArray shown = Platform::StringToAnsi(window->BoxText(8)) + '\0';
+    window->Command2->click();
+    ASSERT_TRUE(WaitIdle());
+    EXPECT_EQ(radio.Memory(0xCC0, 16), shown); // "A" and 7 characters: 15 bytes and a zero
 }
 
 TEST_F(FrmMainTest, MulWriteButtonRunsAndStops) {
