@@ -80,7 +80,10 @@ protected:
             const bool in = event->type() == QEvent::FocusIn;
             // an open list or menu takes the focus into a view of its own
             const bool away = ForAMoment(reason) || (!in && QApplication::activePopupWidget());
-            if (in && ByTheUser(reason))
+            // A dialog being shown sends the control it focuses a FocusIn with
+            // the reason of Tab before its window has the focus: only a
+            // control that holds the focus now was moved to by the user.
+            if (in && ByTheUser(reason) && control->hasFocus())
                 control->setProperty(kEntered, true);
             else if (!away)
                 control->setProperty(kEntered, QVariant());
