@@ -21,6 +21,17 @@ bool TakesAValue(const QObject* o) {
            (qobject_cast<const QAbstractSlider*>(o) && !qobject_cast<const QScrollBar*>(o));
 }
 
+// The control that a click or a key reached: the control itself, or the one
+// whose part (a spin box's text, the open list of a combo box) took it.
+QWidget* ControlOf(QObject* o) {
+    for (; o && o->isWidgetType(); o = o->parent()) {
+        if (TakesAValue(o)) return static_cast<QWidget*>(o);
+        const auto* w = static_cast<QWidget*>(o);
+        if (w->isWindow() && w->windowType() != Qt::Popup) break;
+    }
+    return nullptr;
+}
+
 // Focus that the user moved there.
 bool ByTheUser(Qt::FocusReason reason) {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
@@ -42,6 +53,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+            // A click into the control or its open list, or a key pressed in
+            // it, enters it also when it had the focus already (the program
+            // gave it, or it kept it), so that no focus change comes.
+            if (!event->spontaneous()) return false;
+            if (QWidget* control = ControlOf(watched); control && control->isEnabled())
+                control->setProperty(kEntered, true);
+            return false;
+        default:
+            break;
+        }
         if (!watched->isWidgetType() || !TakesAValue(watched)) return false;
         auto* control = static_cast<QWidget*>(watched);
         switch (event->type()) {
@@ -56,7 +80,10 @@ protected:
             const bool in = event->type() == QEvent::FocusIn;
             // an open list or menu takes the focus into a view of its own
             const bool away = ForAMoment(reason) || (!in && QApplication::activePopupWidget());
-            if (in && ByTheUser(reason))
+            // A dialog being shown sends the control it focuses a FocusIn with
+            // the reason of Tab before its window has the focus: only a
+            // control that holds the focus now was moved to by the user.
+            if (in && ByTheUser(reason) && control->hasFocus())
                 control->setProperty(kEntered, true);
             else if (!away)
                 control->setProperty(kEntered, QVariant());

@@ -657,10 +657,22 @@ protected:
         }
         case Step::WheelOverLists: { // a list takes the wheel once clicked into, and only then
             QApplication::setActiveWindow(main); // where the user works, also after a read
+            Item("mnuChannelInfo")->trigger();
+            ClickCell(1, 6); // channel 1's transmit power: the page gives its list the focus
+            auto* power = Grid()->findChild<QComboBox*>("Combo2");
+            QTest::mouseClick(power, Qt::LeftButton);
+            power->hidePopup();
+            const int was = Channel(1).TxPower, down = power->currentIndex() > 0 ? 120 : -120;
+            Wheel(power, down);
+            EXPECT_NE(Channel(1).TxPower, was);
+            Wheel(power, -down);
             Item("mnuOptFeature")->trigger();
             Wheel(QApplication::focusWidget(), -120); // the list the page gave the focus
             QComboBox* volume = Indexed<QComboBox>(Page("FrmOptFeatures"), "Combo1", 11);
+            main->resize(main->width(), 380); // the page no longer fits, the wheel scrolls it
+            const int top = volume->mapTo(main, QPoint()).y();
             Wheel(volume, -120);
+            EXPECT_LT(volume->mapTo(main, QPoint()).y(), top);
             QTest::mouseClick(volume, Qt::LeftButton);
             volume->hidePopup();
             const int up = volume->currentIndex() > 0 ? 120 : -120;

@@ -96,6 +96,10 @@ TEST_F(LanguageDialogTest, ListShowsBothLanguagesWithTheCurrentChosen) {
     }
     ModFunLang::gLangFileName = "english.ini";
     FrmSetLanguage unknown;
+    unknown.show(); // a wheel over the list the dialog gave the focus chooses nothing
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&unknown));
+    QWheelEvent notch({5, 5}, {}, {}, {0, -120}, {}, {}, {}, false);
+    QApplication::sendEvent(unknown.Combo1, &notch);
     unknown.CommandOK->click();
     EXPECT_EQ(gCurrentLanguage, 1);
     EXPECT_EQ(ModSettings::ReadSetupKey("CurrentLanguage"), "1");
