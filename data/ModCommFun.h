@@ -81,10 +81,12 @@ void SplitIdentFlags(std::array<quint8, 4>& saved);
 // ---- the decoder's ranges for what a file holds ----
 
 // Every field of a configuration read from a file takes the value the
-// decoder gives the same number from a radio: a value beyond what the pages
-// offer becomes the field's default, a check box's -1 becomes 1, an own-ID or
-// code length outside its range the decoder's, and message characters
-// outside 32..126 are dropped. Channels beyond ChannelCount are left alone.
+// decoder gives the same number from a radio: a number beyond the range of a
+// list of numbers is held at the range's nearest end, a value beyond any
+// other list the pages offer becomes the field's default, a check box's -1
+// becomes 1, an own-ID or code length outside its range the decoder's, and
+// message characters outside 32..126 are dropped. Channels beyond
+// ChannelCount are left alone.
 void KeepInRange(TRadioData& data);
 void KeepInRange(TExtraData& extra);
 void KeepChannelInRange(TChannel& channel);

@@ -540,6 +540,7 @@ protected:
         ch.BusyLock = 5;
         gEditData.Channels[1].BusyLock = 3;
         gEditData.Settings.OptFeatures[5] = -1;
+        gEditData.Settings.OptFeatures[12] = 247; // a time-out timer between the list and the byte
         gEditData.Settings.EmbMsg[0].AssignBytes("A\tB");
         TDtmf& dtmf = gEditData.Settings.Dtmf; // and DTMF texts with what no radio holds
         dtmf.Id.AssignWithNul("1G3");
@@ -560,6 +561,7 @@ protected:
                              Channel(1).BusyLock, Channel(2).BusyLock),
                   std::tuple(2, 0, 0, 0, 3));
         EXPECT_EQ(gEditData.Settings.OptFeatures[5], 1);
+        EXPECT_EQ(gEditData.Settings.OptFeatures[12], 240); // the list's end
         EXPECT_EQ(TrimNull(gEditData.Settings.EmbMsg[0].Text()), "AB");
         EXPECT_EQ(TrimNull(dtmf.Id.Text()) + TrimNull(dtmf.Codes[0].Digits.Text()), "1037*0");
         EXPECT_FALSE(ModShowFreFun::IsDataModified());
@@ -645,6 +647,7 @@ protected:
             const QString done = ModFunLang::GetLangText(9010);
             ASSERT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000));
             ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(radio.Memory(0x834, 1)[0], char(gEditData.Settings.OptFeatures[12])); // timer
             messages.answers << IdOK << IdOK; // read it back; done
             Item("mnuReadFromRadio")->trigger();
             ASSERT_TRUE(WaitIdle());
