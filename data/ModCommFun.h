@@ -44,7 +44,8 @@ void DecodeImage();
 
 // Appends the channel held in slot 0..127 to the channel table of gEditData,
 // when the slot's presence bit says there is one. A frequency the channel
-// cannot keep is held in the current band, and the channel number added to
+// cannot keep is held at the channel's other frequency (or, when neither can
+// be kept, at the current band's limit), and the channel number added to
 // gHeldReadChannels.
 void DecodeChannel(int slot);
 
@@ -99,6 +100,6 @@ void DecodeRadioInfo(TLocalInfo& info);
 
 } // namespace ModCommFun
 
-// The channels whose frequencies the last DecodeImage held in the band
-// because they could not be kept as the radio gave them, by number.
+// The channels whose frequencies the last DecodeImage held because they
+// could not be kept as the radio gave them, by number.
 extern QList<int> gHeldReadChannels;

@@ -264,6 +264,7 @@ TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
     radio.SetMemory(0xB00, QByteArray("KL740G\0", 7)); // a KL740G, read into a KL740 configuration
     radio.Configure({.model = "KL740G", .band = radio.CurrentSetup().band});
     const QByteArray held = radio.Memory(0, kImageSize);
+    radio.SetMemory(16 * 19 + 4, QByteArray(4, char(0xFF))); // 20 transmits on no frequency
 
     Start(1);
     messages.answers << IdOK << IdOK; // read it; done
@@ -291,6 +292,7 @@ TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
     EXPECT_EQ(TestSupport::WithoutRepeats(radio.CurrentCounters().writeAddresses).size(),
               std::size_t{kImageSize / 16});
     EXPECT_EQ(radio.Memory(0, kImageSize), held);
+    EXPECT_EQ(Saved("read.dat").mid(6 + 60 + 4, 9), QByteArray("47000000\0", 9)); // 20: simplex
 }
 
 // ---- what the user typed ----
