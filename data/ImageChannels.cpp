@@ -93,23 +93,35 @@ QString FreqCode(long long value) {
     return QString::number(value).rightJustified(8, u'0');
 }
 
+// Which frequencies of a slot a read could not keep as the radio gave them.
+struct Held {
+    bool rx = false;
+    bool tx = false;
+};
+
 // The two frequencies of a slot as the channel can keep them. Frequencies it
 // can keep stay as they are, also outside the band. A frequency without an
-// eight-digit code (1000 MHz and above, an erased FF FF FF FF), or a transmit
-// frequency further from the receive frequency than an offset reaches, is
-// held at the band limit, the transmit frequency counted against the kept
-// receive frequency; when even that is beyond an offset, both are held in the
-// band. True when a frequency was held.
-bool HoldInBand(long long& rx, long long& tx) {
-    const long long low = ModShowFreFun::ToTenHz(gBandLimits[0]);
-    const long long high = ModShowFreFun::ToTenHz(gBandLimits[1]);
-    const auto beyondOffset = [&] { return std::llabs(tx - rx) > kMaxOffsetValue; };
-    const bool rxHeld = rx > kMaxFreqValue;
-    if (rxHeld) rx = std::clamp(rx, low, high);
-    const bool txHeld = tx > kMaxFreqValue || beyondOffset();
-    if (txHeld) tx = std::clamp(tx, low, high);
-    if (beyondOffset()) rx = std::clamp(rx, low, high);
-    return rxHeld || txHeld;
+// eight-digit code (1000 MHz and above; an erased FF FF FF FF, which is no
+// frequency at all) cannot be kept, nor a transmit frequency further from the
+// receive frequency than an offset reaches. No split comes in that the radio
+// did not hold: a transmit frequency that cannot be kept becomes the receive
+// frequency (the channel is simplex); a receive frequency that cannot be kept
+// takes the transmit frequency where that can be kept, and otherwise the
+// nearest band limit, and the channel is simplex there.
+Held HoldFrequencies(long long& rx, long long& tx) {
+    Held held;
+    const bool txKept = tx <= kMaxFreqValue;
+    if (rx > kMaxFreqValue) {
+        held.rx = true;
+        rx = txKept ? tx
+                    : std::clamp(rx, ModShowFreFun::ToTenHz(gBandLimits[0]),
+                                 ModShowFreFun::ToTenHz(gBandLimits[1]));
+    }
+    if (!txKept || std::llabs(tx - rx) > kMaxOffsetValue) {
+        held.tx = true;
+        tx = rx;
+    }
+    return held;
 }
 
 // The value of a frequency code in units of 10 Hz, held to 32 bits.
@@ -181,7 +193,8 @@ void DecodeChannel(int slotIndex) {
     ch.ScanSkip = Bytes::GetBit(*ScanSkipByte(number), BitmapBit(number)) ? 1 : 0;
     long long rx = Bytes::GetBE32(slot + kRxFreqByte);
     long long txValue = Bytes::GetBE32(slot + kTxFreqByte);
-    if (HoldInBand(rx, txValue)) gHeldReadChannels << number;
+    const Held held = HoldFrequencies(rx, txValue);
+    if (held.rx || held.tx) gHeldReadChannels << number;
     ch.RxFreq.Assign(FreqCode(rx));
     const QString tx = ModShowFreFun::FreqCodeToText(FreqCode(txValue));
     int direction = 0;
@@ -197,6 +210,10 @@ void DecodeChannel(int slotIndex) {
     for (const ChannelBits& f : kChannelBits)
         ch.*f.field =
             static_cast<qint16>(InRange(Bytes::GetBits(slot[f.byte], f.hi, f.lo), f.range));
+    // a frequency held has the step class of its own raster, not the class
+    // the slot gave the frequency it replaces
+    if (held.rx) ch.RxStep = static_cast<qint16>(ModShowFreFun::StepClass(rx));
+    if (held.tx) ch.TxStep = static_cast<qint16>(ModShowFreFun::StepClass(txValue));
 
     gEditData.Channels[static_cast<std::size_t>(index)] = ch;
     gEditData.ChannelCount = static_cast<qint16>(index + 1);

@@ -25,8 +25,8 @@ enum class Setting : quint8 {
 };
 
 // A field at bits hi..lo of an image byte. It is read back from bits
-// readHi..lo; a radio value beyond the values its page offers reads as the
-// field's default.
+// readHi..lo; a radio value beyond the values its page offers is taken by the
+// rule of its range (FieldRange).
 struct SettingBits {
     int address;
     int hi;
@@ -40,32 +40,32 @@ struct SettingBits {
 constexpr int kAnyByte = 255;
 
 constexpr SettingBits kOptionBits[] = {
-    {0x830, 7, 4, 7, Setting::Option, 0, UpTo(9)},    // squelch level
-    {0x831, 7, 6, 7, Setting::Option, 1, UpTo(2, 1)}, // voice prompt
-    {0x831, 5, 3, 5, Setting::Option, 2, UpTo(5)},    // voice volume
-    {0x831, 2, 2, 2, Setting::Option, 10, kCheckBox}, // wired clone
-    {0x831, 1, 0, 1, Setting::Option, 4, UpTo(3)},    // battery save
-    {0x832, 7, 7, 7, Setting::Option, 5, kCheckBox},  // VOX
-    {0x832, 6, 6, 6, Setting::Option, 6, kCheckBox},  // VOX tone
-    {0x832, 5, 5, 5, Setting::Option, 7, kCheckBox},  // channel lock
-    {0x832, 4, 4, 4, Setting::Option, 8, kCheckBox},  // group select
-    {0x832, 3, 0, 3, Setting::Option, 9, UpTo(10)},   // time-out pre-alert
-    {0x833, 7, 6, 7, Setting::Option, 3, UpTo(3, 3)}, // tail elimination
-    {0x833, 5, 5, 5, Setting::Option, 11, kCheckBox}, // tail elimination without signalling
+    {0x830, 7, 4, 7, Setting::Option, 0, NumbersUpTo(9)},  // squelch level
+    {0x831, 7, 6, 7, Setting::Option, 1, UpTo(2, 1)},      // voice prompt
+    {0x831, 5, 3, 5, Setting::Option, 2, NumbersUpTo(5)},  // voice volume
+    {0x831, 2, 2, 2, Setting::Option, 10, kCheckBox},      // wired clone
+    {0x831, 1, 0, 1, Setting::Option, 4, UpTo(3)},         // battery save
+    {0x832, 7, 7, 7, Setting::Option, 5, kCheckBox},       // VOX
+    {0x832, 6, 6, 6, Setting::Option, 6, kCheckBox},       // VOX tone
+    {0x832, 5, 5, 5, Setting::Option, 7, kCheckBox},       // channel lock
+    {0x832, 4, 4, 4, Setting::Option, 8, kCheckBox},       // group select
+    {0x832, 3, 0, 3, Setting::Option, 9, NumbersUpTo(10)}, // time-out pre-alert
+    {0x833, 7, 6, 7, Setting::Option, 3, UpTo(3, 3)},      // tail elimination
+    {0x833, 5, 5, 5, Setting::Option, 11, kCheckBox},      // tail elimination without signalling
     {0x833, 4, 4, 4, Setting::Prohibit, 0, kCheckBox},
-    {0x834, 7, 0, 7, Setting::Option, 12, UpTo(240)}, // time-out timer
-    {0x835, 7, 0, 7, Setting::Option, 13, UpTo(60)},  // time-out re-key
-    {0x836, 7, 0, 7, Setting::Option, 14, UpTo(30)},  // time-out reset
-    {0x837, 7, 4, 7, Setting::Option, 16, UpTo(9)},   // VOX delay
-    {0x837, 3, 0, 3, Setting::Option, 15, UpTo(3)},   // VOX level
-    {0x838, 7, 0, 7, Setting::Option, 17, UpTo(8)},   // channel group
+    {0x834, 7, 0, 7, Setting::Option, 12, NumbersUpTo(240)}, // time-out timer
+    {0x835, 7, 0, 7, Setting::Option, 13, NumbersUpTo(60)},  // time-out re-key
+    {0x836, 7, 0, 7, Setting::Option, 14, NumbersUpTo(30)},  // time-out reset
+    {0x837, 7, 4, 7, Setting::Option, 16, NumbersUpTo(9)},   // VOX delay
+    {0x837, 3, 0, 3, Setting::Option, 15, NumbersUpTo(3)},   // VOX level
+    {0x838, 7, 0, 7, Setting::Option, 17, NumbersUpTo(8)},   // channel group
 };
 
 constexpr int kMaxKeyFunction = 22;
 
 constexpr SettingBits kKeyBytes[] = {
-    {0x83A, 7, 0, 7, Setting::Key, 0, UpTo(25, 10)},          // long-press time
-    {0x83B, 7, 0, 7, Setting::Key, 1, UpTo(25, 10)},          // emergency long-press time
+    {0x83A, 7, 0, 7, Setting::Key, 0, NumbersUpTo(25)},       // long-press time
+    {0x83B, 7, 0, 7, Setting::Key, 1, NumbersUpTo(25)},       // emergency long-press time
     {0x83C, 7, 0, 7, Setting::Key, 2, UpTo(kMaxKeyFunction)}, // PF1 long
     {0x83D, 7, 0, 7, Setting::Key, 3, UpTo(kMaxKeyFunction)}, // PF1 short
     {0x83E, 7, 0, 7, Setting::Key, 4, UpTo(kMaxKeyFunction)}, // PF2 long
@@ -77,30 +77,30 @@ constexpr int kMaxScanTime = 50; // tenths of a second
 constexpr int kMaxPosition = 16;
 
 constexpr SettingBits kScanBits[] = {
-    {0x840, 7, 7, 7, Setting::Scan, 0, UpTo(1)},             // scan mode
-    {0x840, 6, 6, 6, Setting::Scan, 7, kCheckBox},           // scan tone
-    {0x840, 5, 4, 5, Setting::Scan, 1, UpTo(3)},             // priority mode
-    {0x840, 2, 0, 2, Setting::Scan, 2, UpTo(7)},             // revert option
-    {0x841, 7, 0, 7, Setting::Scan, 8, UpTo(kMaxGroup)},     // PRI1 group
-    {0x842, 7, 0, 7, Setting::Scan, 9, UpTo(kMaxPosition)},  // PRI1 position
-    {0x843, 7, 0, 7, Setting::Scan, 10, UpTo(kMaxGroup)},    // PRI2 group
-    {0x844, 7, 0, 7, Setting::Scan, 11, UpTo(kMaxPosition)}, // PRI2 position
-    {0x845, 7, 0, 7, Setting::Scan, 3, UpTo(kMaxScanTime)},  // look-back A
-    {0x846, 7, 0, 7, Setting::Scan, 4, UpTo(kMaxScanTime)},  // look-back B
-    {0x847, 7, 0, 7, Setting::Scan, 5, UpTo(kMaxScanTime)},  // receive resume delay
-    {0x848, 7, 0, 7, Setting::Scan, 6, UpTo(kMaxScanTime)},  // transmit resume delay
+    {0x840, 7, 7, 7, Setting::Scan, 0, UpTo(1)},                   // scan mode
+    {0x840, 6, 6, 6, Setting::Scan, 7, kCheckBox},                 // scan tone
+    {0x840, 5, 4, 5, Setting::Scan, 1, UpTo(3)},                   // priority mode
+    {0x840, 2, 0, 2, Setting::Scan, 2, UpTo(7)},                   // revert option
+    {0x841, 7, 0, 7, Setting::Scan, 8, UpTo(kMaxGroup)},           // PRI1 group
+    {0x842, 7, 0, 7, Setting::Scan, 9, UpTo(kMaxPosition)},        // PRI1 position
+    {0x843, 7, 0, 7, Setting::Scan, 10, UpTo(kMaxGroup)},          // PRI2 group
+    {0x844, 7, 0, 7, Setting::Scan, 11, UpTo(kMaxPosition)},       // PRI2 position
+    {0x845, 7, 0, 7, Setting::Scan, 3, NumbersUpTo(kMaxScanTime)}, // look-back A
+    {0x846, 7, 0, 7, Setting::Scan, 4, NumbersUpTo(kMaxScanTime)}, // look-back B
+    {0x847, 7, 0, 7, Setting::Scan, 5, NumbersUpTo(kMaxScanTime)}, // receive resume delay
+    {0x848, 7, 0, 7, Setting::Scan, 6, NumbersUpTo(kMaxScanTime)}, // transmit resume delay
 };
 
 constexpr SettingBits kDtmfBits[] = {
-    {0x849, 7, 0, 7, Setting::Dtmf, 0, UpTo(10)},  // transmit rate
-    {0x84A, 7, 0, 7, Setting::Dtmf, 1, UpTo(20)},  // first-digit time
-    {0x84B, 7, 0, 7, Setting::Dtmf, 2, UpTo(50)},  // first-digit delay
-    {0x84C, 7, 0, 7, Setting::Dtmf, 3, UpTo(20)},  // "*" and "#" tone time
-    {0x84D, 7, 0, 7, Setting::Dtmf, 4, UpTo(16)},  // D key
-    {0x84E, 7, 7, 7, Setting::Dtmf, 5, kCheckBox}, // side tone
-    {0x84E, 5, 4, 5, Setting::Dtmf, 6, UpTo(2)},   // call alert or auto answer
-    {0x84F, 7, 0, 3, Setting::Dtmf, 7, UpTo(6)},   // group code
-    {0x850, 7, 0, 7, Setting::Dtmf, 8, UpTo(15)},  // auto reset
+    {0x849, 7, 0, 7, Setting::Dtmf, 0, NumbersUpTo(10)}, // transmit rate
+    {0x84A, 7, 0, 7, Setting::Dtmf, 1, NumbersUpTo(20)}, // first-digit time
+    {0x84B, 7, 0, 7, Setting::Dtmf, 2, NumbersUpTo(50)}, // first-digit delay
+    {0x84C, 7, 0, 7, Setting::Dtmf, 3, NumbersUpTo(20)}, // "*" and "#" tone time
+    {0x84D, 7, 0, 7, Setting::Dtmf, 4, NumbersUpTo(16)}, // D key
+    {0x84E, 7, 7, 7, Setting::Dtmf, 5, kCheckBox},       // side tone
+    {0x84E, 5, 4, 5, Setting::Dtmf, 6, UpTo(2)},         // call alert or auto answer
+    {0x84F, 7, 0, 3, Setting::Dtmf, 7, UpTo(6)},         // group code
+    {0x850, 7, 0, 7, Setting::Dtmf, 8, NumbersUpTo(15)}, // auto reset
 };
 
 constexpr SettingBits kAlertBits[] = {

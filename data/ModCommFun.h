@@ -44,7 +44,8 @@ void DecodeImage();
 
 // Appends the channel held in slot 0..127 to the channel table of gEditData,
 // when the slot's presence bit says there is one. A frequency the channel
-// cannot keep is held in the current band, and the channel number added to
+// cannot keep is held at the channel's other frequency (or, when neither can
+// be kept, at the current band's limit), and the channel number added to
 // gHeldReadChannels.
 void DecodeChannel(int slot);
 
@@ -81,10 +82,12 @@ void SplitIdentFlags(std::array<quint8, 4>& saved);
 // ---- the decoder's ranges for what a file holds ----
 
 // Every field of a configuration read from a file takes the value the
-// decoder gives the same number from a radio: a value beyond what the pages
-// offer becomes the field's default, a check box's -1 becomes 1, an own-ID or
-// code length outside its range the decoder's, and message characters
-// outside 32..126 are dropped. Channels beyond ChannelCount are left alone.
+// decoder gives the same number from a radio: a number beyond the range of a
+// list of numbers is held at the range's nearest end, a value beyond any
+// other list the pages offer becomes the field's default, a check box's -1
+// becomes 1, an own-ID or code length outside its range the decoder's, and
+// message characters outside 32..126 are dropped. Channels beyond
+// ChannelCount are left alone.
 void KeepInRange(TRadioData& data);
 void KeepInRange(TExtraData& extra);
 void KeepChannelInRange(TChannel& channel);
@@ -97,6 +100,6 @@ void DecodeRadioInfo(TLocalInfo& info);
 
 } // namespace ModCommFun
 
-// The channels whose frequencies the last DecodeImage held in the band
-// because they could not be kept as the radio gave them, by number.
+// The channels whose frequencies the last DecodeImage held because they
+// could not be kept as the radio gave them, by number.
 extern QList<int> gHeldReadChannels;

@@ -299,6 +299,10 @@ void ClassifySteps(TChannel& ch) {
     if (SnapRx(ch)) SnapTx(ch);
 }
 
+int StepClass(long long tenHz) {
+    return ClassifyOffsetFromLow(tenHz, ToTenHz(gBandLimits[0])).stepClass;
+}
+
 const QStringList& ToneList() {
     static const QStringList tones = [] {
         static const char* const kCtcss[] = {

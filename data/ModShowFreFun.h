@@ -77,6 +77,9 @@ void SetChannelFreqs(TChannel& channel, const std::optional<QString>& rx,
 bool KeepChannelInBand(TChannel& channel, bool warn);
 // Snaps both frequencies of a channel onto its raster and records the classes.
 void ClassifySteps(TChannel& channel);
+// The step class of a frequency in units of 10 Hz, by the rule of
+// ClassifySteps, without moving it (0 for one on none of the three rasters).
+int StepClass(long long tenHz);
 
 // Tone index 0..282 as shown; index 0 (no tone) is "" and labelled by the pages.
 inline constexpr int kToneCount = 283;

@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 using ModFunLang::GetLangText;
 namespace Mb = Platform::Mb;
@@ -61,6 +62,9 @@ public:
 NoHost gNoHost;
 SessionHost* gHost = nullptr;
 std::function<void()> gReadDoneHook;
+// The message that ends a session is open; what is to follow it waits.
+bool gEndMessageOpen = false;
+std::vector<std::function<void()>> gAfterEndMessage;
 
 // Questions and dialogs open: replies and time-outs wait for them.
 int gDialogDepth = 0;
@@ -311,6 +315,13 @@ SessionHost& Host() {
 
 void SetReadDoneHook(std::function<void()> hook) {
     gReadDoneHook = std::move(hook);
+}
+
+void AfterEndMessage(std::function<void()> step) {
+    if (gEndMessageOpen)
+        gAfterEndMessage.push_back(std::move(step));
+    else
+        step();
 }
 
 Platform::SerialControl& MSComm1() {
@@ -803,7 +814,10 @@ void EndComm(bool success) {
             QString text = GetLangText(9008 + type);
             if (type == 2 && gTestDataOn && !ModTestData::IsTestBlockKnown())
                 text += QStringLiteral("\n\n") + GetLangText(9083);
+            // the end-of-read step may run while the message is open
+            gEndMessageOpen = true;
             Ask(text, Mb::OKOnly);
+            gEndMessageOpen = false;
         }
     }
     WaitTimer().stop();
@@ -811,6 +825,9 @@ void EndComm(bool success) {
     gReadStep = 0;
     gWriteStep = 0;
     gMulWriteOn = false; // a multi-radio write never outlives a session
+    // what waited for the end message opens now, one after the other
+    for (const std::function<void()>& step : std::exchange(gAfterEndMessage, {}))
+        step();
 }
 
 void UpdateProgress() {

@@ -45,6 +45,10 @@ SessionHost& Host();
 // Called when a read has ended well, after the pages were closed: the
 // end-of-read step continues there.
 void SetReadDoneHook(std::function<void()> hook);
+// Runs a step that shows a message of the session's end: at once, or, while
+// the message that ends the session (9009, 9010) is open, after it is closed,
+// so that no message opens over it.
+void AfterEndMessage(std::function<void()> step);
 
 // Radio addresses.
 inline constexpr int kSettingsBlockAddr = 0x0B30;

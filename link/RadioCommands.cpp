@@ -152,12 +152,13 @@ void RadioCommands::ReadOKTimer_Timer() {
     }
     Platform::Forms::ShowChild(QStringLiteral("frmCommChInfo"));
     Platform::Forms::CascadeChildren();
-    // no frequency of the radio becomes another without a word
+    // no frequency of the radio becomes another without a word, said once
+    // the user has closed the message that the read is complete
     if (!gHeldReadChannels.isEmpty()) {
         QStringList numbers;
         for (int number : gHeldReadChannels)
             numbers << QString::number(number);
-        Platform::MsgBox(GetLangText(9022) + u'\n' + numbers.join(QLatin1String(", ")),
-                         Mb::Exclamation | Mb::OKOnly);
+        const QString text = GetLangText(9022) + u'\n' + numbers.join(QLatin1String(", "));
+        ModComm::AfterEndMessage([text] { Platform::MsgBox(text, Mb::Exclamation | Mb::OKOnly); });
     }
 }

@@ -51,7 +51,7 @@ TEST_F(ImageSettingsTest, SquelchLevelIsTheHighNibble) {
     EXPECT_EQ(S().OptFeatures[0], 5);
 }
 
-// VOX delay: the page offers 0 to 9; a radio value above it reads as 0.
+// VOX delay: the page offers 0 to 9; a radio value above it is held at 9.
 TEST_F(ImageSettingsTest, VoxDelayComesBackAsWrittenWithinItsList) {
     for (int delay = 0; delay <= 15; ++delay) {
         S().OptFeatures[16] = static_cast<qint16>(delay);
@@ -59,7 +59,7 @@ TEST_F(ImageSettingsTest, VoxDelayComesBackAsWrittenWithinItsList) {
         ModCommFun::EncodeImage();
         EXPECT_EQ(gImage[0x837], (delay << 4) | 3);
         ModCommFun::DecodeImage();
-        EXPECT_EQ(S().OptFeatures[16], delay <= 9 ? delay : 0);
+        EXPECT_EQ(S().OptFeatures[16], std::min(delay, 9));
         EXPECT_EQ(S().OptFeatures[15], 3);
     }
 }
@@ -304,8 +304,8 @@ TEST_F(ImageSettingsTest, IdentificationFlagsAreSplitAndRemembered) {
     EXPECT_EQ(gSavedIdentFlags, (std::array<quint8, 4>{1, 1, 1, 1})) << "saved flags stay set";
 }
 
-// A radio value beyond the list its page offers reads as the field's default,
-// so that the value kept is the one the page shows; a file's value (raw) is
+// A radio value beyond the numbers its page offers is held at their end, one
+// beyond another list reads as the field's default; a file's value (raw) is
 // held to the same range, and a check box's -1 of older files is on.
 TEST_F(ImageSettingsTest, ValuesBeyondThePageListsReadAsDefaults) {
     struct Case {
@@ -316,14 +316,12 @@ TEST_F(ImageSettingsTest, ValuesBeyondThePageListsReadAsDefaults) {
         int expected;
     };
     const Case cases[] = {
-        {0x830, 0xA0, &S().OptFeatures[0], 10, 0},  // squelch 10
         {0x831, 0xF0, &S().OptFeatures[1], 3, 1},   // voice prompt 3 ...
-        {0x831, 0xF0, &S().OptFeatures[2], 6, 0},   // ... voice volume 6
-        {0x834, 241, &S().OptFeatures[12], 241, 0}, // time-out timer
-        {0x838, 9, &S().OptFeatures[17], 9, 0},     // channel group
-        {0x83A, 26, &S().Keys[0], 26, 10},          // long-press time
+        {0x831, 0xF0, &S().OptFeatures[2], 6, 5},   // ... voice volume 6
+        {0x835, 255, &S().OptFeatures[13], 99, 60}, // time-out re-key time
+        {0x83A, 26, &S().Keys[0], 26, 25},          // long-press time
         {0x83C, 23, &S().Keys[2], 23, 0},           // key function
-        {0x84D, 17, &D().Fields[4], 17, 0},         // D key
+        {0x84D, 17, &D().Fields[4], 17, 16},        // D key
         {0x84F, 7, &D().Fields[7], 7, 0},           // group code
         {0, 0, &S().OptFeatures[5], -1, 1},         // VOX
         {0, 0, &S().OptFeatures[5], 2, 0},
@@ -347,13 +345,13 @@ TEST_F(ImageSettingsTest, ValuesBeyondThePageListsReadAsDefaults) {
     ModCommFun::EncodeImage();
     gImage[0x845] = 51; // look-back time, a byte of the scan block
     ModCommFun::DecodeImage();
-    EXPECT_EQ(S().Scan[3], 0);
+    EXPECT_EQ(S().Scan[3], 50);
     S().Scan[3] = 51;
     TExtraData extra;
     extra.AlertMode = 2;
     ModCommFun::KeepInRange(gEditData);
     ModCommFun::KeepInRange(extra);
-    EXPECT_EQ(S().Scan[3], 0);
+    EXPECT_EQ(S().Scan[3], 50);
     EXPECT_EQ(extra.AlertMode, 1);
 }
 

@@ -255,11 +255,17 @@ TEST_F(ReadTest, ADecodeThatFailsKeepsTheDataAsItWas) {
 // pages offer are read as their defaults, and a write sends those.
 TEST_F(ReadTest, ChannelValuesBeyondTheListsAreReadAndSentAsDefaults) {
     radio.SetMemory(12, QByteArray(1, char(0xFF))); // channel 1: all 3, compander, inversion
-    radio.SetMemory(16 * 8 + 4, QByteArray(4, char(0xFF)));       // channel 9 transmits: erased
+    radio.SetMemory(4, QByteArray(4, 0)); // and transmits on 0 MHz, beyond an offset's reach
+    radio.SetMemory(16 * 8 + 4, QByteArray("\xFF\xFF\xFF\xFF\0\0\0\x02", 8)); // 9: erased, class 2
     radio.SetMemory(16 * 127, QByteArray("\x05\xF5\xE1\x00", 4)); // 128 receives 1000 MHz
+    radio.SetMemory(16 * 127 + 10, QByteArray(1, 1));             // in class 1
+    messages.onShow = [this](const QString& text) { // 9009 is read a while; none opens over it
+        const auto other = [&] { return messages.shown.last().text != text; };
+        EXPECT_FALSE(text == GetLangText(9009) && WaitFor(other, 700));
+    };
     Read();
     ASSERT_EQ(Shown(9009), 1);
-    EXPECT_EQ(messages.shown.last().text, GetLangText(9022) + "\n9, 128");
+    EXPECT_EQ(messages.shown.last().text, GetLangText(9022) + "\n1, 9, 128");
     const TChannel& ch = gEditData.Channels[0];
     EXPECT_EQ(ch.TxPower, 2);
     EXPECT_EQ(ch.Bandwidth, 0);
@@ -269,8 +275,8 @@ TEST_F(ReadTest, ChannelValuesBeyondTheListsAreReadAndSentAsDefaults) {
     Write();
     ASSERT_EQ(Shown(9010), 1);
     EXPECT_EQ(radio.Memory(0, 16), radioImage.left(12) + char(0x0E) + radioImage.mid(13, 3));
-    EXPECT_EQ(radio.Memory(16 * 8 + 4, 4) + radio.Memory(16 * 127, 4), // 480 MHz, the band limit
-              QByteArray("\x02\xDC\x6C\x00\x02\xDC\x6C\x00", 8));
+    EXPECT_EQ(radio.Memory(16 * 8, 16) + radio.Memory(16 * 127, 16), // simplex, on 440 and 400.125
+              radioImage.mid(16 * 8, 16) + radioImage.mid(16 * 127, 16));
 }
 
 // While a question is open, a reply that arrives is dropped: no second

@@ -265,6 +265,7 @@ TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
     radio.SetMemory(0xB00, QByteArray("KL740G\0", 7)); // a KL740G, read into a KL740 configuration
     radio.Configure({.model = "KL740G", .band = radio.CurrentSetup().band});
     const QByteArray held = radio.Memory(0, kImageSize);
+    radio.SetMemory(16 * 19 + 4, QByteArray(4, char(0xFF))); // 20 transmits on no frequency
 
     Start(1);
     messages.answers << IdOK << IdOK; // read it; done
@@ -292,6 +293,7 @@ TEST_F(KeepDataTest, AReadThenAWriteSendsTheBytesThatWereRead) {
     EXPECT_EQ(TestSupport::WithoutRepeats(radio.CurrentCounters().writeAddresses).size(),
               std::size_t{kImageSize / 16});
     EXPECT_EQ(radio.Memory(0, kImageSize), held);
+    EXPECT_EQ(Saved("read.dat").mid(6 + 60 + 4, 9), QByteArray("47000000\0", 9)); // 20: simplex
 }
 
 // ---- what the user typed ----
@@ -541,6 +543,7 @@ protected:
         ch.BusyLock = 5;
         gEditData.Channels[1].BusyLock = 3;
         gEditData.Settings.OptFeatures[5] = -1;
+        gEditData.Settings.OptFeatures[12] = 247; // a time-out timer between the list and the byte
         gEditData.Settings.EmbMsg[0].AssignBytes("A\tB");
         TDtmf& dtmf = gEditData.Settings.Dtmf; // and DTMF texts with what no radio holds
         dtmf.Id.AssignWithNul("1G3");
@@ -561,6 +564,7 @@ protected:
                              Channel(1).BusyLock, Channel(2).BusyLock),
                   std::tuple(2, 0, 0, 0, 3));
         EXPECT_EQ(gEditData.Settings.OptFeatures[5], 1);
+        EXPECT_EQ(gEditData.Settings.OptFeatures[12], 240); // the list's end
         EXPECT_EQ(TrimNull(gEditData.Settings.EmbMsg[0].Text()), "AB");
         EXPECT_EQ(TrimNull(dtmf.Id.Text()) + TrimNull(dtmf.Codes[0].Digits.Text()), "1037*0");
         EXPECT_FALSE(ModShowFreFun::IsDataModified());
@@ -646,6 +650,7 @@ protected:
             const QString done = ModFunLang::GetLangText(9010);
             ASSERT_TRUE(WaitFor([&] { return messages.CountOf(done) == 1; }, 20000));
             ASSERT_TRUE(WaitIdle());
+            EXPECT_EQ(radio.Memory(0x834, 1)[0], char(gEditData.Settings.OptFeatures[12])); // timer
             messages.answers << IdOK << IdOK; // read it back; done
             Item("mnuReadFromRadio")->trigger();
             ASSERT_TRUE(WaitIdle());
